@@ -1,0 +1,10 @@
+# lumbrell_add_qtest(NAME source... [LIBS lib...]): one QtTest executable run by CTest
+# under the offscreen platform.
+function(lumbrell_add_qtest name)
+  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${T_UNPARSED_ARGUMENTS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
+  target_link_libraries(${name} PRIVATE lumbrell_ui Qt6::Test ${T_LIBS})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
