@@ -1,0 +1,225 @@
+#include "app/form11.h"
+
+#include "app/syllable_chooser.h"
+#include "lookup/picture_box.h"
+#include "lookup/units.h"
+#include "resources/art.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+
+namespace lumbrell {
+namespace {
+
+// Places a control at its rectangle given in twips.
+void place(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+{
+    auto* label = new QLabel(caption, parent);
+    place(label, left, top, width, height);
+    return label;
+}
+
+QFrame* makeLine(QWidget* parent, QFrame::Shape shape)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Plain);
+    return line;
+}
+
+const QStringList StrokeSymbols = {QStringLiteral("一"), QStringLiteral("丨"), QStringLiteral("丿"),
+                                   QStringLiteral("丶"), QStringLiteral("乙")};
+
+const char* const Syllables =
+    "a ai an ang ao "
+    "ba bai ban bang bao bei ben beng bi bian biao bie bin bing bo bu "
+    "ca cai can cang cao ce cen ceng cha chai chan chang chao che chen cheng chi chong chou chu chuai chuan "
+    "chuang chui chun chuo ci cong cou cu cuan cui cun cuo "
+    "da dai dan dang dao de deng di dia dian diao die ding diu dong dou du duan dui dun duo "
+    "e ei en er "
+    "fa fan fang fei fen feng fou fu "
+    "ga gai gan gang gao ge gei gen geng gong gou gu gua guai guan guang gui gun guo "
+    "ha hai han hang hao he hei hen heng hong hou hu hua huai huan huang hui hun huo "
+    "ji jia jian jiang jiao jie jin jing jiong jiu ju juan jue jun "
+    "ka kai kan kang kao ke ken keng kong kou ku kua kuai kuan kuang kui kun kuo "
+    "la lai lan lang lao le lei leng li lia lian liang liao lie lin ling liu long lou lu luan lue lun luo "
+    "m ma mai man mang mao me mei men meng mi mian miao mie min ming miu mo mou mu "
+    "na nai nan nang nao ne nei nen neng ng ni nian niang niao nie nin ning niu nong nou nu nuan nue nuo "
+    "o ou "
+    "pa pai pan pang pao pei pen peng pi pian piao pie pin ping po pou pu "
+    "qi qia qian qiang qiao qie qin qing qiong qiu qu quan que qun "
+    "ran rang rao re ren reng ri rong rou ru ruan rui run ruo "
+    "sa sai san sang sao se sen seng sha shai shan shang shao she shen sheng shi shou shu shua shuai shuan "
+    "shuang shui shun shuo si song sou su suan sui sun suo "
+    "ta tai tan tang tao te teng ti tian tiao tie ting tong tou tu tuan tui tun tuo "
+    "wa wai wan wang wei wen weng wo wu "
+    "xi xia xian xiang xiao xie xin xing xiong xiu xu xuan xue xun "
+    "ya yan yang yao ye yi yin ying yo yong you yu yuan yue yun "
+    "za zai zan zang zao ze zei zen zeng zha zhai zhan zhang zhao zhe zhen zheng zhi zhong zhou zhu zhua "
+    "zhuai zhuan zhuang zhui zhun zhuo zi zong zou zu zuan zui zun zuo";
+
+} // namespace
+
+Form11::Form11(const QString& programFolder, const TableTexts& tables, QWidget* parent)
+    : QWidget(parent), programFolder_(programFolder)
+{
+    messageBox = [this](const QString& title, const QString& text) {
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+        box.exec();
+    };
+    openOnDesktop = [](const QString& target) { QDesktopServices::openUrl(QUrl(target)); };
+
+    createControls();
+    applyLooks();
+    connectHandlers();
+    startUp(tables);
+}
+
+Form11::~Form11() = default;
+
+void Form11::createControls()
+{
+    setWindowTitle(QStringLiteral(" Lumbrell 3.0"));
+    setFixedSize(twipsToPixels(9165), twipsToPixels(5040));
+
+    Command2 = new QPushButton(QStringLiteral("关于"), this);
+    place(Command2, 180, 95, 675, 315);
+    Text5 = new QLineEdit(this);
+    place(Text5, 1020, 112, 2985, 300);
+    Label15 = makeLabel(this, QStringLiteral("<= 输入查询汉字"), 4170, 165, 1350, 180);
+
+    Combo6 = new SyllableChooser(this);
+    place(Combo6, 300, 690, 1455, 4140);
+    Combo6->setText(QStringLiteral("输入拼音"));
+
+    Label22 = makeLabel(this, QStringLiteral("鼠标选择笔画输入："), 2190, 720, 1620, 180);
+    for (int i = 0; i < 5; ++i) {
+        Combo[i] = new QComboBox(this);
+        Combo[i]->setEditable(true);
+        Combo[i]->setInsertPolicy(QComboBox::NoInsert);
+        Combo[i]->setEditText(QStringLiteral(" "));
+        place(Combo[i], 3810 + 915 * i, 660, 855, 300);
+    }
+    Command8 = new QPushButton(QStringLiteral("?"), this);
+    place(Command8, 8520, 650, 435, 300);
+
+    Text6 = new QPlainTextEdit(this);
+    place(Text6, 2190, 990, 6735, 1545);
+    Text6->setReadOnly(true);
+    Text6->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Line2 = makeLine(this, QFrame::VLine);
+    place(Line2, 8940, 990, 15, 1540);
+
+    Frame1 = new QFrame(this);
+    Frame1->setFrameShape(QFrame::NoFrame);
+    place(Frame1, 2190, 2550, 6765, 2235);
+    Line1 = makeLine(Frame1, QFrame::HLine);
+    place(Line1, 120, 1770, 6510, 15);
+    Label9 = makeLabel(Frame1, QStringLiteral("〖编码〗"), 15, 1905, 900, 210);
+    Label5 = makeLabel(Frame1, QStringLiteral("abcdefghijk"), 960, 1890, 1485, 240);
+    Label10 = makeLabel(Frame1, QStringLiteral("sss"), 960, 1875, 405, 240);
+    Label23 = makeLabel(Frame1, QStringLiteral("〖拼音〗"), 3690, 1905, 900, 210);
+    Label25 = makeLabel(Frame1, QStringLiteral("zhuang"), 4575, 1860, 810, 240);
+    Label24 = makeLabel(Frame1, QStringLiteral("zh"), 4590, 1875, 270, 240);
+
+    const int pictureLefts[4] = {2220, 3885, 5565, 7245};
+    for (int i = 0; i < 4; ++i) {
+        Picture1[i] = new PictureBox(this);
+        place(Picture1[i], pictureLefts[i], 2610, 1680, 1695);
+    }
+    Picture2 = new PictureBox(this);
+    place(Picture2, 2700, 3000, 5790, 1080);
+    Label27 = makeLabel(Picture2, QStringLiteral("有不会拆的汉字，可以联系作者，作者可以帮你，作者联系网址："), 420, 570,
+                        5220, 180);
+    Label28 = makeLabel(Picture2, QString(), 1860, 810, 1890, 180);
+    Picture2->hide();
+
+    // Stacking, top first: the not-found panel, the four pictures, the frame.
+    Frame1->lower();
+    for (PictureBox* box : Picture1)
+        box->raise();
+    Picture2->raise();
+
+    setTabOrder(Text5, Command2);
+    Text5->setFocus();
+}
+
+void Form11::setCaption(QLabel* label, const QString& caption)
+{
+    label->setText(caption);
+    label->adjustSize();
+}
+
+void Form11::setText6(const QString& text)
+{
+    if (Text6->toPlainText() == text)
+        return;
+    Text6->setPlainText(text); // its change handler runs on textChanged
+}
+
+void Form11::startUp(const TableTexts& tables)
+{
+    for (int i = 0; i < 5; ++i) {
+        Text1bh[i].setText(tables.pinyin[i]);
+        Text1bhw[i].setText(tables.stroke[i]);
+    }
+    for (int i = 0; i < 16; ++i)
+        Image13[i] = art::identificationDiagram(i);
+
+    Image2 = art::handCursor();
+    Label28->setCursor(Image2);
+
+    if (!DataFile.open(programFolder_ + QStringLiteral("/wwbb11.dat"), &startupError_))
+        return;
+
+    RecNo = 1;
+    display();
+
+    for (PictureBox* box : Picture1)
+        box->setPicture(QImage());
+    setCaption(Label5, QString());
+    setCaption(Label10, QString());
+    setCaption(Label24, QString());
+    setCaption(Label25, QString());
+
+    for (const QString& symbol : StrokeSymbols)
+        for (QComboBox* chooser : Combo)
+            chooser->addItem(symbol);
+    for (int i = 1; i < 5; ++i)
+        Combo[i]->addItem(QStringLiteral(" "));
+    for (QComboBox* chooser : Combo)
+        chooser->setEditText(QStringLiteral(" "));
+    for (const QString& syllable : QString::fromLatin1(Syllables).split(u' ', Qt::SkipEmptyParts))
+        Combo6->addItem(syllable);
+
+    Label5->move(Label10->x() + twipsToPixels(20), Label10->y() + twipsToPixels(20));
+    Label25->move(Label24->x() + twipsToPixels(20), Label24->y() + twipsToPixels(20));
+    Label5->stackUnder(Label10);
+    Label25->stackUnder(Label24);
+
+    Text6->viewport()->setCursor(Image2);
+}
+
+void Form11::closeEvent(QCloseEvent* event)
+{
+    DataFile.close();
+    event->accept();
+    QApplication::quit();
+}
+
+} // namespace lumbrell

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace lumbrell {
+
+// The code line of a record, built from the captions that hold Code3, Code2
+// and Code1: the codes from the shortest to the longest, each once, separated
+// by two spaces. Four forms cover the records of the data file; code lengths
+// that fit none of them are shown in the same spirit.
+QString buildCodeLine(const QString& code3, const QString& code2, const QString& code1);
+
+} // namespace lumbrell

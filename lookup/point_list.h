@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QStringView>
+
+namespace lumbrell {
+
+// Reads a number the way a record's coordinates are read: leading spaces
+// dropped, spaces between digits ignored, an optional leading sign and decimal
+// fraction honoured, the value rounded (halves to even) and held to 16 bits.
+// Text that does not begin with a number reads as 0.
+int readNumber(QStringView text);
+
+// The seed points of a fill-point field: after its trailing spaces, groups of
+// eight characters, x in the first four and y in the last four. The number of
+// groups is the length divided by 8, rounded halves to even, so a last group
+// missing only the spaces of its y counts and a lone x may or may not.
+// Characters past the end of the text read as missing.
+QList<QPoint> parsePointList(QStringView info);
+
+} // namespace lumbrell
