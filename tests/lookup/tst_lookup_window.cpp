@@ -1,0 +1,265 @@
+// The lookup through the real main window: records, code line, pictures,
+// marking and the not-found panel, on fixture data folders.
+#include "app/form11.h"
+#include "lookup/fill_area.h"
+#include "lookup/picture_box.h"
+#include "tests/support/fixture_data.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QTest>
+
+using namespace lumbrell;
+using namespace lumbrell::testing;
+
+namespace {
+
+constexpr QRgb Black = 0xFF000000;
+constexpr QRgb LeftGrey = 0xFF808080;
+constexpr QRgb RightGrey = 0xFFA0A0A0;
+
+// Seeds (in twips) inside the two blocks of twoBlockDrawing().
+const QString LeftBlock = points({{300, 600}});   // pixel (20, 40)
+const QString RightBlock = points({{1200, 600}}); // pixel (80, 40)
+const QPoint LeftPixel(20, 40);
+const QPoint RightPixel(80, 40);
+
+// A diagram image that tells the diagrams apart by its size.
+QImage diagram(int index)
+{
+    QImage image(20 + index, 20, QImage::Format_Mono);
+    image.fill(1);
+    return image;
+}
+
+struct Window {
+    FixtureFolder folder;
+    std::unique_ptr<Form11> form;
+    QStringList messages;
+
+    explicit Window(const std::vector<FixtureRecord>& records, const QStringList& drawings)
+    {
+        folder.writeRecords(records);
+        for (const QString& character : drawings)
+            folder.writeDrawing(character, twoBlockDrawing());
+        form = std::make_unique<Form11>(folder.path(), TableTexts{});
+        form->messageBox = [this](const QString&, const QString& text) { messages.append(text); };
+        for (int i = 0; i < 16; ++i)
+            form->Image13[i] = diagram(i);
+    }
+
+    void lookUp(const QString& character)
+    {
+        form->Text23.setText(character); // its change handler runs the lookup
+        form->Command6_Click();
+    }
+
+    QRgb pixel(int box, QPoint at) const { return form->Picture1[box]->surface().pixel(at); }
+    const QImage& picture(int box) const { return form->Picture1[box]->picture(); }
+};
+
+// 峰 is four components; 八 is a component with its identification letter;
+// 一 a single stroke ending in two "l" letters; 倔 keeps its fourth box unmarked.
+std::vector<FixtureRecord> records()
+{
+    // Ascending GBK: 啊 B0A1, 八 B0CB, 峰 B7E5, 倔 BEF3, 一 D2BB.
+    return {
+        {QStringLiteral("啊"), QStringLiteral("kbsk"), QString(), QStringLiteral("kb"), LeftBlock, RightBlock,
+         LeftBlock, RightBlock},
+        {QStringLiteral("八"), QStringLiteral("wty"), QString(), QStringLiteral("wty"), LeftBlock, RightBlock,
+         QStringLiteral("0"), QString()},
+        {QStringLiteral("峰"), QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"), LeftBlock,
+         RightBlock, LeftBlock, RightBlock},
+        {QStringLiteral("倔"), QStringLiteral("wnbm"), QStringLiteral("wnb"), QStringLiteral("wnbm"), LeftBlock,
+         RightBlock, LeftBlock, RightBlock},
+        {QStringLiteral("一"), QStringLiteral("ggll"), QStringLiteral("ggl"), QStringLiteral("g"), LeftBlock,
+         RightBlock, QStringLiteral("0"), QStringLiteral("0")},
+    };
+}
+
+} // namespace
+
+class LookupWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsEmpty();
+    void foundCharacterIsShownAndMarked();
+    void markingSurvivesRepaint();
+    void identificationDiagramEndsTheLookup();
+    void singleStrokeShowsBothDiagrams();
+    void twoLetterCode3EmptiesLastBoxes();
+    void juePositionFourStaysUnmarked();
+    void notFoundShowsThePanel();
+    void missingDrawingShowsCodesAndTellsOnce();
+    void emptyDataFileFindsNothing();
+    void fillAreaKeepsFillStyleAndColour();
+};
+
+void LookupWindowTest::startsEmpty()
+{
+    Window w(records(), {});
+    QVERIFY(w.form->startupError().isEmpty());
+    QCOMPARE(w.form->Text11.text(), QStringLiteral("啊")); // record 1 mirrored at start-up
+    QCOMPARE(w.form->Text12.text(), QStringLiteral("kbsk"));
+    QCOMPARE(w.form->Text19.text(), LeftBlock.leftJustified(72));
+    QVERIFY(w.form->Label5->text().isEmpty());
+    QVERIFY(w.form->Label10->text().isEmpty());
+    for (PictureBox* box : w.form->Picture1)
+        QVERIFY(!box->hasPicture());
+    QVERIFY(w.form->Picture2->isHidden());
+    QCOMPARE(w.form->Label5->pos() - w.form->Label10->pos(), QPoint(1, 1));
+    QCOMPARE(w.form->Label25->pos() - w.form->Label24->pos(), QPoint(1, 1));
+}
+
+void LookupWindowTest::foundCharacterIsShownAndMarked()
+{
+    Window w(records(), {QStringLiteral("峰")});
+    w.lookUp(QStringLiteral("峰"));
+
+    QCOMPARE(w.form->Label5->text(), QStringLiteral("mtd  mtdh"));
+    QCOMPARE(w.form->Label10->text(), QStringLiteral("mtd  mtdh"));
+    QCOMPARE(w.form->Label4.text(), QStringLiteral("峰"));
+    QCOMPARE(w.form->Label8.text(), QStringLiteral("mtdh"));
+    QVERIFY(w.form->Text23.text().isEmpty());
+    QVERIFY(w.form->Picture2->isHidden());
+    for (int box = 0; box < 4; ++box) {
+        QCOMPARE(w.picture(box).size(), QSize(112, 113));
+        const bool left = box % 2 == 0;
+        QCOMPARE(w.pixel(box, LeftPixel), left ? Black : LeftGrey);
+        QCOMPARE(w.pixel(box, RightPixel), left ? RightGrey : Black);
+        QCOMPARE(w.pixel(box, {1, 1}), 0xFFFFFFFF); // the background stays white
+    }
+}
+
+void LookupWindowTest::markingSurvivesRepaint()
+{
+    Window w(records(), {QStringLiteral("峰")});
+    w.form->show();
+    w.lookUp(QStringLiteral("峰"));
+    w.form->Picture1[0]->hide();
+    w.form->Picture1[0]->show();
+    const QImage shown = w.form->Picture1[0]->grab().toImage();
+    QCOMPARE(shown.pixel(LeftPixel), Black);
+    QCOMPARE(shown.pixel(RightPixel), RightGrey);
+}
+
+void LookupWindowTest::identificationDiagramEndsTheLookup()
+{
+    Window w(records(), {QStringLiteral("峰"), QStringLiteral("八")});
+    w.lookUp(QStringLiteral("峰")); // fills all four boxes first
+    w.form->Text23.setText(QStringLiteral("八"));
+
+    QCOMPARE(w.form->Label5->text(), QStringLiteral("wty"));
+    QCOMPARE(w.pixel(0, LeftPixel), Black);
+    QCOMPARE(w.pixel(1, RightPixel), Black);
+    QCOMPARE(w.picture(2), diagram(9)); // y: left-right, last stroke a dot
+    QVERIFY(!w.form->Picture1[3]->hasPicture()); // a three-letter code has no fourth position
+    QCOMPARE(w.form->Text23.text(), QStringLiteral("八")); // kept after a diagram
+}
+
+void LookupWindowTest::singleStrokeShowsBothDiagrams()
+{
+    Window w(records(), {QStringLiteral("一")});
+    w.lookUp(QStringLiteral("一"));
+    QCOMPARE(w.form->Label5->text(), QStringLiteral("g  ggl  ggll"));
+    QCOMPARE(w.picture(2), diagram(15));
+    QCOMPARE(w.picture(3), diagram(15));
+}
+
+void LookupWindowTest::twoLetterCode3EmptiesLastBoxes()
+{
+    Window w(records(), {QStringLiteral("峰"), QStringLiteral("啊")});
+    w.lookUp(QStringLiteral("峰"));
+    w.lookUp(QStringLiteral("啊"));
+    QCOMPARE(w.form->Label5->text(), QStringLiteral("kb  kbsk"));
+    QVERIFY(w.form->Text19.text().isEmpty());
+    QVERIFY(w.form->Text20.text().isEmpty());
+    QVERIFY(w.form->Picture1[0]->hasPicture());
+    QVERIFY(!w.form->Picture1[2]->hasPicture());
+    QVERIFY(!w.form->Picture1[3]->hasPicture());
+}
+
+void LookupWindowTest::juePositionFourStaysUnmarked()
+{
+    Window w(records(), {QStringLiteral("倔")});
+    w.lookUp(QStringLiteral("倔"));
+    QCOMPARE(w.pixel(2, LeftPixel), Black);
+    QCOMPARE(w.pixel(3, RightPixel), RightGrey);
+    QCOMPARE(w.pixel(3, LeftPixel), LeftGrey);
+    QVERIFY(w.form->Text23.text().isEmpty());
+}
+
+void LookupWindowTest::notFoundShowsThePanel()
+{
+    Window w(records(), {QStringLiteral("峰")});
+    w.lookUp(QStringLiteral("峰"));
+    const QString before = w.form->Text11.text();
+    w.lookUp(QStringLiteral("中"));
+
+    QVERIFY(!w.form->Picture2->isHidden());
+    QVERIFY(w.form->Label5->text().isEmpty());
+    QVERIFY(w.form->Label10->text().isEmpty());
+    QVERIFY(w.form->Label4.text().isEmpty());
+    QVERIFY(w.form->Text23.text().isEmpty());
+    for (PictureBox* box : w.form->Picture1)
+        QVERIFY(!box->hasPicture());
+    QCOMPARE(w.form->Text11.text(), before); // display is not run
+
+    w.lookUp(QStringLiteral("峰"));
+    QVERIFY(w.form->Picture2->isHidden());
+}
+
+void LookupWindowTest::missingDrawingShowsCodesAndTellsOnce()
+{
+    Window w(records(), {QStringLiteral("啊")});
+    w.lookUp(QStringLiteral("啊")); // boxes filled first
+    w.lookUp(QStringLiteral("峰"));
+    QCOMPARE(w.form->Label5->text(), QStringLiteral("mtd  mtdh"));
+    for (PictureBox* box : w.form->Picture1)
+        QVERIFY(!box->hasPicture());
+    QCOMPARE(w.messages.size(), 1);
+    QVERIFY2(w.messages[0].contains(QStringLiteral("峰.bmp")), qPrintable(w.messages[0]));
+
+    w.lookUp(QStringLiteral("啊"));
+    w.lookUp(QStringLiteral("峰"));
+    QCOMPARE(w.messages.size(), 1);
+
+    // A file that is not a picture is as good as missing.
+    QFile bad(w.folder.path() + QStringLiteral("/bmp/倔.bmp"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("not a picture");
+    bad.close();
+    w.lookUp(QStringLiteral("倔"));
+    QCOMPARE(w.messages.size(), 2);
+    QCOMPARE(w.form->Label5->text(), QStringLiteral("wnb  wnbm"));
+}
+
+void LookupWindowTest::emptyDataFileFindsNothing()
+{
+    Window w({}, {});
+    QVERIFY(w.form->Text11.text().isEmpty());
+    w.lookUp(QStringLiteral("峰"));
+    QVERIFY(!w.form->Picture2->isHidden());
+}
+
+void LookupWindowTest::fillAreaKeepsFillStyleAndColour()
+{
+    PictureBox box;
+    box.setPicture(twoBlockDrawing());
+    box.fillStyle = PictureBox::FillStyle::Transparent;
+    box.fillColor = qRgb(1, 2, 3);
+    FillArea(box, 300, 600, qRgb(0, 0, 0));
+    QCOMPARE(box.surface().pixel(LeftPixel), Black);
+    QCOMPARE(box.fillStyle, PictureBox::FillStyle::Transparent);
+    QCOMPARE(box.fillColor, qRgb(1, 2, 3));
+    // The border type fills up to the border colour.
+    FillArea(box, 1200, 600, qRgb(0, 0, 0), qRgb(255, 255, 255));
+    QCOMPARE(box.surface().pixel(RightPixel), Black);
+    QCOMPARE(box.surface().pixel(1, 1), 0xFFFFFFFF);
+    box.erase();
+    QCOMPARE(box.surface().pixel(LeftPixel), LeftGrey);
+}
+
+QTEST_MAIN(LookupWindowTest)
+#include "tst_lookup_window.moc"

@@ -1,0 +1,70 @@
+#include "tests/support/fixture_data.h"
+
+#include "store/gbk.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+
+namespace lumbrell::testing {
+namespace {
+
+QByteArray field(const QString& text, int width)
+{
+    QByteArray bytes = toGbk(text).value_or(QByteArray()).left(width);
+    bytes.append(QByteArray(width - bytes.size(), ' '));
+    return bytes;
+}
+
+} // namespace
+
+QByteArray recordBytes(const FixtureRecord& r)
+{
+    return field(r.hanzi, 2) + field(r.code1, 4) + field(r.code2, 4) + field(r.code3, 4) + field(r.info1, 72)
+           + field(r.info2, 72) + field(r.info3, 72) + field(r.info4, 72);
+}
+
+QString points(std::initializer_list<std::pair<int, int>> xy)
+{
+    QString text;
+    for (const auto& [x, y] : xy)
+        text += QStringLiteral("%1%2").arg(x, 4).arg(y, 4);
+    return text;
+}
+
+FixtureFolder::FixtureFolder()
+{
+    QDir(dir_.path()).mkpath(QStringLiteral("bmp"));
+}
+
+void FixtureFolder::writeRecords(const std::vector<FixtureRecord>& records)
+{
+    QByteArray bytes;
+    for (const auto& record : records)
+        bytes += recordBytes(record);
+    writeBytes(bytes);
+}
+
+void FixtureFolder::writeBytes(const QByteArray& bytes)
+{
+    QFile file(dataFile());
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+}
+
+void FixtureFolder::writeDrawing(const QString& character, const QImage& image)
+{
+    image.save(dir_.path() + QStringLiteral("/bmp/") + character + QStringLiteral(".bmp"), "BMP");
+}
+
+QImage twoBlockDrawing()
+{
+    QImage image(112, 113, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.fillRect(10, 10, 31, 91, QColor(128, 128, 128));
+    painter.fillRect(60, 10, 41, 91, QColor(160, 160, 160));
+    return image;
+}
+
+} // namespace lumbrell::testing
