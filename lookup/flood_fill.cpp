@@ -20,8 +20,11 @@ int scanlineFill(QImage& image, QPoint seed, QRgb fill, Inside inside)
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
         image.convertTo(QImage::Format_RGB32);
 
-    auto pixel = [&image](int x, int y) -> QRgb& { return reinterpret_cast<QRgb*>(image.scanLine(y))[x]; };
-    std::vector<bool> visited(static_cast<size_t>(width) * height, false);
+    // One detach, then raw rows: the fill touches every pixel of its area.
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    auto pixel = [bits, stride](int x, int y) -> QRgb& { return reinterpret_cast<QRgb*>(bits + y * stride)[x]; };
+    std::vector<unsigned char> visited(static_cast<size_t>(width) * height, 0);
     auto fillable = [&](int x, int y) {
         return !visited[static_cast<size_t>(y) * width + x] && inside(pixel(x, y) & ColourMask);
     };
@@ -43,7 +46,7 @@ int scanlineFill(QImage& image, QPoint seed, QRgb fill, Inside inside)
         while (right + 1 < width && fillable(right + 1, y))
             ++right;
         for (int x = left; x <= right; ++x) {
-            visited[static_cast<size_t>(y) * width + x] = true;
+            visited[static_cast<size_t>(y) * width + x] = 1;
             pixel(x, y) = (pixel(x, y) & ~ColourMask) | (fill & ColourMask) | 0xFF000000;
             ++painted;
         }
