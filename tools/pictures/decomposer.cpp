@@ -1,0 +1,321 @@
+#include "tools/pictures/decomposer.h"
+
+#include <algorithm>
+#include <numeric>
+#include <optional>
+
+namespace lumbrell::data {
+namespace {
+
+// The letter a single stroke of a class types: 一 g, 丨 h, 丿 t, 丶 y, 乙 n.
+char strokeLetter(char strokeClass) { return "ghtyn"[strokeClass - '1']; }
+
+std::vector<int> strokeRange(int from, int to)
+{
+    std::vector<int> v(std::max(0, to - from));
+    std::iota(v.begin(), v.end(), from);
+    return v;
+}
+
+CodePosition component(std::vector<int> strokes, QString glyph)
+{
+    return {PositionKind::Component, std::move(strokes), std::move(glyph)};
+}
+
+CodePosition identification() { return {PositionKind::Identification, {}, {}}; }
+
+// One root placed on the character: the strokes it covers.
+struct Piece {
+    const Root* root;
+    std::vector<int> strokes;
+};
+
+// Finds, among all ways of covering the strokes with roots that the full code
+// allows, the one that takes the largest root first, then the largest next …
+class RootSearch {
+public:
+    RootSearch(const RootTable& table, const std::string& classes, const std::string& code)
+        : table_(table), s_(classes), code_(code), n_(int(classes.size()))
+    {
+        for (const Root& r : table.roots())
+            if (!r.encloses() && !r.writtenLast)
+                plainRoots_.push_back(&r);
+    }
+
+    std::optional<std::vector<Piece>> run()
+    {
+        step(0, Frame{});
+        return best_;
+    }
+
+private:
+    // Inside an enclosing root: its contents end at contentEnd, and the
+    // search goes on after its tail at resume.
+    struct Frame {
+        bool active = false;
+        int contentEnd = 0;
+        int resume = 0;
+    };
+
+    bool matches(int pos, const std::string& classes, int end) const
+    {
+        return pos + int(classes.size()) <= end && s_.compare(pos, classes.size(), classes) == 0;
+    }
+
+    void step(int pos, Frame frame)
+    {
+        if (frame.active && pos == frame.contentEnd) {
+            pos = frame.resume;
+            frame = Frame{};
+        }
+        const int i = int(pieces_.size());
+        if (pos == n_ && !frame.active) {
+            finish();
+            return;
+        }
+        const int end = frame.active ? frame.contentEnd : n_;
+        const int coded = int(code_.size()) - 1; // positions before an identification letter
+        if (i >= coded) {
+            if (code_.size() == 4 && (!frame.active || frame.resume == n_))
+                lastComponent(pos, end);
+            return;
+        }
+        for (const Root* root : table_.rootsOfKey(code_[i])) {
+            if (!root->encloses()) {
+                const int len = int(root->head.size());
+                if (!matches(pos, root->head, end) || (root->writtenLast && (frame.active || pos + len != n_)))
+                    continue;
+                pieces_.push_back({root, strokeRange(pos, pos + len)});
+                step(pos + len, frame);
+                pieces_.pop_back();
+            } else if (!frame.active && matches(pos, root->head, n_)) {
+                const int h = int(root->head.size()), t = int(root->tail.size());
+                for (int e = pos + h + 1; e + t <= n_; ++e) {
+                    if (!matches(e, root->tail, n_))
+                        continue;
+                    std::vector<int> strokes = strokeRange(pos, pos + h);
+                    for (int k = e; k < e + t; ++k)
+                        strokes.push_back(k);
+                    pieces_.push_back({root, strokes});
+                    step(pos + h, Frame{true, e, e + t});
+                    pieces_.pop_back();
+                }
+            }
+        }
+    }
+
+    // Four or more components: the fourth letter is the last one's key, the
+    // ones between are not coded and are split largest first.
+    void lastComponent(int pos, int end)
+    {
+        for (const Root* root : table_.rootsOfKey(code_[3])) {
+            if (root->encloses())
+                continue;
+            const int start = end - int(root->head.size());
+            std::vector<Piece> middle;
+            if (start >= pos && matches(start, root->head, end) && splitLargestFirst(pos, start, middle))
+                placeLast(middle, {root, strokeRange(start, end)});
+            if (end == n_)
+                lastInsideEnclosure(pos, *root);
+        }
+    }
+
+    // The last component may sit inside an uncoded root written around it
+    // (骑: 马 一 大 丁 around 口).
+    void lastInsideEnclosure(int pos, const Root& last)
+    {
+        for (const Root& r : table_.roots()) {
+            if (!r.encloses())
+                continue;
+            const int tailStart = n_ - int(r.tail.size());
+            const int lastStart = tailStart - int(last.head.size());
+            const int headStart = lastStart - int(r.head.size());
+            if (headStart < pos || !matches(tailStart, r.tail, n_) || !matches(lastStart, last.head, tailStart)
+                || !matches(headStart, r.head, lastStart))
+                continue;
+            std::vector<Piece> middle;
+            if (!splitLargestFirst(pos, headStart, middle))
+                continue;
+            std::vector<int> around = strokeRange(headStart, lastStart);
+            for (int k = tailStart; k < n_; ++k)
+                around.push_back(k);
+            middle.push_back({&r, around});
+            placeLast(middle, {&last, strokeRange(lastStart, tailStart)});
+        }
+    }
+
+    void placeLast(const std::vector<Piece>& middle, const Piece& last)
+    {
+        const size_t before = pieces_.size();
+        pieces_.insert(pieces_.end(), middle.begin(), middle.end());
+        pieces_.push_back(last);
+        consider();
+        pieces_.resize(before);
+    }
+
+    bool splitLargestFirst(int from, int to, std::vector<Piece>& out) const
+    {
+        std::vector<char> reachable(size_t(to - from + 1), 0);
+        reachable[size_t(to - from)] = 1;
+        for (int j = to - 1; j >= from; --j)
+            for (const Root* r : plainRoots_)
+                if (matches(j, r->head, to) && reachable[size_t(j + int(r->head.size()) - from)]) {
+                    reachable[size_t(j - from)] = 1;
+                    break;
+                }
+        if (!reachable[0])
+            return false;
+        for (int j = from; j < to;) {
+            const Root* pick = nullptr;
+            for (const Root* r : plainRoots_)
+                if (matches(j, r->head, to) && reachable[size_t(j + int(r->head.size()) - from)]
+                    && (!pick || r->head.size() > pick->head.size()))
+                    pick = r;
+            out.push_back({pick, strokeRange(j, j + int(pick->head.size()))});
+            j += int(pick->head.size());
+        }
+        return true;
+    }
+
+    // Two components and a letter (3-letter code) or three and a letter.
+    void finish()
+    {
+        if (pieces_.size() + 1 != code_.size())
+            return;
+        if (identificationFits(code_.back(), s_[size_t(identificationStroke())]))
+            consider();
+    }
+
+    // The stroke whose class the identification letter names: the last one,
+    // except after an enclosing root's closing strokes or a root written last,
+    // where the part they hold decides.
+    int identificationStroke() const
+    {
+        for (const Piece& p : pieces_) {
+            if (p.strokes.back() != n_ - 1)
+                continue;
+            if (p.root->encloses())
+                return n_ - int(p.root->tail.size()) - 1;
+            if (p.root->writtenLast)
+                return p.strokes.front() - 1;
+        }
+        return n_ - 1;
+    }
+
+    void consider()
+    {
+        if (!best_ || sizesOf(pieces_) > sizesOf(*best_))
+            best_ = pieces_;
+    }
+
+    static std::vector<int> sizesOf(const std::vector<Piece>& pieces)
+    {
+        std::vector<int> sizes;
+        for (const Piece& p : pieces)
+            sizes.push_back(int(p.strokes.size()));
+        return sizes;
+    }
+
+    const RootTable& table_;
+    const std::string s_;
+    const std::string code_;
+    const int n_;
+    std::vector<const Root*> plainRoots_;
+    std::vector<Piece> pieces_;
+    std::optional<std::vector<Piece>> best_;
+};
+
+Decomposition singleStroke()
+{
+    Decomposition d;
+    d.kind = DecompositionKind::SingleStroke;
+    d.positions = {component({0}, {}), component({0}, {}), identification(), identification()};
+    return d;
+}
+
+Decomposition keyName(int n, const QString& ch)
+{
+    Decomposition d;
+    d.kind = DecompositionKind::KeyName;
+    for (CodePosition& p : d.positions)
+        p = component(strokeRange(0, n), ch);
+    return d;
+}
+
+// The component itself, then its first, second and last single strokes.
+Decomposition componentCharacter(int n, const QString& ch)
+{
+    Decomposition d;
+    d.kind = DecompositionKind::ComponentCharacter;
+    d.positions[0] = component(strokeRange(0, n), ch);
+    d.positions[1] = component({0}, {});
+    d.positions[2] = component({1}, {});
+    if (n > 2)
+        d.positions[3] = component({n - 1}, {});
+    return d;
+}
+
+bool spellsComponentCharacter(const std::string& code, const std::string& s)
+{
+    const size_t n = s.size();
+    if (n < 2 || code.size() != (n == 2 ? 3u : 4u))
+        return false;
+    std::string strokes{strokeLetter(s[0]), strokeLetter(s[1])};
+    if (n > 2)
+        strokes += strokeLetter(s[n - 1]);
+    return code.substr(1) == strokes;
+}
+
+Decomposition fromPieces(const std::vector<Piece>& pieces, size_t codeLength)
+{
+    Decomposition d;
+    d.kind = DecompositionKind::Roots;
+    const bool identified = pieces.size() + 1 == codeLength;
+    for (size_t k = 0; k < 3 && k < pieces.size(); ++k)
+        d.positions[k] = component(pieces[k].strokes, pieces[k].root->glyph);
+    if (identified)
+        d.positions[codeLength - 1] = identification();
+    else
+        d.positions[3] = component(pieces.back().strokes, pieces.back().root->glyph);
+    return d;
+}
+
+} // namespace
+
+bool identificationFits(char letter, char strokeClass)
+{
+    static const char* const letters[] = {"gfd", "hjk", "tre", "yui", "nbv"};
+    if (strokeClass < '1' || strokeClass > '5' || letter == 0)
+        return false;
+    return std::string_view(letters[strokeClass - '1']).find(letter) != std::string_view::npos;
+}
+
+Decomposition decompose(const RootTable& roots, const QString& ch, const QString& fullCode, const QString& classes)
+{
+    const std::string code = fullCode.toStdString();
+    const std::string s = classes.toStdString();
+    const int n = int(s.size());
+    Decomposition failed;
+    const bool wellFormed = (code.size() == 3 || code.size() == 4)
+        && std::all_of(code.begin(), code.end(), [](char c) { return c >= 'a' && c <= 'y'; })
+        && n > 0 && std::all_of(s.begin(), s.end(), [](char c) { return c >= '1' && c <= '5'; });
+    if (!wellFormed) {
+        failed.reason = QStringLiteral("full code \"%1\" or stroke classes \"%2\" malformed").arg(fullCode, classes);
+        return failed;
+    }
+    if (n == 1 && code.size() == 4 && code.substr(2) == "ll")
+        return singleStroke();
+    if (code.size() == 4 && std::count(code.begin(), code.end(), code[0]) == 4)
+        return keyName(n, ch);
+    const bool spelled = spellsComponentCharacter(code, s);
+    if (spelled && roots.hasGlyph(ch, code[0]))
+        return componentCharacter(n, ch);
+    if (const auto pieces = RootSearch(roots, s, code).run())
+        return fromPieces(*pieces, code.size());
+    if (spelled)
+        return componentCharacter(n, ch);
+    failed.reason = QStringLiteral("no split of strokes %1 into roots fits %2").arg(classes, fullCode);
+    return failed;
+}
+
+}

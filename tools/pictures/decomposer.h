@@ -1,0 +1,37 @@
+#pragma once
+#include "tools/pictures/root_table.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace lumbrell::data {
+
+enum class PositionKind { Blank, Component, Identification };
+
+// What one letter of the full code pictures: a set of the character's strokes
+// (0-based, writing order), the identification letter, or nothing.
+struct CodePosition {
+    PositionKind kind = PositionKind::Blank;
+    std::vector<int> strokes;
+    QString glyph; // the root, for reports
+};
+
+enum class DecompositionKind { Failed, SingleStroke, KeyName, ComponentCharacter, Roots };
+
+struct Decomposition {
+    DecompositionKind kind = DecompositionKind::Failed;
+    std::array<CodePosition, 4> positions;
+    QString reason; // why it failed
+
+    bool ok() const { return kind != DecompositionKind::Failed; }
+};
+
+// Whether an identification letter names a last stroke of this class (1..5).
+bool identificationFits(char letter, char strokeClass);
+
+// Splits a character into the Wubi 98 components its full code names.
+// classes: one digit 1..5 per stroke in writing order.
+Decomposition decompose(const RootTable& roots, const QString& ch, const QString& fullCode, const QString& classes);
+
+}

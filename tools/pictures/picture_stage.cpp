@@ -1,0 +1,208 @@
+#include "tools/pictures/picture_stage.h"
+
+#include "tools/pictures/decomposer.h"
+#include "tools/pictures/fill_points.h"
+#include "tools/pictures/glyph_renderer.h"
+#include "tools/pictures/marking_fidelity.h"
+#include "tools/pictures/stroke_outlines.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+namespace lumbrell::data {
+namespace {
+
+// Everything the stage learns about one character.
+struct CharacterResult {
+    Decomposition decomposition;
+    std::array<QByteArray, 4> info;
+    std::array<MarkingScore, 4> scores;
+    QString tsvLine;
+    QString error; // a source that could not be read, or a drawing that could not be written
+};
+
+QString strokeList(const std::vector<int>& strokes)
+{
+    QStringList numbers;
+    for (int s : strokes)
+        numbers << QString::number(s + 1);
+    return numbers.join(u',');
+}
+
+QString tsvLine(const CharEntry& entry, const Decomposition& d)
+{
+    QString line = entry.ch + u'\t' + entry.fullCode;
+    for (qsizetype k = 0; k < entry.fullCode.size() && k < 4; ++k) {
+        const CodePosition& p = d.positions[size_t(k)];
+        line += u'\t';
+        if (p.kind == PositionKind::Identification)
+            line += QStringLiteral("id");
+        else if (p.kind == PositionKind::Component)
+            line += strokeList(p.strokes);
+    }
+    return line;
+}
+
+CharacterResult processCharacter(const RootTable& roots, const CharEntry& entry, const QString& hanziWriterDir,
+                                 const QString& bmpDir)
+{
+    CharacterResult r;
+    StrokeOutlines outlines;
+    if (!loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
+        return r;
+    if (int(outlines.outlines.size()) != entry.strokeClasses.size()) {
+        r.decomposition.reason = QStringLiteral("stroke counts differ: %1 in the stroke order, %2 in the outlines")
+                                     .arg(entry.strokeClasses.size())
+                                     .arg(outlines.outlines.size());
+    } else {
+        r.decomposition = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses);
+    }
+    PositionStrokes marked;
+    for (size_t k = 0; k < 4; ++k)
+        if (r.decomposition.positions[k].kind == PositionKind::Component && int(k) < entry.fullCode.size())
+            marked[k] = r.decomposition.positions[k].strokes;
+    const CharacterDrawing drawing = drawCharacter(outlines, marked);
+    const QString path = bmpDir + u'/' + entry.ch + QStringLiteral(".bmp");
+    if (!drawing.image.save(path, "BMP")) {
+        r.error = QStringLiteral("%1: cannot be written").arg(path);
+        return r;
+    }
+    for (size_t k = 0; k < 4; ++k) {
+        if (r.decomposition.positions[k].kind == PositionKind::Identification && int(k) < entry.fullCode.size())
+            r.info[k] = "0";
+        else if (!marked[k].empty()) {
+            r.info[k] = formatFillPoints(drawing.seeds[k]);
+            r.scores[k] = measureMarking(drawing.image, drawing.seeds[k], drawing.componentPixels[k]);
+        }
+    }
+    r.tsvLine = tsvLine(entry, r.decomposition);
+    return r;
+}
+
+// Runs the characters on every core; results keep the characters' order.
+std::vector<CharacterResult> processAll(const RootTable& roots, const SourceSet& sources, const QString& bmpDir)
+{
+    std::vector<CharacterResult> results(sources.chars.size());
+    std::atomic<size_t> next{0};
+    auto worker = [&] {
+        for (size_t i = next++; i < results.size(); i = next++)
+            results[i] = processCharacter(roots, sources.chars[i], sources.hanziWriterDir, bmpDir);
+    };
+    std::vector<std::thread> threads;
+    const unsigned count = std::max(1u, std::thread::hardware_concurrency());
+    for (unsigned t = 0; t < count; ++t)
+        threads.emplace_back(worker);
+    for (std::thread& t : threads)
+        t.join();
+    return results;
+}
+
+QString percent(double part, double whole)
+{
+    return QString::number(whole ? 100.0 * part / whole : 0.0, 'f', 2) + u'%';
+}
+
+void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>& results, QStringList& report)
+{
+    int counts[5] = {};
+    QStringList failures;
+    for (size_t i = 0; i < results.size(); ++i) {
+        const Decomposition& d = results[i].decomposition;
+        ++counts[int(d.kind)];
+        if (!d.ok())
+            failures << QStringLiteral("  %1 %2 %3: %4")
+                            .arg(sources.chars[i].ch, sources.chars[i].fullCode, sources.chars[i].strokeClasses, d.reason);
+    }
+    const int decomposed = int(results.size()) - counts[int(DecompositionKind::Failed)];
+    report << QStringLiteral("pictures: decomposition coverage %1 of %2 characters (%3): %4 from roots, "
+                             "%5 key names, %6 component characters, %7 single strokes")
+                  .arg(decomposed)
+                  .arg(results.size())
+                  .arg(percent(decomposed, double(results.size())))
+                  .arg(counts[int(DecompositionKind::Roots)])
+                  .arg(counts[int(DecompositionKind::KeyName)])
+                  .arg(counts[int(DecompositionKind::ComponentCharacter)])
+                  .arg(counts[int(DecompositionKind::SingleStroke)]);
+    report << QStringLiteral("pictures: %1 characters not decomposed (drawn without marking):").arg(failures.size());
+    report << failures;
+}
+
+void reportFidelity(const SourceSet& sources, const std::vector<CharacterResult>& results, QStringList& report)
+{
+    struct Marked {
+        size_t index;
+        int position;
+        MarkingScore score;
+    };
+    std::vector<Marked> marked;
+    for (size_t i = 0; i < results.size(); ++i)
+        for (int k = 0; k < 4; ++k)
+            if (results[i].scores[size_t(k)].componentPixels > 0)
+                marked.push_back({i, k + 1, results[i].scores[size_t(k)]});
+    const auto good = std::count_if(marked.begin(), marked.end(), [](const Marked& m) { return m.score.good(); });
+    report << QStringLiteral("pictures: marking fidelity (flood fill at the fill points, >= 97% of the component "
+                             "blackened and <= 1% of the black outside it): %1 of %2 marked positions (%3)")
+                  .arg(good)
+                  .arg(marked.size())
+                  .arg(percent(double(good), double(marked.size())));
+    auto badness = [](const MarkingScore& s) { return std::max(1.0 - s.coverage(), s.outside()); };
+    std::stable_sort(marked.begin(), marked.end(),
+                     [&](const Marked& a, const Marked& b) { return badness(a.score) > badness(b.score); });
+    report << QStringLiteral("pictures: worst ten marked positions:");
+    for (size_t w = 0; w < marked.size() && w < 10; ++w)
+        report << QStringLiteral("  %1 position %2: %3 of the component blackened, %4 of the black outside")
+                      .arg(sources.chars[marked[w].index].ch)
+                      .arg(marked[w].position)
+                      .arg(percent(marked[w].score.blackenedInside, marked[w].score.componentPixels))
+                      .arg(percent(marked[w].score.blackened - marked[w].score.blackenedInside,
+                                   marked[w].score.blackened));
+}
+
+} // namespace
+
+bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vector<std::array<QByteArray, 4>>& info,
+                     QStringList& report, QString* error)
+{
+    QElapsedTimer timer;
+    timer.start();
+    RootTable roots;
+    if (!roots.loadBuiltIn(error))
+        return false;
+    const QString bmpDir = outDir + QStringLiteral("/bmp");
+    if (!QDir().mkpath(bmpDir)) {
+        *error = QStringLiteral("%1: cannot be created").arg(bmpDir);
+        return false;
+    }
+    const std::vector<CharacterResult> results = processAll(roots, sources, bmpDir);
+    for (const CharacterResult& r : results) {
+        if (!r.error.isEmpty()) {
+            *error = r.error + QStringLiteral(" (hanzi-writer-data outlines: run scripts/fetch-sources.sh)");
+            return false;
+        }
+    }
+
+    QFile tsv(outDir + QStringLiteral("/decomposition.tsv"));
+    if (!tsv.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        *error = QStringLiteral("%1: cannot be written").arg(tsv.fileName());
+        return false;
+    }
+    info.assign(results.size(), {});
+    for (size_t i = 0; i < results.size(); ++i) {
+        info[i] = results[i].info;
+        tsv.write((results[i].tsvLine + u'\n').toUtf8());
+    }
+    tsv.close();
+
+    report << QStringLiteral("pictures: %1 root table entries").arg(roots.roots().size());
+    reportCoverage(sources, results, report);
+    reportFidelity(sources, results, report);
+    report << QStringLiteral("pictures: stage time %1 ms").arg(timer.elapsed());
+    return true;
+}
+
+}

@@ -1,0 +1,84 @@
+#include "tools/pictures/root_table.h"
+
+#include <QFile>
+
+namespace lumbrell::data {
+namespace {
+
+bool isClassDigit(QChar c) { return c >= u'1' && c <= u'5'; }
+
+bool parseClasses(const QString& text, Root& root)
+{
+    const QStringList parts = text.split(u'|');
+    if (parts.size() > 2)
+        return false;
+    for (const QString& part : parts)
+        for (QChar c : part)
+            if (!isClassDigit(c))
+                return false;
+    root.head = parts[0].toStdString();
+    root.tail = parts.size() == 2 ? parts[1].toStdString() : std::string();
+    return !root.head.empty() && (parts.size() == 1 || !root.tail.empty());
+}
+
+} // namespace
+
+bool RootTable::parse(const QString& text, QString* error)
+{
+    roots_.clear();
+    const QStringList lines = text.split(u'\n');
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QString line = lines[n].section(u'#', 0, 0).trimmed();
+        if (line.isEmpty())
+            continue;
+        const QStringList f = line.split(u'\t', Qt::SkipEmptyParts);
+        Root root;
+        const bool keyOk = f.size() >= 3 && f[1].size() == 1 && f[1][0] >= u'a' && f[1][0] <= u'y';
+        const bool flagOk = f.size() == 3 || (f.size() == 4 && f[3] == u"last");
+        if (!keyOk || !flagOk || !parseClasses(f[2], root)) {
+            *error = QStringLiteral("root table line %1: expected \"glyph TAB key TAB classes [TAB last]\", got \"%2\"")
+                         .arg(n + 1)
+                         .arg(line);
+            return false;
+        }
+        root.glyph = f[0];
+        root.key = char(f[1][0].unicode());
+        root.writtenLast = f.size() == 4;
+        roots_.push_back(root);
+    }
+    for (auto& list : byKey_)
+        list.clear();
+    for (const Root& root : roots_)
+        byKey_[root.key - 'a'].push_back(&root);
+    if (roots_.empty()) {
+        *error = QStringLiteral("root table: no roots");
+        return false;
+    }
+    return true;
+}
+
+bool RootTable::loadBuiltIn(QString* error)
+{
+    QFile file(QStringLiteral(":/pictures/roots.tsv"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("root table %1 is missing from the build").arg(file.fileName());
+        return false;
+    }
+    return parse(QString::fromUtf8(file.readAll()), error);
+}
+
+const std::vector<const Root*>& RootTable::rootsOfKey(char key) const
+{
+    static const std::vector<const Root*> none;
+    return key >= 'a' && key <= 'z' ? byKey_[key - 'a'] : none;
+}
+
+bool RootTable::hasGlyph(const QString& glyph, char key) const
+{
+    for (const Root* root : rootsOfKey(key))
+        if (root->glyph == glyph)
+            return true;
+    return false;
+}
+
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include <QString>
+#include <string>
+#include <vector>
+
+namespace lumbrell::data {
+
+// One Wubi 98 component (root): its key and its strokes' classes in writing
+// order. A root written around what it holds (囗, 匚, 戈 …) has its classes
+// split into the strokes written before the contents (head) and after them
+// (tail). A root written last, after the part it carries (辶, 廴), leaves the
+// identification letter to that part's last stroke.
+struct Root {
+    QString glyph;
+    char key = 0;
+    std::string head; // all classes of a plain root
+    std::string tail; // empty unless the root encloses
+    bool writtenLast = false;
+
+    bool encloses() const { return !tail.empty(); }
+    int strokeCount() const { return int(head.size() + tail.size()); }
+};
+
+// The reviewed table of components, read from its text form: one root per
+// line, "glyph TAB key TAB classes [TAB last]", classes as digits 1..5 with
+// one '|' where an enclosing root's contents go; '#' starts a comment.
+class RootTable {
+public:
+    bool parse(const QString& text, QString* error);
+    // The table kept with the data tools (a resource of this library).
+    bool loadBuiltIn(QString* error);
+
+    const std::vector<Root>& roots() const { return roots_; }
+    const std::vector<const Root*>& rootsOfKey(char key) const;
+    // Whether some root with this glyph sits on key (characters that are components).
+    bool hasGlyph(const QString& glyph, char key) const;
+
+private:
+    std::vector<Root> roots_;
+    std::vector<std::vector<const Root*>> byKey_ = std::vector<std::vector<const Root*>>(26);
+};
+
+}
