@@ -1,0 +1,240 @@
+// The data set the build wrote: records, the ten tables and the report.
+#include "tools/data/gbk.h"
+#include "tools/data/syllables.h"
+
+#include <QtTest>
+#include <map>
+
+using lumbrell::data::fromGbk;
+using lumbrell::data::toGbk;
+
+namespace {
+const QString kDataDir = QStringLiteral(LUMBRELL_DATA_DIR);
+
+QByteArray readData(const QString& relativePath)
+{
+    QFile file(kDataDir + u'/' + relativePath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray gbk(const QString& text) { return toGbk(text).value(); }
+
+QList<QByteArray> linesOf(const QByteArray& table)
+{
+    QList<QByteArray> lines = table.split('\n');
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// The pinyin display: the first table that lists the character; in it, the last
+// line of its run, passing over a line right after a line of the same character.
+QByteArray displayedSyllable(const QList<QList<QByteArray>>& tables, const QByteArray& ch)
+{
+    for (const QList<QByteArray>& lines : tables) {
+        QByteArray shown, previous;
+        for (const QByteArray& line : lines) {
+            const QByteArray lineChar = line.first(2);
+            if (lineChar == ch && previous != ch)
+                shown = line.mid(2, 6);
+            previous = lineChar;
+        }
+        if (!shown.isEmpty())
+            return shown;
+    }
+    return {};
+}
+} // namespace
+
+class BuiltDataTest : public QObject {
+    Q_OBJECT
+
+    QByteArray records_;
+    QList<QList<QByteArray>> pinyin_;
+    QList<QList<QByteArray>> strokes_;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        records_ = readData("wwbb11.dat");
+        for (int n = 1; n <= 5; ++n) {
+            pinyin_.append(linesOf(readData(QStringLiteral("tables/Text1bh%1.txt").arg(n))));
+            strokes_.append(linesOf(readData(QStringLiteral("tables/Text1bh%1w.txt").arg(n))));
+        }
+        QVERIFY2(!records_.isEmpty(), qPrintable(kDataDir + " holds no wwbb11.dat"));
+    }
+
+    void recordsCoverGb2312InOrder()
+    {
+        QCOMPARE(records_.size(), 6763 * 302);
+        QByteArray previous;
+        for (qsizetype at = 0; at < records_.size(); at += 302) {
+            const QByteArray hanzi = records_.mid(at, 2);
+            QVERIFY(hanzi > previous);
+            QVERIFY(uint8_t(hanzi[0]) >= 0xB0 && uint8_t(hanzi[0]) <= 0xF7);
+            previous = hanzi;
+        }
+    }
+
+    void codeFieldsFollowTheFullCode()
+    {
+        static const QRegularExpression lowercase(QStringLiteral("^[a-y]+$"));
+        for (qsizetype at = 0; at < records_.size(); at += 302) {
+            const QString code1 = QString::fromLatin1(records_.mid(at + 2, 4)).trimmed();
+            const QString code3 = QString::fromLatin1(records_.mid(at + 10, 4)).trimmed();
+            QVERIFY(lowercase.match(code1).hasMatch());
+            QVERIFY(code1.size() >= 3);
+            if (code1.size() == 3)
+                QCOMPARE(code3, code1);
+            else
+                QVERIFY2(code3.size() == 1 || code3 == code1, qPrintable(code1 + " / " + code3));
+        }
+    }
+
+    QByteArray recordOf(const QString& ch) const
+    {
+        const QByteArray hanzi = gbk(ch);
+        for (qsizetype at = 0; at < records_.size(); at += 302) {
+            if (records_.mid(at, 2) == hanzi)
+                return records_.mid(at, 302);
+        }
+        return {};
+    }
+
+    void codeFields_data()
+    {
+        QTest::addColumn<QString>("ch");
+        QTest::addColumn<QByteArray>("codes"); // Code1 Code2 Code3 as stored
+        QTest::newRow("峰") << "峰" << QByteArray("mtdhmtd mtdh");
+        QTest::newRow("的") << "的" << QByteArray("rqyyrqy r   ");
+        QTest::newRow("啊") << "啊" << QByteArray("kbskkb  kbsk");
+        QTest::newRow("国") << "国" << QByteArray("lgyi    l   ");
+        QTest::newRow("中") << "中" << QByteArray("khk k   khk ");
+    }
+
+    void codeFields()
+    {
+        QFETCH(QString, ch);
+        QFETCH(QByteArray, codes);
+        QCOMPARE(recordOf(ch).mid(2, 12), codes);
+    }
+
+    void strokeCodes_data()
+    {
+        QTest::addColumn<QString>("ch");
+        QTest::addColumn<QByteArray>("code");
+        const QList<std::pair<const char*, const char*>> cases{
+            {"峰", "25232"}, {"中", "25120"}, {"国", "25111"}, {"口", "25100"}, {"丁", "12000"}, {"一", "10000"},
+            {"十", "12000"}, {"人", "34000"}, {"八", "34000"}, {"入", "34000"}, {"二", "11000"}, {"三", "11100"},
+            {"丰", "11120"}};
+        for (const auto& [ch, code] : cases)
+            QTest::newRow(ch) << QString::fromUtf8(ch) << QByteArray(code);
+    }
+
+    void strokeCodes()
+    {
+        QFETCH(QString, ch);
+        QFETCH(QByteArray, code);
+        const QByteArray hanzi = gbk(ch);
+        QByteArray found;
+        for (const QList<QByteArray>& table : strokes_) {
+            for (const QByteArray& line : table) {
+                if (line.first(2) == hanzi)
+                    found = line.mid(2, 5);
+            }
+        }
+        QCOMPARE(found, code);
+    }
+
+    void pinyinShown_data()
+    {
+        QTest::addColumn<QString>("ch");
+        QTest::addColumn<QByteArray>("syllable");
+        QTest::newRow("峰") << "峰" << QByteArray("feng  ");
+        QTest::newRow("啊") << "啊" << QByteArray("a     ");
+        QTest::newRow("长, also listed under zhang") << "长" << QByteArray("chang ");
+        QTest::newRow("行, most common reading") << "行" << QByteArray("xing  ");
+    }
+
+    void pinyinShown()
+    {
+        QFETCH(QString, ch);
+        QFETCH(QByteArray, syllable);
+        QCOMPARE(displayedSyllable(pinyin_, gbk(ch)), syllable);
+    }
+
+    void strokeTablesHoldEveryCharacterOnce()
+    {
+        std::map<QByteArray, int> seen;
+        for (int n = 0; n < 5; ++n) {
+            QByteArray previousKey;
+            for (const QByteArray& line : strokes_[n]) {
+                QCOMPARE(line.size(), 8); // the LF is split off
+                QVERIFY(line.endsWith('\r'));
+                const QByteArray code = line.mid(2, 5);
+                QCOMPARE(code[0], char('1' + n));
+                QVERIFY2(QRegularExpression("^[1-5]+0*$").match(QString::fromLatin1(code)).hasMatch(), code.constData());
+                const QByteArray key = code + line.first(2);
+                QVERIFY(key > previousKey);
+                previousKey = key;
+                ++seen[line.first(2)];
+            }
+        }
+        QCOMPARE(seen.size(), size_t(6763));
+        for (const auto& [ch, count] : seen)
+            QCOMPARE(count, 1);
+        QCOMPARE(strokes_[0].front(), gbk(QStringLiteral("一")) + "10000\r");
+        QCOMPARE(strokes_[1].front(), gbk(QStringLiteral("丨")) + "20000\r");
+        QCOMPARE(strokes_[4].front(), gbk(QStringLiteral("乙")) + "50000\r");
+    }
+
+    void pinyinTablesKeepTheirFormat()
+    {
+        static const char* const firstLetters[] = {"abcde", "fghijk", "lmnopq", "rstuvwx", "yz"};
+        const QSet<QString>& chooser = lumbrell::data::chooserSyllables();
+        QSet<QByteArray> listed;
+        for (int n = 0; n < 5; ++n) {
+            const QList<QByteArray>& lines = pinyin_[n];
+            QVERIFY(lines.size() > 1);
+            QCOMPARE(lines.back(), QByteArray("        \r"));
+            QByteArray previousKey;
+            for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+                const QByteArray& line = lines[i];
+                QCOMPARE(line.size(), 9);
+                QVERIFY(line.endsWith('\r'));
+                const QByteArray field = line.mid(2, 6);
+                QVERIFY2(chooser.contains(QString::fromLatin1(field).trimmed()), field.constData());
+                QVERIFY(std::strchr(firstLetters[n], field[0]));
+                QVERIFY(fromGbk(line.first(2)).has_value());
+                const QByteArray key = field + line.first(2);
+                QVERIFY2(key > previousKey, key.constData());
+                // Two lines of one character never meet: the display would pass one over.
+                if (i > 0)
+                    QVERIFY(line.first(2) != lines[i - 1].first(2));
+                previousKey = key;
+                listed.insert(line.first(2));
+            }
+        }
+        QCOMPARE(pinyin_[0].front(), gbk(QStringLiteral("啊")) + "a     \r");
+        QVERIFY2(listed.size() > 6700, qPrintable(QString::number(listed.size())));
+    }
+
+    void aSecondReadingIsListedWithoutChangingTheDisplay()
+    {
+        bool zhangListed = false;
+        for (const QByteArray& line : pinyin_[4])
+            zhangListed |= line == gbk(QStringLiteral("长")) + "zhang \r";
+        QVERIFY(zhangListed);
+    }
+
+    void reportIsWritten()
+    {
+        const QString report = QString::fromUtf8(readData("report.txt"));
+        QVERIFY(report.contains("wubi98-single: 36434 entries"));
+        QVERIFY(report.contains("Text1bh1w: "));
+        QVERIFY(report.contains("build time: "));
+    }
+};
+
+QTEST_GUILESS_MAIN(BuiltDataTest)
+#include "tst_built_data.moc"

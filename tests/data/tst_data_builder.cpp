@@ -1,0 +1,320 @@
+// The data builder's parts: code fields, record and table writers, source readers,
+// the choice of pinyin lines, and a build that fails without touching old output.
+#include "tools/data/data_build.h"
+#include "tools/data/gbk.h"
+#include "tools/data/pinyin_choice.h"
+#include "tools/data/pinyin_source.h"
+#include "tools/data/record_writer.h"
+#include "tools/data/stroke_sources.h"
+#include "tools/data/table_lines.h"
+#include "tools/data/wubi_codes.h"
+
+#include <QtTest>
+
+using namespace lumbrell::data;
+
+Q_DECLARE_METATYPE(QList<Reading>)
+
+namespace {
+CharEntry charEntry(const QString& ch, const QString& full, const QStringList& simple = {}, const QString& strokes = {})
+{
+    return {ch, toGbk(ch).value_or(QByteArray()), full, simple, strokes};
+}
+
+QByteArray gbk(const QString& text) { return toGbk(text).value(); }
+
+QString writeFixture(const QTemporaryDir& dir, const QString& name, const QByteArray& content)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+    return path;
+}
+} // namespace
+
+class DataBuilderTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void gb2312HasItsCharacters()
+    {
+        const auto chars = gb2312Characters();
+        QCOMPARE(chars.size(), size_t(6763));
+        QCOMPARE(chars.front().second, QStringLiteral("啊"));
+        QCOMPARE(chars.front().first, QByteArray("\xB0\xA1"));
+        QCOMPARE(chars.back().first, QByteArray("\xF7\xFE"));
+        QVERIFY(std::is_sorted(chars.begin(), chars.end()));
+    }
+
+    void recordCodesEndOnTheRightLength_data()
+    {
+        QTest::addColumn<QString>("full");
+        QTest::addColumn<QStringList>("simple");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("峰 3+4") << "mtdh" << QStringList{"mtd"} << QStringList{"mtdh", "mtd", "mtdh"};
+        QTest::newRow("的 1,3+4") << "rqyy" << QStringList{"r", "rqy"} << QStringList{"rqyy", "rqy", "r"};
+        QTest::newRow("国 1+4") << "lgyi" << QStringList{"l"} << QStringList{"lgyi", "", "l"};
+        QTest::newRow("啊 2+4") << "kbsk" << QStringList{"kb"} << QStringList{"kbsk", "kb", "kbsk"};
+        QTest::newRow("2,3+4 shows the two letters") << "abcd" << QStringList{"ab", "abc"}
+                                                     << QStringList{"abcd", "ab", "abcd"};
+        QTest::newRow("none+4") << "wnbm" << QStringList{} << QStringList{"wnbm", "", "wnbm"};
+        QTest::newRow("中 1+3") << "khk" << QStringList{"k"} << QStringList{"khk", "k", "khk"};
+        QTest::newRow("八 2+3") << "wty" << QStringList{"wt"} << QStringList{"wty", "wt", "wty"};
+        QTest::newRow("none+3") << "abc" << QStringList{} << QStringList{"abc", "", "abc"};
+        QTest::newRow("不: simple code off the full code") << "dhi" << QStringList{"i"}
+                                                             << QStringList{"dhi", "i", "dhi"};
+    }
+
+    void recordCodesEndOnTheRightLength()
+    {
+        QFETCH(QString, full);
+        QFETCH(QStringList, simple);
+        QFETCH(QStringList, fields);
+        const std::array<QString, 3> codes = recordCodes(charEntry(QStringLiteral("峰"), full, simple));
+        QCOMPARE((QStringList{codes[0], codes[1], codes[2]}), fields);
+    }
+
+    void wubiCodesComeFromFirstCandidates()
+    {
+        using lumbrell::tablereader::TableEntry;
+        // 峰 is second under mt, first under mtd; 败 first under mt.
+        const std::vector<TableEntry> table{
+            {"mt", QStringLiteral("峰"), 7}, {"mt", QStringLiteral("败"), 3}, {"mtd", QStringLiteral("峰"), 9},
+            {"mtdh", QStringLiteral("峰"), 10}, {"mtdy", QStringLiteral("败"), 11}};
+        std::vector<CharEntry> chars{charEntry(QStringLiteral("峰"), {}), charEntry(QStringLiteral("败"), {})};
+        QStringList report;
+        QString error;
+        QVERIFY2(assignWubiCodes(table, chars, report, &error), qPrintable(error));
+        QCOMPARE(chars[0].fullCode, QStringLiteral("mtdh"));
+        QCOMPARE(chars[0].simpleCodes, QStringList{"mtd"});
+        QCOMPARE(chars[1].simpleCodes, QStringList{"mt"});
+
+        std::vector<CharEntry> lacking{charEntry(QStringLiteral("中"), {})};
+        QVERIFY(!assignWubiCodes(table, lacking, report, &error));
+        QVERIFY2(error.contains(QStringLiteral("中")), qPrintable(error));
+    }
+
+    void recordHasTheFieldLayout()
+    {
+        const std::array<QByteArray, 4> info{"  12  34  56  78", "0", "", ""};
+        QString error;
+        const auto record = charRecord(charEntry(QStringLiteral("的"), "rqyy", {"r", "rqy"}), info, &error);
+        QVERIFY2(record, qPrintable(error));
+        QCOMPARE(record->size(), kRecordSize);
+        QCOMPARE(record->first(2), gbk(QStringLiteral("的")));
+        QCOMPARE(record->mid(2, 12), QByteArray("rqyyrqy r   "));
+        QCOMPARE(record->mid(14, 72), QByteArray("  12  34  56  78").leftJustified(72, ' '));
+        QCOMPARE(record->mid(86, 72), QByteArray("0").leftJustified(72, ' '));
+        QCOMPARE(record->mid(158, 144), QByteArray(144, ' '));
+    }
+
+    void overlongInfoIsRefused()
+    {
+        QString error;
+        const std::array<QByteArray, 4> info{QByteArray(73, '1'), {}, {}, {}};
+        QVERIFY(!charRecord(charEntry(QStringLiteral("的"), "rqyy"), info, &error));
+        QVERIFY2(error.contains("Info1"), qPrintable(error));
+    }
+
+    void strokeCodes_data()
+    {
+        QTest::addColumn<QString>("classes");
+        QTest::addColumn<QByteArray>("code");
+        QTest::newRow("一") << "1" << QByteArray("10000");
+        QTest::newRow("丁") << "12" << QByteArray("12000");
+        QTest::newRow("口") << "251" << QByteArray("25100");
+        QTest::newRow("中: fourth stroke not repeated") << "2512" << QByteArray("25120");
+        QTest::newRow("国: last stroke fifth") << "25112141" << QByteArray("25111");
+        QTest::newRow("峰") << "2523541112" << QByteArray("25232");
+    }
+
+    void strokeCodes()
+    {
+        QFETCH(QString, classes);
+        QFETCH(QByteArray, code);
+        QCOMPARE(strokeCode(classes), code);
+    }
+
+    void strokeTablesGroupAndOrder()
+    {
+        // 耵 (level 2) and 丁 share 12000 with 十; level 1 in GBK order first.
+        const std::vector<CharEntry> chars{
+            charEntry(QStringLiteral("耵"), "", {}, "12"), charEntry(QStringLiteral("十"), "", {}, "12"),
+            charEntry(QStringLiteral("丁"), "", {}, "12"), charEntry(QStringLiteral("一"), "", {}, "1"),
+            charEntry(QStringLiteral("乙"), "", {}, "5")};
+        const std::array<QByteArray, 5> tables = strokeTables(chars);
+        QCOMPARE(tables[0], gbk(QStringLiteral("一")) + "10000\r\n" + gbk(QStringLiteral("丁")) + "12000\r\n"
+                                + gbk(QStringLiteral("十")) + "12000\r\n" + gbk(QStringLiteral("耵")) + "12000\r\n");
+        QCOMPARE(tables[4], gbk(QStringLiteral("乙")) + "50000\r\n");
+        QVERIFY(tables[1].isEmpty());
+    }
+
+    void pinyinTablesGroupOrderAndClose()
+    {
+        const std::vector<PinyinLine> lines{
+            {gbk(QStringLiteral("爱")), "ai"},      {gbk(QStringLiteral("啊")), "a"},
+            {gbk(QStringLiteral("峰")), "feng"},    {gbk(QStringLiteral("阿")), "a"},
+            {gbk(QStringLiteral("装")), "zhuang"},  {gbk(QStringLiteral("啊")), "a"}};
+        const std::array<QByteArray, 5> tables = pinyinTables(lines);
+        const QByteArray closing = "        \r\n";
+        QCOMPARE(tables[0], gbk(QStringLiteral("啊")) + "a     \r\n" + gbk(QStringLiteral("阿")) + "a     \r\n"
+                                + gbk(QStringLiteral("爱")) + "ai    \r\n" + closing);
+        QCOMPARE(tables[1], gbk(QStringLiteral("峰")) + "feng  \r\n" + closing);
+        QCOMPARE(tables[2], closing);
+        QCOMPARE(tables[4], gbk(QStringLiteral("装")) + "zhuang\r\n" + closing);
+    }
+
+    void mostCommonReading_data()
+    {
+        QTest::addColumn<QList<Reading>>("readings");
+        QTest::addColumn<QString>("usual");
+        QTest::newRow("largest share") << QList<Reading>{{"hang", 8.22, 9}, {"xing", 91.78, 2}} << "xing";
+        QTest::newRow("word use without shares") << QList<Reading>{{"pei", -1, 0}, {"pi", -1, 16}} << "pi";
+        QTest::newRow("0% before a bare line") << QList<Reading>{{"yuan", -1, 0}, {"xiang", 0, 0}} << "xiang";
+        QTest::newRow("dictionary order last") << QList<Reading>{{"ben", -1, 0}, {"ti", -1, 0}} << "ben";
+        QTest::newRow("usual reading off the chooser")
+            << QList<Reading>{{"fo", 90, 0}, {"fu", 10, 0}} << "";
+        QTest::newRow("unusable reading of no weight")
+            << QList<Reading>{{"fu", 10, 0}, {"fo", -1, 0}} << "fu";
+    }
+
+    void mostCommonReading()
+    {
+        QFETCH(QList<Reading>, readings);
+        QFETCH(QString, usual);
+        QCOMPARE(lumbrell::data::mostCommonReading(std::vector<Reading>(readings.begin(), readings.end())), usual);
+    }
+
+    void secondReadingOnlyWhereTheDisplayKeepsTheUsualOne_data()
+    {
+        QTest::addColumn<QList<Reading>>("readings");
+        QTest::addColumn<QStringList>("syllables");
+        // A second character under "da" keeps the lines of the first apart.
+        QTest::newRow("later table") << QList<Reading>{{"chang", 60, 0}, {"zhang", 40, 0}}
+                                     << QStringList{"chang", "da", "zhang"};
+        QTest::newRow("earlier table") << QList<Reading>{{"hang", 8, 0}, {"xing", 92, 0}}
+                                       << QStringList{"da", "xing"};
+        QTest::newRow("same table, earlier line") << QList<Reading>{{"cheng", 6, 0}, {"dang", 94, 0}}
+                                                  << QStringList{"cheng", "da", "dang"};
+        QTest::newRow("same table, later line") << QList<Reading>{{"cheng", 94, 0}, {"dang", 6, 0}}
+                                                << QStringList{"cheng", "da"};
+        QTest::newRow("rare reading") << QList<Reading>{{"le", 98.9, 0}, {"liao", 1.1, 0}}
+                                      << QStringList{"da", "le"};
+    }
+
+    void secondReadingOnlyWhereTheDisplayKeepsTheUsualOne()
+    {
+        QFETCH(QList<Reading>, readings);
+        QFETCH(QStringList, syllables);
+        const std::vector<CharEntry> chars{charEntry(QStringLiteral("铛"), ""), charEntry(QStringLiteral("大"), "")};
+        ReadingMap map;
+        map.insert(QStringLiteral("铛"), std::vector<Reading>(readings.begin(), readings.end()));
+        map.insert(QStringLiteral("大"), {{"da", -1, 0}});
+        QStringList report;
+        std::vector<PinyinLine> lines = choosePinyinLines(chars, map, report);
+        sortPinyinLines(lines);
+        QStringList got;
+        for (const PinyinLine& line : lines)
+            got.append(line.syllable);
+        QCOMPARE(got, syllables);
+    }
+
+    void twoLinesOfACharacterNeverMeet()
+    {
+        // The second reading "ce" would sit directly before the usual "cen" line.
+        const std::vector<CharEntry> chars{charEntry(QStringLiteral("铛"), "")};
+        ReadingMap map;
+        map.insert(QStringLiteral("铛"), {{"cen", 90, 0}, {"ce", 10, 0}});
+        QStringList report;
+        const std::vector<PinyinLine> lines = choosePinyinLines(chars, map, report);
+        QCOMPARE(lines.size(), size_t(1));
+        QCOMPARE(lines.front().syllable, QStringLiteral("cen"));
+    }
+
+    void cncharOrderIsRead()
+    {
+        QTemporaryDir dir;
+        const QString path = writeFixture(dir, "order.js",
+            "!function(){}([function(j){j.exports=JSON.parse('{\"\xe5\x8f\xa3\":\"fcj\",\"\xe4\xb8\x81\":\"jg\"}')},"
+            "function(j){j.exports=JSON.parse('{\"f\":{\"name\":\"\xe7\xab\x96\"},\"c\":{\"name\":\"\xe6\xa8\xaa\xe6\x8a\x98\"},"
+            "\"j\":{\"name\":\"\xe6\xa8\xaa\"},\"g\":{\"name\":\"\xe7\xab\x96\xe9\x92\xa9\"}}')}])");
+        QString error;
+        const auto classes = readCncharOrder(path, &error);
+        QVERIFY2(classes, qPrintable(error));
+        QCOMPARE(classes->value(QStringLiteral("口")), QStringLiteral("251"));
+        QCOMPARE(classes->value(QStringLiteral("丁")), QStringLiteral("12"));
+    }
+
+    void strokeNamesMapToClasses_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QChar>("digit");
+        const QList<std::pair<const char*, char>> cases{{"横", '1'}, {"提", '1'}, {"竖", '2'}, {"竖钩", '2'},
+                                                         {"撇", '3'}, {"点", '4'}, {"点2", '4'}, {"捺", '4'},
+                                                         {"横折", '5'}, {"竖提", '5'}, {"横撇|横钩", '5'}};
+        for (const auto& [name, digit] : cases)
+            QTest::newRow(name) << QString::fromUtf8(name) << QChar(digit);
+    }
+
+    void strokeNamesMapToClasses()
+    {
+        QFETCH(QString, name);
+        QFETCH(QChar, digit);
+        QCOMPARE(strokeClassOfName(name), digit);
+    }
+
+    void rimeStrokesTakeTheSecondLine()
+    {
+        QTemporaryDir dir;
+        const QString path = writeFixture(dir, "stroke.dict.yaml",
+                                          "---\nname: stroke\n...\n\n\xe4\xb8\x81\thz\n\xe4\xb8\x81\ths\n"
+                                          "\xe6\xb0\xb5\tnnh\n");
+        QString error;
+        const auto classes = readRimeStrokes(path, &error);
+        QVERIFY2(classes, qPrintable(error));
+        QCOMPARE(classes->value(QStringLiteral("丁")), QStringLiteral("12"));
+        QCOMPARE(classes->value(QStringLiteral("氵")), QStringLiteral("441"));
+    }
+
+    void lunaPinyinIsRead()
+    {
+        QTemporaryDir dir;
+        const QString path = writeFixture(dir, "luna_pinyin.dict.yaml", QStringLiteral(
+            "---\nname: luna_pinyin\n...\n\n"
+            "行\thang\t8.22%\n行\txing\t91.78%\n绿\tlv\n略\tlve\n拥\tyong  0%\n"
+            "银行\tyin hang\t100\n行人\txing ren\n").toUtf8());
+        QString error;
+        const auto readings = readLunaPinyin(path, &error);
+        QVERIFY2(readings, qPrintable(error));
+        const std::vector<Reading>& xing = readings->value(QStringLiteral("行"));
+        QCOMPARE(xing.size(), size_t(2));
+        QCOMPARE(xing[0].syllable, QStringLiteral("hang"));
+        QCOMPARE(xing[0].percent, 8.22);
+        QCOMPARE(xing[0].phraseUses, 1);
+        QCOMPARE(xing[1].phraseUses, 1);
+        QCOMPARE(readings->value(QStringLiteral("绿")).front().syllable, QStringLiteral("lu"));
+        QCOMPARE(readings->value(QStringLiteral("略")).front().syllable, QStringLiteral("lue"));
+        QCOMPARE(readings->value(QStringLiteral("拥")).front().syllable, QStringLiteral("yong"));
+        QCOMPARE(readings->value(QStringLiteral("拥")).front().percent, 0.0);
+    }
+
+    void failedBuildLeavesThePreviousOutput()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath("data");
+        QVERIFY(QDir().mkpath(out));
+        writeFixture(dir, "data/wwbb11.dat", "previous");
+        SourcePaths paths = SourcePaths::standard(dir.filePath("no-cache"), dir.filePath("no-rime"));
+        QString error;
+        QVERIFY(!buildData(paths, out, &error));
+        QVERIFY2(error.contains("fcitx5-table-wubi98-single") && error.contains("fetch-sources"), qPrintable(error));
+        QFile previous(out + "/wwbb11.dat");
+        QVERIFY(previous.open(QIODevice::ReadOnly));
+        QCOMPARE(previous.readAll(), QByteArray("previous"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"data"});
+    }
+};
+
+QTEST_GUILESS_MAIN(DataBuilderTest)
+#include "tst_data_builder.moc"

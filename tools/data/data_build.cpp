@@ -1,0 +1,147 @@
+#include "tools/data/data_build.h"
+
+#include "tools/data/pinyin_choice.h"
+#include "tools/data/pinyin_source.h"
+#include "tools/data/record_writer.h"
+#include "tools/data/staging_folder.h"
+#include "tools/data/table_lines.h"
+
+#ifdef LUMBRELL_HAVE_PICTURE_STAGE
+#include "tools/pictures/picture_stage.h"
+#endif
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSaveFile>
+#include <QSet>
+
+namespace lumbrell::data {
+
+namespace {
+bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = QStringLiteral("%1: cannot be written (%2)").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool writeRecords(const SourceSet& sources, const std::vector<std::array<QByteArray, 4>>& info,
+                  const QString& path, QString* error)
+{
+    QByteArray file;
+    file.reserve(qsizetype(sources.chars.size()) * kRecordSize);
+    for (size_t i = 0; i < sources.chars.size(); ++i) {
+        const std::optional<QByteArray> record = charRecord(sources.chars[i], info[i], error);
+        if (!record)
+            return false;
+        file += *record;
+    }
+    return writeFile(path, file, error);
+}
+
+QString strokeTableCounts(int table, const QByteArray& text)
+{
+    constexpr qsizetype lineBytes = 9;
+    int byStrokes[5] = {};
+    for (qsizetype at = 0; at + lineBytes <= text.size(); at += lineBytes) {
+        const QByteArray code = text.mid(at + 2, 5);
+        const int strokes = int(code.indexOf('0'));
+        ++byStrokes[strokes < 0 ? 4 : std::max(strokes - 1, 0)];
+    }
+    return QStringLiteral("Text1bh%1w: %2 lines; 1 stroke %3, 2 strokes %4, 3 strokes %5, 4 strokes %6, 5 or more %7")
+        .arg(table + 1).arg(text.size() / lineBytes)
+        .arg(byStrokes[0]).arg(byStrokes[1]).arg(byStrokes[2]).arg(byStrokes[3]).arg(byStrokes[4]);
+}
+
+QString pinyinTableCounts(int table, const QByteArray& text)
+{
+    constexpr qsizetype lineBytes = 10;
+    const qsizetype entries = text.size() / lineBytes - 1; // less the closing line
+    QSet<QByteArray> syllables;
+    for (qsizetype i = 0; i < entries; ++i)
+        syllables.insert(text.mid(i * lineBytes + 2, 6));
+    return QStringLiteral("Text1bh%1: %2 entry lines, %3 syllables").arg(table + 1).arg(entries).arg(syllables.size());
+}
+
+bool writeTables(const SourceSet& sources, const std::vector<PinyinLine>& pinyinLines, const QString& dir,
+                 QStringList& report, QString* error)
+{
+    if (!QDir().mkpath(dir)) {
+        *error = QStringLiteral("%1: cannot be created").arg(dir);
+        return false;
+    }
+    const std::array<QByteArray, 5> pinyin = pinyinTables(pinyinLines);
+    const std::array<QByteArray, 5> strokes = strokeTables(sources.chars);
+    for (int n = 0; n < 5; ++n) {
+        if (!writeFile(dir + QStringLiteral("/Text1bh%1.txt").arg(n + 1), pinyin[size_t(n)], error)
+            || !writeFile(dir + QStringLiteral("/Text1bh%1w.txt").arg(n + 1), strokes[size_t(n)], error))
+            return false;
+        report << pinyinTableCounts(n, pinyin[size_t(n)]);
+    }
+    for (int n = 0; n < 5; ++n)
+        report << strokeTableCounts(n, strokes[size_t(n)]);
+    return true;
+}
+
+bool runPictures(const SourceSet& sources, const QString& dir, std::vector<std::array<QByteArray, 4>>& info,
+                 QStringList& report, QString* error)
+{
+#ifdef LUMBRELL_HAVE_PICTURE_STAGE
+    return runPictureStage(sources, dir, info, report, error);
+#else
+    Q_UNUSED(sources);
+    Q_UNUSED(dir);
+    Q_UNUSED(info);
+    Q_UNUSED(error);
+    report << QStringLiteral("pictures: stage not built in; no bmp/ and blank Info fields");
+    return true;
+#endif
+}
+} // namespace
+
+bool buildData(const SourcePaths& paths, const QString& outputDir, QString* error)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QStringList report;
+    SourceSet sources;
+    if (!loadSourceSet(paths, sources, report, error))
+        return false;
+
+    if (!QFileInfo(paths.lunaPinyin).isFile()) {
+        *error = QStringLiteral("Debian package rime-data-luna-pinyin: %1 is missing; install it "
+                                "(scripts/setup.sh does)").arg(paths.lunaPinyin);
+        return false;
+    }
+    const std::optional<ReadingMap> readings = readLunaPinyin(paths.lunaPinyin, error);
+    if (!readings)
+        return false;
+    const std::vector<PinyinLine> pinyinLines = choosePinyinLines(sources.chars, *readings, report);
+
+    StagingFolder staging(outputDir);
+    if (!staging.create(error))
+        return false;
+    std::vector<std::array<QByteArray, 4>> info(sources.chars.size());
+    if (!runPictures(sources, staging.path(), info, report, error))
+        return false;
+    if (info.size() != sources.chars.size()) {
+        *error = QStringLiteral("the picture stage gave %1 fill-point sets for %2 characters")
+                     .arg(info.size()).arg(sources.chars.size());
+        return false;
+    }
+    if (!writeRecords(sources, info, staging.path() + QStringLiteral("/wwbb11.dat"), error)
+        || !writeTables(sources, pinyinLines, staging.path() + QStringLiteral("/tables"), report, error))
+        return false;
+
+    report << QStringLiteral("records: %1 in wwbb11.dat").arg(sources.chars.size())
+           << QStringLiteral("build time: %1 s").arg(double(timer.elapsed()) / 1000.0, 0, 'f', 1);
+    if (!writeFile(staging.path() + QStringLiteral("/report.txt"), (report.join(u'\n') + u'\n').toUtf8(), error))
+        return false;
+    return staging.commit(error);
+}
+
+} // namespace lumbrell::data

@@ -1,0 +1,23 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace lumbrell::data {
+
+// Text to GBK bytes through glibc iconv; std::nullopt when a character has no GBK form.
+std::optional<QByteArray> toGbk(const QString& text);
+
+// GBK bytes to text; std::nullopt for bytes that are not GBK.
+std::optional<QString> fromGbk(const QByteArray& bytes);
+
+// The 6763 characters of GB2312 (lead bytes B0-F7, trail bytes A1-FE, the codes
+// the GB2312 converter accepts), ascending by code, with their two bytes.
+std::vector<std::pair<QByteArray, QString>> gb2312Characters();
+
+// GB2312 level 1 is lead bytes B0-D7, level 2 D8-F7.
+inline bool isLevelOne(const QByteArray& gbk) { return gbk.size() == 2 && uint8_t(gbk[0]) <= 0xD7; }
+
+} // namespace lumbrell::data

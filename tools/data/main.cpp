@@ -1,0 +1,35 @@
+// lumbrell-data: builds the program's data set from the public sources.
+#include "tools/data/data_build.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Builds wwbb11.dat, bmp/ and the pinyin and stroke tables."));
+    parser.addHelpOption();
+    const QCommandLineOption sources(QStringLiteral("sources"),
+                                     QStringLiteral("Folder the sources were fetched into (.cache)."),
+                                     QStringLiteral("dir"));
+    const QCommandLineOption rime(QStringLiteral("rime-data"), QStringLiteral("Folder of the rime dictionaries."),
+                                  QStringLiteral("dir"), QStringLiteral("/usr/share/rime-data"));
+    const QCommandLineOption output(QStringLiteral("out"), QStringLiteral("Folder to build the data into."),
+                                    QStringLiteral("dir"));
+    parser.addOptions({sources, rime, output});
+    parser.process(app);
+    if (!parser.isSet(sources) || !parser.isSet(output)) {
+        std::fprintf(stderr, "lumbrell-data: --sources and --out are required\n");
+        return 2;
+    }
+
+    QString error;
+    const auto paths = lumbrell::data::SourcePaths::standard(parser.value(sources), parser.value(rime));
+    if (!lumbrell::data::buildData(paths, parser.value(output), &error)) {
+        std::fprintf(stderr, "lumbrell-data: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}

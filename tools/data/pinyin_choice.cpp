@@ -1,0 +1,117 @@
+#include "tools/data/pinyin_choice.h"
+
+#include "tools/data/syllables.h"
+
+#include <QHash>
+#include <QSet>
+#include <tuple>
+
+namespace lumbrell::data {
+
+namespace {
+auto rankOf(const Reading& r, size_t position)
+{
+    const bool positiveShare = r.percent > 0;
+    return std::make_tuple(positiveShare, positiveShare ? r.percent : 0.0, r.phraseUses, r.percent == 0,
+                           -int(position));
+}
+
+// A second line may come only where the first table listing the character is the
+// one of its usual reading and the usual line ends that table's run.
+bool secondLineKeepsDisplay(const QString& usual, const QString& other)
+{
+    const int usualTable = pinyinTableOf(usual), otherTable = pinyinTableOf(other);
+    if (otherTable != usualTable)
+        return otherTable > usualTable;
+    return other.toLatin1().leftJustified(6, ' ') < usual.toLatin1().leftJustified(6, ' ');
+}
+
+// The display passes over a line that directly follows a line of the same
+// character, so two lines of one character must never meet in a table.
+QSet<QByteArray> charactersWithAdjacentLines(std::vector<PinyinLine> lines)
+{
+    sortPinyinLines(lines);
+    QSet<QByteArray> adjacent;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        if (lines[i].gbk == lines[i - 1].gbk)
+            adjacent.insert(lines[i].gbk);
+    }
+    return adjacent;
+}
+} // namespace
+
+QString mostCommonReading(const std::vector<Reading>& readings)
+{
+    const QSet<QString>& chooser = chooserSyllables();
+    const Reading* best = nullptr;
+    size_t bestPosition = 0;
+    for (size_t i = 0; i < readings.size(); ++i) {
+        if (!chooser.contains(readings[i].syllable))
+            continue;
+        if (!best || rankOf(readings[i], i) > rankOf(*best, bestPosition)) {
+            best = &readings[i];
+            bestPosition = i;
+        }
+    }
+    // A reading outside the chooser that outranks the best usable one is the
+    // character's usual reading: showing another would mislead.
+    for (size_t i = 0; best && i < readings.size(); ++i) {
+        if (!chooser.contains(readings[i].syllable) && rankOf(readings[i], i) > rankOf(*best, bestPosition))
+            return QString();
+    }
+    return best ? best->syllable : QString();
+}
+
+std::vector<PinyinLine> choosePinyinLines(const std::vector<CharEntry>& chars, const ReadingMap& readings,
+                                          QStringList& report)
+{
+    const QSet<QString>& chooser = chooserSyllables();
+    std::vector<PinyinLine> usualLines;
+    std::vector<PinyinLine> secondLines;
+    QString unknown, unusable;
+    int byShare = 0;
+    for (const CharEntry& entry : chars) {
+        const auto it = readings.find(entry.ch);
+        if (it == readings.end()) {
+            unknown += entry.ch;
+            continue;
+        }
+        const QString usual = mostCommonReading(*it);
+        if (usual.isEmpty()) {
+            unusable += entry.ch;
+            continue;
+        }
+        usualLines.push_back({entry.gbk, usual});
+        byShare += (it->size() == 1 || std::any_of(it->begin(), it->end(), [&](const Reading& r) {
+                        return r.syllable == usual && r.percent > 0;
+                    })) ? 1 : 0;
+        for (const Reading& r : *it) {
+            if (r.syllable != usual && r.percent >= kCommonReadingPercent && chooser.contains(r.syllable)
+                && secondLineKeepsDisplay(usual, r.syllable))
+                secondLines.push_back({entry.gbk, r.syllable});
+        }
+    }
+
+    // Drop second lines that would meet a line of their character, until none do.
+    std::vector<PinyinLine> lines = usualLines;
+    lines.insert(lines.end(), secondLines.begin(), secondLines.end());
+    for (QSet<QByteArray> adjacent = charactersWithAdjacentLines(lines); !adjacent.isEmpty();
+         adjacent = charactersWithAdjacentLines(lines)) {
+        std::erase_if(secondLines, [&](const PinyinLine& l) { return adjacent.contains(l.gbk); });
+        lines = usualLines;
+        lines.insert(lines.end(), secondLines.begin(), secondLines.end());
+    }
+
+    report << QStringLiteral("luna_pinyin: %1 of %2 characters listed; %3 by a single reading or the largest "
+                             "share, %4 by word use or dictionary order")
+                  .arg(usualLines.size()).arg(chars.size()).arg(byShare).arg(usualLines.size() - size_t(byShare))
+           << QStringLiteral("luna_pinyin: %1 second lines for readings of at least %2%")
+                  .arg(secondLines.size()).arg(kCommonReadingPercent)
+           << QStringLiteral("luna_pinyin: lacks %1 characters, left out of the pinyin tables: %2")
+                  .arg(unknown.size()).arg(unknown)
+           << QStringLiteral("luna_pinyin: %1 characters whose usual reading is no chooser syllable, left out: %2")
+                  .arg(unusable.size()).arg(unusable);
+    return lines;
+}
+
+} // namespace lumbrell::data

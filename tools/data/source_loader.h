@@ -1,0 +1,24 @@
+#pragma once
+#include "tools/data/source_set.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace lumbrell::data {
+
+// Where each public source lies once scripts/fetch-sources.sh has run.
+struct SourcePaths {
+    QString wubiTable;      // fcitx5-table-wubi98-single: wubi98-single.main.dict
+    QString cncharOrder;    // npm cnchar-order: cnchar.order.min.js
+    QString hanziWriterDir; // npm hanzi-writer-data: <char>.json
+    QString rimeStroke;     // rime-data-stroke: stroke.dict.yaml
+    QString lunaPinyin;     // rime-data-luna-pinyin: luna_pinyin.dict.yaml
+
+    static SourcePaths standard(const QString& cacheDir, const QString& rimeDir);
+};
+
+// Reads the GB2312 character set, the Wubi 98 codes and the stroke classes.
+// False with *error naming the source and what to do when one is missing or unusable.
+bool loadSourceSet(const SourcePaths& paths, SourceSet& sources, QStringList& report, QString* error);
+
+} // namespace lumbrell::data
