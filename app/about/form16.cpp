@@ -1,0 +1,124 @@
+#include "app/about/form16.h"
+
+#include "app/addresses.h"
+#include "app/fonts.h"
+#include "lookup/units.h"
+#include "resources/art.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace lumbrell {
+namespace {
+
+void place(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+// A label at its design position that sizes itself to its caption.
+QLabel* makeLabel(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+{
+    auto* label = new QLabel(caption, parent);
+    place(label, left, top, width, height);
+    label->adjustSize();
+    return label;
+}
+
+// A one-pixel horizontal line from (left, y) to (right, y).
+QFrame* makeLine(QWidget* parent, int left, int right, int y, const QColor& colour)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::NoFrame);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    line->setAutoFillBackground(true);
+    line->setGeometry(twipsToPixels(left), twipsToPixels(y), twipsToPixels(right) - twipsToPixels(left) + 1, 1);
+    return line;
+}
+
+} // namespace
+
+Form16::Form16(OpenOnDesktop openOnDesktop, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                         | Qt::MSWindowsFixedSizeDialogHint),
+      openOnDesktop_(std::move(openOnDesktop))
+{
+    setWindowTitle(QStringLiteral(" 关于"));
+    setFixedSize(twipsToPixels(5985), twipsToPixels(4185));
+    setWindowIcon(art::windowIcon());
+    setFont(songFont(9));
+    setModal(true);
+    createControls();
+}
+
+void Form16::createControls()
+{
+    // OK comes first in the tab order and holds the focus, so Enter closes the window.
+    Command1 = new QPushButton(QStringLiteral("确   定"), this);
+    place(Command1, 2400, 3660, 1365, 345);
+    Command1->setDefault(true);
+    Command1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    Image1 = new QLabel(this);
+    place(Image1, 0, 0, 6105, 1080);
+    Image1->setPixmap(QPixmap::fromImage(art::aboutBanner()));
+
+    Label1 = makeLabel(this, QStringLiteral("软件名称： Lumbrell 3.0"), 1320, 1350, 2250, 180);
+    Label2 = makeLabel(this, QStringLiteral("官方网站： "), 1320, 1676, 990, 180);
+    Label6 = makeLink(addresses::WebHost, 2310, 1676, 1890, 180);
+    Label3 = makeLabel(this, QStringLiteral("联系邮箱： "), 1320, 2002, 990, 180);
+    Label5 = makeLink(addresses::ContactEmail, 2310, 2002, 1350, 180);
+    Label4 = makeLabel(this, QStringLiteral("联系ＱＱ： ") + addresses::ContactNumber, 1320, 2328, 1710, 180);
+    Label8 = makeLabel(this, QStringLiteral("其它软件： "), 1320, 2655, 990, 180);
+    Label7 = makeLink(addresses::WebHost + addresses::DownloadPath, 2310, 2670, 2700, 180);
+
+    Line1[1] = makeLine(this, 330, 5785, 3450, QColor(0x80, 0x80, 0x80));
+    Line1[0] = makeLine(this, 330, 5770, 3465, Qt::white);
+}
+
+QLabel* Form16::makeLink(const QString& caption, int left, int top, int width, int height)
+{
+    QLabel* link = makeLabel(this, caption, left, top, width, height);
+    QPalette palette = link->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
+    link->setPalette(palette);
+    link->setCursor(art::handCursor());
+    link->installEventFilter(this);
+    return link;
+}
+
+bool Form16::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == Label5) {
+            Label5_Click();
+            return true;
+        }
+        if (watched == Label6) {
+            Label6_Click();
+            return true;
+        }
+        if (watched == Label7) {
+            Label7_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form16::Command1_Click() { accept(); }
+
+void Form16::Label5_Click() { openOnDesktop_(addresses::mailTo()); }
+
+void Form16::Label6_Click() { openOnDesktop_(addresses::homePage()); }
+
+void Form16::Label7_Click() { openOnDesktop_(addresses::downloadPage()); }
+
+} // namespace lumbrell

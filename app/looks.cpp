@@ -1,0 +1,110 @@
+// How the main window looks: its frame, fonts, colours, pictures and tooltips.
+#include "app/addresses.h"
+#include "app/fonts.h"
+#include "app/form11.h"
+#include "app/syllable_chooser.h"
+#include "lookup/picture_box.h"
+#include "resources/art.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace lumbrell {
+namespace {
+
+const QColor Blue(0x00, 0x00, 0xFF);
+const QColor Silver(0xC0, 0xC0, 0xC0);
+
+void setColours(QWidget* widget, const QColor& text, const QColor& ground, bool opaque)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, ground);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(opaque);
+}
+
+void setLabelLooks(QLabel* label, const QFont& font, const QColor& text, const QColor& ground, bool opaque)
+{
+    label->setFont(font);
+    setColours(label, text, ground, opaque);
+    label->adjustSize();
+}
+
+void setLineColour(QFrame* line, const QColor& colour)
+{
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    line->setPalette(palette);
+}
+
+} // namespace
+
+void Form11::applyLooks()
+{
+    // A fixed frame: minimise and close, no maximise, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(size());
+    setWindowIcon(art::windowIcon());
+
+    // The background picture, the two white panels on the grey field, lies
+    // under every control at the client area's top-left corner.
+    auto* background = new QLabel(this);
+    background->setObjectName(QStringLiteral("background"));
+    background->setPixmap(QPixmap::fromImage(art::background()));
+    background->setAttribute(Qt::WA_TransparentForMouseEvents);
+    background->adjustSize();
+    background->lower();
+
+    const QFont small = songFont(9);
+    setFont(songFont(12)); // every control without a font of its own
+    for (QWidget* control : std::initializer_list<QWidget*>{Command2, Command8, Text5, Combo6})
+        control->setFont(small);
+    for (QComboBox* chooser : Combo)
+        chooser->setFont(small);
+
+    const QColor transparent = Qt::transparent;
+    setLabelLooks(Label15, small, Qt::black, transparent, false);
+    setLabelLooks(Label22, small, Qt::black, transparent, false);
+    setLabelLooks(Label27, small, Qt::black, Qt::white, true);
+    QFont link = small;
+    link.setUnderline(true);
+    setCaption(Label28, addresses::WebHost);
+    setLabelLooks(Label28, link, Blue, Qt::white, true);
+
+    const QFont heading = songFont(10.5, true);
+    setLabelLooks(Label9, heading, Qt::black, Qt::white, true);
+    setLabelLooks(Label23, heading, Qt::black, Qt::white, true);
+    const QFont display = songFont(12, true);
+    setLabelLooks(Label10, display, Blue, transparent, false);
+    setLabelLooks(Label24, display, Blue, transparent, false);
+    setLabelLooks(Label5, display, Qt::white, transparent, false);
+    setLabelLooks(Label25, display, Qt::white, transparent, false);
+
+    // Text6 keeps the window's 12-point font on white.
+    QPalette candidates = Text6->palette();
+    candidates.setColor(QPalette::Base, Qt::white);
+    Text6->setPalette(candidates);
+
+    // The frame takes the system's window colours (a text box's ground and text).
+    const QPalette system = QApplication::palette();
+    setColours(Frame1, system.color(QPalette::Text), system.color(QPalette::Base), true);
+    setLineColour(Line1, Silver);
+    setLineColour(Line2, Qt::black);
+
+    Picture2->setPicture(art::notFoundNotice());
+
+    const QStringList strokeTips = {QStringLiteral("第一笔画"), QStringLiteral("第二笔画"), QStringLiteral("第三笔画"),
+                                    QStringLiteral("第四笔画"), QStringLiteral("最后一笔画")};
+    for (int i = 0; i < 5; ++i)
+        Combo[i]->setToolTip(strokeTips[i]);
+    Command8->setToolTip(QStringLiteral("帮助"));
+}
+
+} // namespace lumbrell

@@ -1,0 +1,47 @@
+// Draws every picture the windows carry into one folder, as BMP files.
+#include "tools/art/pictures.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+#include <functional>
+#include <utility>
+#include <vector>
+
+using namespace lumbrell::art_tool;
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: lumbrell-art OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir folder(args.at(1));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "lumbrell-art: cannot create %s\n", qPrintable(folder.path()));
+        return 1;
+    }
+
+    std::vector<std::pair<QString, std::function<QImage()>>> pictures = {
+        {QStringLiteral("background.bmp"), drawBackground},
+        {QStringLiteral("icon.bmp"), drawIcon},
+        {QStringLiteral("hand.bmp"), drawHandShape},
+        {QStringLiteral("hand-mask.bmp"), drawHandMask},
+        {QStringLiteral("notfound.bmp"), drawNotFoundNotice},
+        {QStringLiteral("banner.bmp"), drawBanner},
+    };
+    for (int i = 0; i < 16; ++i)
+        pictures.emplace_back(QStringLiteral("id%1.bmp").arg(i, 2, 10, QLatin1Char('0')),
+                              [i] { return drawIdentificationDiagram(i); });
+
+    for (const auto& [name, draw] : pictures) {
+        const QString path = folder.filePath(name);
+        if (!draw().save(path, "BMP")) {
+            std::fprintf(stderr, "lumbrell-art: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
