@@ -1,6 +1,9 @@
 #include "tools/pictures/decomposer.h"
 
+#include "tools/pictures/shape_match.h"
+
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <optional>
 
@@ -34,8 +37,9 @@ struct Piece {
 // allows, the one that takes the largest root first, then the largest next …
 class RootSearch {
 public:
-    RootSearch(const RootTable& table, const std::string& classes, const std::string& code)
-        : table_(table), s_(classes), code_(code), n_(int(classes.size()))
+    RootSearch(const RootTable& table, const std::string& classes, const std::string& code,
+               const std::vector<QPolygonF>* centreLines)
+        : table_(table), s_(classes), code_(code), n_(int(classes.size())), centreLines_(centreLines)
     {
         for (const Root& r : table.roots())
             if (!r.encloses() && !r.writtenLast)
@@ -56,6 +60,23 @@ private:
         int contentEnd = 0;
         int resume = 0;
     };
+
+    // Whether the strokes look like the root, where both shapes are known.
+    bool looksLike(const Root* root, const std::vector<int>& strokes) const
+    {
+        if (!centreLines_ || root->shape.empty() || strokes.size() < 2)
+            return true;
+        const auto key = std::make_pair(root, strokes);
+        const auto known = shapeFits_.find(key);
+        if (known != shapeFits_.end())
+            return known->second;
+        std::vector<QPolygonF> lines;
+        for (int s : strokes)
+            lines.push_back((*centreLines_)[size_t(s)]);
+        const bool fits = shapeDistance(lines, root->shape) <= RootShapeLimit;
+        shapeFits_.emplace(key, fits);
+        return fits;
+    }
 
     bool matches(int pos, const std::string& classes, int end) const
     {
@@ -83,7 +104,8 @@ private:
         for (const Root* root : table_.rootsOfKey(code_[i])) {
             if (!root->encloses()) {
                 const int len = int(root->head.size());
-                if (!matches(pos, root->head, end) || (root->writtenLast && (frame.active || pos + len != n_)))
+                if (!matches(pos, root->head, end) || (root->writtenLast && (frame.active || pos + len != n_))
+                    || !looksLike(root, strokeRange(pos, pos + len)))
                     continue;
                 pieces_.push_back({root, strokeRange(pos, pos + len)});
                 step(pos + len, frame);
@@ -96,6 +118,8 @@ private:
                     std::vector<int> strokes = strokeRange(pos, pos + h);
                     for (int k = e; k < e + t; ++k)
                         strokes.push_back(k);
+                    if (!looksLike(root, strokes))
+                        continue;
                     pieces_.push_back({root, strokes});
                     step(pos + h, Frame{true, e, e + t});
                     pieces_.pop_back();
@@ -113,7 +137,8 @@ private:
                 continue;
             const int start = end - int(root->head.size());
             std::vector<Piece> middle;
-            if (start >= pos && matches(start, root->head, end) && splitLargestFirst(pos, start, middle))
+            if (start >= pos && matches(start, root->head, end) && looksLike(root, strokeRange(start, end))
+                && splitLargestFirst(pos, start, middle))
                 placeLast(middle, {root, strokeRange(start, end)});
             if (end == n_)
                 lastInsideEnclosure(pos, *root);
@@ -131,7 +156,7 @@ private:
             const int lastStart = tailStart - int(last.head.size());
             const int headStart = lastStart - int(r.head.size());
             if (headStart < pos || !matches(tailStart, r.tail, n_) || !matches(lastStart, last.head, tailStart)
-                || !matches(headStart, r.head, lastStart))
+                || !matches(headStart, r.head, lastStart) || !looksLike(&last, strokeRange(lastStart, tailStart)))
                 continue;
             std::vector<Piece> middle;
             if (!splitLargestFirst(pos, headStart, middle))
@@ -139,6 +164,8 @@ private:
             std::vector<int> around = strokeRange(headStart, lastStart);
             for (int k = tailStart; k < n_; ++k)
                 around.push_back(k);
+            if (!looksLike(&r, around))
+                continue;
             middle.push_back({&r, around});
             placeLast(middle, {&last, strokeRange(lastStart, tailStart)});
         }
@@ -159,7 +186,8 @@ private:
         reachable[size_t(to - from)] = 1;
         for (int j = to - 1; j >= from; --j)
             for (const Root* r : plainRoots_)
-                if (matches(j, r->head, to) && reachable[size_t(j + int(r->head.size()) - from)]) {
+                if (matches(j, r->head, to) && reachable[size_t(j + int(r->head.size()) - from)]
+                    && looksLike(r, strokeRange(j, j + int(r->head.size())))) {
                     reachable[size_t(j - from)] = 1;
                     break;
                 }
@@ -169,6 +197,7 @@ private:
             const Root* pick = nullptr;
             for (const Root* r : plainRoots_)
                 if (matches(j, r->head, to) && reachable[size_t(j + int(r->head.size()) - from)]
+                    && looksLike(r, strokeRange(j, j + int(r->head.size())))
                     && (!pick || r->head.size() > pick->head.size()))
                     pick = r;
             out.push_back({pick, strokeRange(j, j + int(pick->head.size()))});
@@ -191,15 +220,23 @@ private:
     // where the part they hold decides.
     int identificationStroke() const
     {
-        for (const Piece& p : pieces_) {
-            if (p.strokes.back() != n_ - 1)
-                continue;
-            if (p.root->encloses())
-                return n_ - int(p.root->tail.size()) - 1;
-            if (p.root->writtenLast)
-                return p.strokes.front() - 1;
+        int last = n_ - 1;
+        for (bool moved = true; moved && last >= 0;) {
+            moved = false;
+            for (const Piece& p : pieces_) {
+                if (p.strokes.back() != last)
+                    continue;
+                if (p.root->encloses() && p.strokes.size() > p.root->tail.size()) {
+                    last = p.strokes[p.root->head.size()] - 1;
+                    moved = true;
+                } else if (p.root->writtenLast) {
+                    last = p.strokes.front() - 1;
+                    moved = true;
+                }
+                break;
+            }
         }
-        return n_ - 1;
+        return std::max(last, 0);
     }
 
     void consider()
@@ -220,6 +257,8 @@ private:
     const std::string s_;
     const std::string code_;
     const int n_;
+    const std::vector<QPolygonF>* centreLines_;
+    mutable std::map<std::pair<const Root*, std::vector<int>>, bool> shapeFits_;
     std::vector<const Root*> plainRoots_;
     std::vector<Piece> pieces_;
     std::optional<std::vector<Piece>> best_;
@@ -290,7 +329,8 @@ bool identificationFits(char letter, char strokeClass)
     return std::string_view(letters[strokeClass - '1']).find(letter) != std::string_view::npos;
 }
 
-Decomposition decompose(const RootTable& roots, const QString& ch, const QString& fullCode, const QString& classes)
+Decomposition decompose(const RootTable& roots, const QString& ch, const QString& fullCode, const QString& classes,
+                        const std::vector<QPolygonF>* centreLines)
 {
     const std::string code = fullCode.toStdString();
     const std::string s = classes.toStdString();
@@ -310,8 +350,13 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
     const bool spelled = spellsComponentCharacter(code, s);
     if (spelled && roots.hasGlyph(ch, code[0]))
         return componentCharacter(n, ch);
-    if (const auto pieces = RootSearch(roots, s, code).run())
+    // Roots drawn as themselves first; where no split has that, any split the classes allow.
+    const bool withShapes = centreLines && int(centreLines->size()) == n;
+    if (const auto pieces = RootSearch(roots, s, code, withShapes ? centreLines : nullptr).run())
         return fromPieces(*pieces, code.size());
+    if (withShapes)
+        if (const auto pieces = RootSearch(roots, s, code, nullptr).run())
+            return fromPieces(*pieces, code.size());
     if (spelled)
         return componentCharacter(n, ch);
     failed.reason = QStringLiteral("no split of strokes %1 into roots fits %2").arg(classes, fullCode);

@@ -1,6 +1,7 @@
 #pragma once
 #include "tools/pictures/root_table.h"
 
+#include <QPolygonF>
 #include <QString>
 #include <array>
 #include <vector>
@@ -30,8 +31,15 @@ struct Decomposition {
 // Whether an identification letter names a last stroke of this class (1..5).
 bool identificationFits(char letter, char strokeClass);
 
+// Strokes placed as a root must look like the root's own drawing (where the
+// table has one) within this shape distance.
+constexpr double RootShapeLimit = 0.35;
+
 // Splits a character into the Wubi 98 components its full code names.
-// classes: one digit 1..5 per stroke in writing order.
-Decomposition decompose(const RootTable& roots, const QString& ch, const QString& fullCode, const QString& classes);
+// classes: one digit 1..5 per stroke in writing order; centreLines, when
+// given, one line per stroke, lets the shapes of the roots rule out splits
+// whose strokes merely share the classes of a root.
+Decomposition decompose(const RootTable& roots, const QString& ch, const QString& fullCode, const QString& classes,
+                        const std::vector<QPolygonF>* centreLines = nullptr);
 
 }

@@ -60,7 +60,7 @@ CharacterResult processCharacter(const RootTable& roots, const CharEntry& entry,
                                      .arg(entry.strokeClasses.size())
                                      .arg(outlines.outlines.size());
     } else {
-        r.decomposition = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses);
+        r.decomposition = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &outlines.medians);
     }
     PositionStrokes marked;
     for (size_t k = 0; k < 4; ++k)
@@ -173,6 +173,13 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
     RootTable roots;
     if (!roots.loadBuiltIn(error))
         return false;
+    roots.attachShapes([&sources](const QString& glyph) {
+        StrokeOutlines drawn;
+        QString missing; // a root without a drawing of its own is matched by its classes alone
+        if (glyph.toUcs4().size() != 1 || !loadStrokeOutlines(sources.hanziWriterDir, glyph, drawn, &missing))
+            return std::vector<QPolygonF>();
+        return drawn.medians;
+    });
     const QString bmpDir = outDir + QStringLiteral("/bmp");
     if (!QDir().mkpath(bmpDir)) {
         *error = QStringLiteral("%1: cannot be created").arg(bmpDir);

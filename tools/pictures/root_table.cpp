@@ -73,6 +73,15 @@ const std::vector<const Root*>& RootTable::rootsOfKey(char key) const
     return key >= 'a' && key <= 'z' ? byKey_[key - 'a'] : none;
 }
 
+void RootTable::attachShapes(const std::function<std::vector<QPolygonF>(const QString& glyph)>& centreLines)
+{
+    for (Root& root : roots_) {
+        std::vector<QPolygonF> lines = centreLines(root.glyph);
+        if (int(lines.size()) == root.strokeCount())
+            root.shape = std::move(lines);
+    }
+}
+
 bool RootTable::hasGlyph(const QString& glyph, char key) const
 {
     for (const Root* root : rootsOfKey(key))

@@ -1,5 +1,7 @@
 #pragma once
+#include <QPolygonF>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,8 @@ struct Root {
     std::string head; // all classes of a plain root
     std::string tail; // empty unless the root encloses
     bool writtenLast = false;
+    std::vector<QPolygonF> shape; // centre lines of the root's own drawing, where there is one
+
 
     bool encloses() const { return !tail.empty(); }
     int strokeCount() const { return int(head.size() + tail.size()); }
@@ -32,6 +36,8 @@ public:
 
     const std::vector<Root>& roots() const { return roots_; }
     const std::vector<const Root*>& rootsOfKey(char key) const;
+    // Gives each root whose glyph the lookup can draw (with as many strokes) its shape.
+    void attachShapes(const std::function<std::vector<QPolygonF>(const QString& glyph)>& centreLines);
     // Whether some root with this glyph sits on key (characters that are components).
     bool hasGlyph(const QString& glyph, char key) const;
 
