@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringView>
+
+namespace lumbrell {
+
+// Positions in text count characters: a surrogate pair is one character, like
+// every other. Qt positions (carets, selections, offsets) count UTF-16 units;
+// these helpers translate between the two and never split a pair.
+
+// The number of characters in the text.
+qsizetype characterCount(QStringView text);
+
+// The unit offset reached by stepping over `characters` characters from the
+// unit offset `from`; -1 when the text ends before that many characters.
+qsizetype unitOffset(QStringView text, qsizetype from, qsizetype characters);
+
+// The whole character that starts at unit offset `at`; empty at the end.
+QStringView characterAfter(QStringView text, qsizetype at);
+
+// The whole character that ends at unit offset `at` (the one in front of a
+// caret there); empty at the start.
+QStringView characterBefore(QStringView text, qsizetype at);
+
+// The first `characters` characters from unit offset `from` (fewer where the
+// text ends).
+QStringView charactersFrom(QStringView text, qsizetype from, qsizetype characters);
+
+} // namespace lumbrell
