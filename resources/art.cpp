@@ -1,6 +1,7 @@
 #include "resources/art.h"
 
 #include <QBitmap>
+#include <QPixmap>
 #include <QString>
 
 namespace lumbrell::art {
@@ -15,7 +16,19 @@ QImage load(const QString& name)
 
 QImage background() { return load(QStringLiteral("background.bmp")); }
 
-QIcon windowIcon() { return QIcon(QPixmap::fromImage(load(QStringLiteral("icon.bmp")))); }
+QIcon windowIcon()
+{
+    // A BMP has no alpha: the colour of the top-left pixel is the transparent one.
+    QImage icon = load(QStringLiteral("icon.bmp")).convertToFormat(QImage::Format_ARGB32);
+    if (icon.isNull())
+        return {};
+    const QRgb ground = icon.pixel(0, 0);
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            if (icon.pixel(x, y) == ground)
+                icon.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return QIcon(QPixmap::fromImage(icon));
+}
 
 QCursor handCursor()
 {
