@@ -1,0 +1,213 @@
+// The decomposition engine on the reviewed root table, checked against
+// decompositions worked out by hand from the Wubi 98 rules.
+#include "tools/pictures/decomposer.h"
+
+#include <QTest>
+
+using namespace lumbrell::data;
+
+Q_DECLARE_METATYPE(PositionKind)
+
+namespace {
+
+// "1,2,3" → {0,1,2}; "id" → identification; "" → blank.
+CodePosition expected(const QString& text)
+{
+    if (text.isEmpty())
+        return {};
+    if (text == u"id")
+        return {PositionKind::Identification, {}, {}};
+    CodePosition p{PositionKind::Component, {}, {}};
+    for (const QString& n : text.split(u','))
+        p.strokes.push_back(n.toInt() - 1);
+    return p;
+}
+
+QString shown(const CodePosition& p)
+{
+    if (p.kind == PositionKind::Blank)
+        return {};
+    if (p.kind == PositionKind::Identification)
+        return QStringLiteral("id");
+    QStringList n;
+    for (int s : p.strokes)
+        n << QString::number(s + 1);
+    return n.join(u',');
+}
+
+} // namespace
+
+class TestDecomposer : public QObject {
+    Q_OBJECT
+    RootTable roots;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QString error;
+        QVERIFY2(roots.loadBuiltIn(&error), qPrintable(error));
+    }
+
+    void knownCharacters_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("classes");
+        QTest::addColumn<QStringList>("positions");
+        auto row = [](const char* ch, const char* code, const char* classes, QStringList positions) {
+            QTest::newRow(ch) << QString::fromLatin1(code) << QString::fromLatin1(classes) << positions;
+        };
+        // Two components and an identification letter.
+        row("中", "khk", "2512", {"1,2,3", "4", "id", ""});
+        row("边", "epe", "53454", {"1,2", "3,4,5", "id", ""});   // 辶 last: 力's 丿 names the letter
+        row("这", "ypi", "4134454", {"1,2,3,4", "5,6,7", "id", ""});
+        row("区", "ari", "1345", {"1,4", "2,3", "id", ""});      // 匚 closes after 乂
+        row("困", "lsi", "2512341", {"1,2,7", "3,4,5,6", "id", ""}); // 囗 closes last
+        row("成", "dnv", "135534", {"1,2,4,5,6", "3", "id", ""}); // 戊 around 𠃌
+        row("束", "skd", "1251234", {"1,5,6,7", "2,3,4", "id", ""}); // 木 crossed by 口
+        row("可", "skd", "12512", {"1,5", "2,3,4", "id", ""});
+        row("必", "nte", "45434", {"1,2,3,5", "4", "id", ""});
+        // Three components and an identification letter; the largest root first.
+        row("峰", "mtdh", "2523541112", {"1,2,3", "4,5,6", "7,8,9,10", "id"});
+        row("你", "wqiy", "3235234", {"1,2", "3,4", "5,6,7", "id"});
+        row("国", "lgyi", "25112141", {"1,2,8", "3,4,5,6", "7", "id"});
+        row("的", "rqyy", "32511354", {"1,2,3,4,5", "6,7", "8", "id"});
+        row("速", "skpd", "1251234454", {"1,5,6,7", "2,3,4", "8,9,10", "id"}); // 束's letter, then 辶
+        // Four or more: the first three and the last.
+        row("倔", "wnbm", "3251352252", {"1,2", "3,4,5", "6,7", "8,9,10"});
+        row("器", "kkdk", "2512511344251251", {"1,2,3", "4,5,6", "7,8,9,10", "14,15,16"});
+        row("啊", "kbsk", "2515212512", {"1,2,3", "4,5", "6,10", "7,8,9"});
+        row("鼻", "thlj", "32511125121132", {"1", "2,3,4,5,6", "7,8,9,10,11", "13,14"});
+        row("骑", "cgdk", "55113412512", {"1,2", "3", "4,5,6", "8,9,10"}); // last 口 inside 丁
+        // Key names, characters that are components, single strokes.
+        row("王", "gggg", "1121", {"1,2,3,4", "1,2,3,4", "1,2,3,4", "1,2,3,4"});
+        row("五", "gghg", "1251", {"1,2,3,4", "1", "2", "4"});
+        row("八", "wty", "34", {"1,2", "1", "2", ""});
+        row("十", "fgh", "12", {"1,2", "1", "2", ""});
+        row("一", "ggll", "1", {"1", "1", "id", "id"});
+        row("乙", "nnll", "5", {"1", "1", "id", "id"});
+    }
+
+    void knownCharacters()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, classes);
+        QFETCH(QStringList, positions);
+        const Decomposition d = decompose(roots, QString::fromUtf8(QTest::currentDataTag()), code, classes);
+        QVERIFY2(d.ok(), qPrintable(d.reason));
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(shown(d.positions[size_t(k)]), shown(expected(positions[k])));
+    }
+
+    void codeThatNoSplitExplains_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("classes");
+        QTest::newRow("letter against the last stroke") << "khg" << "2512"; // 中 ends in 丨, not 一
+        QTest::newRow("no root of the key") << "zzz" << "2512";
+        QTest::newRow("malformed classes") << "khk" << "25x2";
+        QTest::newRow("code too short") << "kh" << "2512";
+        QTest::newRow("no strokes") << "khk" << "";
+    }
+
+    void codeThatNoSplitExplains()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, classes);
+        const Decomposition d = decompose(roots, QStringLiteral("中"), code, classes);
+        QVERIFY(!d.ok());
+        QVERIFY(!d.reason.isEmpty());
+    }
+
+    void identificationLetters_data()
+    {
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<char>("strokeClass");
+        QTest::newRow("横") << "gfd" << '1';
+        QTest::newRow("竖") << "hjk" << '2';
+        QTest::newRow("撇") << "tre" << '3';
+        QTest::newRow("捺") << "yui" << '4';
+        QTest::newRow("折") << "nbv" << '5';
+    }
+
+    void identificationLetters()
+    {
+        QFETCH(QString, letters);
+        QFETCH(char, strokeClass);
+        for (char letter = 'a'; letter <= 'z'; ++letter)
+            QCOMPARE(identificationFits(letter, strokeClass), letters.contains(QLatin1Char(letter)));
+    }
+
+    // The shapes of the roots turn down a 山 whose classes match strokes that
+    // are really 冂 and a 丨 inside it.
+    void shapesRuleOutLookAlikes()
+    {
+        RootTable table;
+        QString error;
+        QVERIFY(table.parse(QStringLiteral("山\tm\t252\n冂\tm\t25\n丨\th\t2\n口\tk\t251\n"), &error));
+        const std::vector<QPolygonF> mountain{QPolygonF{{50, 0}, {50, 100}}, QPolygonF{{0, 40}, {0, 100}, {100, 100}},
+                                              QPolygonF{{100, 40}, {100, 100}}};
+        table.attachShapes([&](const QString& glyph) {
+            return glyph == u"山" ? mountain : std::vector<QPolygonF>();
+        });
+        const std::vector<QPolygonF> strokes{
+            QPolygonF{{30, 0}, {30, 30}}, QPolygonF{{30, 0}, {70, 0}, {70, 30}}, QPolygonF{{30, 30}, {70, 30}}, // 口
+            QPolygonF{{10, 40}, {10, 100}}, QPolygonF{{10, 40}, {90, 40}, {90, 100}},                           // 冂
+            QPolygonF{{50, 40}, {50, 100}}, QPolygonF{{60, 45}, {60, 95}}};                                     // 丨 丨
+        const QString code = QStringLiteral("kmhh"), classes = QStringLiteral("2512522");
+
+        const Decomposition blind = decompose(table, QStringLiteral("x"), code, classes);
+        QCOMPARE(shown(blind.positions[1]), QStringLiteral("4,5,6")); // the larger 山 wins on classes alone
+        QCOMPARE(shown(blind.positions[3]), QStringLiteral("id"));
+
+        const Decomposition seen = decompose(table, QStringLiteral("x"), code, classes, &strokes);
+        QCOMPARE(shown(seen.positions[1]), QStringLiteral("4,5"));
+        QCOMPARE(shown(seen.positions[2]), QStringLiteral("6"));
+        QCOMPARE(shown(seen.positions[3]), QStringLiteral("7"));
+    }
+
+    void rootTableLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("plain") << "木\ts\t1234" << true;
+        QTest::newRow("enclosing") << "囗\tl\t25|1" << true;
+        QTest::newRow("written last") << "辶\tp\t454\tlast" << true;
+        QTest::newRow("comment and blank lines") << "# roots\n\n口\tk\t251  # mouth" << true;
+        QTest::newRow("key out of range") << "口\tz\t251" << false;
+        QTest::newRow("class digit 6") << "口\tk\t261" << false;
+        QTest::newRow("two splits") << "口\tk\t2|5|1" << false;
+        QTest::newRow("empty tail") << "口\tk\t25|" << false;
+        QTest::newRow("unknown flag") << "口\tk\t251\tfirst" << false;
+        QTest::newRow("missing classes") << "口\tk" << false;
+        QTest::newRow("nothing") << "# only a comment" << false;
+    }
+
+    void rootTableLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        RootTable table;
+        QString error;
+        QCOMPARE(table.parse(text, &error), valid);
+        QCOMPARE(error.isEmpty(), valid);
+    }
+
+    void rootTableParts()
+    {
+        RootTable table;
+        QString error;
+        QVERIFY(table.parse(QStringLiteral("囗\tl\t25|1\n辶\tp\t454\tlast\n"), &error));
+        QCOMPARE(table.roots().size(), size_t(2));
+        const Root& enclosure = table.roots()[0];
+        QCOMPARE(enclosure.head, std::string("25"));
+        QCOMPARE(enclosure.tail, std::string("1"));
+        QVERIFY(enclosure.encloses());
+        QVERIFY(table.roots()[1].writtenLast);
+        QCOMPARE(table.rootsOfKey('l').size(), size_t(1));
+        QVERIFY(table.hasGlyph(QStringLiteral("辶"), 'p'));
+        QVERIFY(!table.hasGlyph(QStringLiteral("辶"), 'l'));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDecomposer)
+#include "tst_decomposer.moc"
