@@ -154,6 +154,8 @@ private Q_SLOTS:
         QTest::newRow("啊") << "啊" << QByteArray("a     ");
         QTest::newRow("长, also listed under zhang") << "长" << QByteArray("chang ");
         QTest::newRow("行, most common reading") << "行" << QByteArray("xing  ");
+        QTest::newRow("学, usual reading given") << "学" << QByteArray("xue   ");
+        QTest::newRow("体, usual reading given") << "体" << QByteArray("ti    ");
     }
 
     void pinyinShown()

@@ -7,6 +7,7 @@
 #include "tools/data/record_writer.h"
 #include "tools/data/stroke_sources.h"
 #include "tools/data/table_lines.h"
+#include "tools/data/usual_readings.h"
 #include "tools/data/wubi_codes.h"
 
 #include <QtTest>
@@ -212,7 +213,7 @@ private Q_SLOTS:
         map.insert(QStringLiteral("铛"), std::vector<Reading>(readings.begin(), readings.end()));
         map.insert(QStringLiteral("大"), {{"da", -1, 0}});
         QStringList report;
-        std::vector<PinyinLine> lines = choosePinyinLines(chars, map, report);
+        std::vector<PinyinLine> lines = choosePinyinLines(chars, map, {}, report);
         sortPinyinLines(lines);
         QStringList got;
         for (const PinyinLine& line : lines)
@@ -227,9 +228,46 @@ private Q_SLOTS:
         ReadingMap map;
         map.insert(QStringLiteral("铛"), {{"cen", 90, 0}, {"ce", 10, 0}});
         QStringList report;
-        const std::vector<PinyinLine> lines = choosePinyinLines(chars, map, report);
+        const std::vector<PinyinLine> lines = choosePinyinLines(chars, map, {}, report);
         QCOMPARE(lines.size(), size_t(1));
         QCOMPARE(lines.front().syllable, QStringLiteral("cen"));
+    }
+
+    void usualReadingOverridesTheShares_data()
+    {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QStringList>("syllables");
+        QTest::newRow("a reading of the dictionary") << "kai" << QStringList{"kai"};
+        QTest::newRow("not a reading of the dictionary") << "qi" << QStringList{"jian", "qian"};
+    }
+
+    void usualReadingOverridesTheShares()
+    {
+        QFETCH(QString, given);
+        QFETCH(QStringList, syllables);
+        // 开 as luna_pinyin weighs it: after a traditional character read jian.
+        const std::vector<CharEntry> chars{charEntry(QStringLiteral("开"), "")};
+        ReadingMap map;
+        map.insert(QStringLiteral("开"), {{"jian", 95, 0}, {"kai", 0, 0}, {"qian", 5, 0}});
+        QStringList report;
+        std::vector<PinyinLine> lines = choosePinyinLines(chars, map, {{QStringLiteral("开"), given}}, report);
+        sortPinyinLines(lines);
+        QStringList got;
+        for (const PinyinLine& line : lines)
+            got.append(line.syllable);
+        QCOMPARE(got, syllables);
+    }
+
+    void usualReadingsAreParsed()
+    {
+        QString error;
+        const auto readings = parseUsualReadings(QStringLiteral("# note\n\n学\txue\n体\tti\n").toUtf8(), &error);
+        QVERIFY2(readings, qPrintable(error));
+        QCOMPARE(readings->size(), 2);
+        QCOMPARE(readings->value(QStringLiteral("学")), QStringLiteral("xue"));
+        QVERIFY(!parseUsualReadings("学 xue\n", &error));
+        QVERIFY2(error.contains("line 1"), qPrintable(error));
+        QVERIFY(builtInUsualReadings(&error).has_value());
     }
 
     void cncharOrderIsRead()

@@ -120,7 +120,10 @@ bool buildData(const SourcePaths& paths, const QString& outputDir, QString* erro
     const std::optional<ReadingMap> readings = readLunaPinyin(paths.lunaPinyin, error);
     if (!readings)
         return false;
-    const std::vector<PinyinLine> pinyinLines = choosePinyinLines(sources.chars, *readings, report);
+    const std::optional<UsualReadings> usualReadings = builtInUsualReadings(error);
+    if (!usualReadings)
+        return false;
+    const std::vector<PinyinLine> pinyinLines = choosePinyinLines(sources.chars, *readings, *usualReadings, report);
 
     StagingFolder staging(outputDir);
     if (!staging.create(error))

@@ -27,13 +27,14 @@ bool secondLineKeepsDisplay(const QString& usual, const QString& other)
 }
 
 // The display passes over a line that directly follows a line of the same
-// character, so two lines of one character must never meet in a table.
+// character, so two lines of one character must never meet within a table.
 QSet<QByteArray> charactersWithAdjacentLines(std::vector<PinyinLine> lines)
 {
     sortPinyinLines(lines);
     QSet<QByteArray> adjacent;
     for (size_t i = 1; i < lines.size(); ++i) {
-        if (lines[i].gbk == lines[i - 1].gbk)
+        if (lines[i].gbk == lines[i - 1].gbk
+            && pinyinTableOf(lines[i].syllable) == pinyinTableOf(lines[i - 1].syllable))
             adjacent.insert(lines[i].gbk);
     }
     return adjacent;
@@ -63,18 +64,30 @@ QString mostCommonReading(const std::vector<Reading>& readings)
 }
 
 std::vector<PinyinLine> choosePinyinLines(const std::vector<CharEntry>& chars, const ReadingMap& readings,
-                                          QStringList& report)
+                                          const UsualReadings& usualReadings, QStringList& report)
 {
     const QSet<QString>& chooser = chooserSyllables();
     std::vector<PinyinLine> usualLines;
     std::vector<PinyinLine> secondLines;
-    QString unknown, unusable;
+    QString unknown, unusable, corrected;
+    QStringList ignoredCorrections;
     int byShare = 0;
     for (const CharEntry& entry : chars) {
         const auto it = readings.find(entry.ch);
         if (it == readings.end()) {
             unknown += entry.ch;
             continue;
+        }
+        const QString given = usualReadings.value(entry.ch);
+        if (!given.isEmpty()) {
+            const bool known = std::any_of(it->begin(), it->end(), [&](const Reading& r) { return r.syllable == given; });
+            if (known && chooser.contains(given)) {
+                // The dictionary's shares describe another character: no second lines from them.
+                usualLines.push_back({entry.gbk, given});
+                corrected += entry.ch;
+                continue;
+            }
+            ignoredCorrections << entry.ch + u' ' + given;
         }
         const QString usual = mostCommonReading(*it);
         if (usual.isEmpty()) {
@@ -103,8 +116,12 @@ std::vector<PinyinLine> choosePinyinLines(const std::vector<CharEntry>& chars, c
     }
 
     report << QStringLiteral("luna_pinyin: %1 of %2 characters listed; %3 by a single reading or the largest "
-                             "share, %4 by word use or dictionary order")
-                  .arg(usualLines.size()).arg(chars.size()).arg(byShare).arg(usualLines.size() - size_t(byShare))
+                             "share, %4 by word use or dictionary order, %5 by usual_readings.tsv")
+                  .arg(usualLines.size()).arg(chars.size()).arg(byShare)
+                  .arg(usualLines.size() - size_t(byShare) - size_t(corrected.size())).arg(corrected.size())
+           << QStringLiteral("usual_readings.tsv: corrected %1: %2").arg(corrected.size()).arg(corrected)
+           << QStringLiteral("usual_readings.tsv: %1 lines ignored (no such reading in luna_pinyin or the chooser): %2")
+                  .arg(ignoredCorrections.size()).arg(ignoredCorrections.join(QStringLiteral(", ")))
            << QStringLiteral("luna_pinyin: %1 second lines for readings of at least %2%")
                   .arg(secondLines.size()).arg(kCommonReadingPercent)
            << QStringLiteral("luna_pinyin: lacks %1 characters, left out of the pinyin tables: %2")

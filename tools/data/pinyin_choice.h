@@ -2,6 +2,7 @@
 #include "tools/data/pinyin_source.h"
 #include "tools/data/source_set.h"
 #include "tools/data/table_lines.h"
+#include "tools/data/usual_readings.h"
 
 #include <QStringList>
 #include <vector>
@@ -18,11 +19,11 @@ constexpr double kCommonReadingPercent = 5.0;
 // chosen. Returns an empty text when no reading is usable.
 QString mostCommonReading(const std::vector<Reading>& readings);
 
-// The pinyin table lines: every character under its most common reading, and
-// under a common second reading only where the pinyin display, which shows the
-// last line of the first table listing the character, still shows the most
-// common one.
+// The pinyin table lines: every character under its most common reading (the
+// usual reading given for it, where one is), and under a common second reading
+// only where the pinyin display, which shows the last line of the first table
+// listing the character, still shows the most common one.
 std::vector<PinyinLine> choosePinyinLines(const std::vector<CharEntry>& chars, const ReadingMap& readings,
-                                          QStringList& report);
+                                          const UsualReadings& usualReadings, QStringList& report);
 
 } // namespace lumbrell::data

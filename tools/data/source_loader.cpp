@@ -66,7 +66,7 @@ bool fillStrokes(const SourcePaths& paths, SourceSet& sources, QStringList& repo
     report << QStringLiteral("cnchar-order: stroke order of %1 characters").arg(sources.chars.size() - size_t(fromRime.size()))
            << QStringLiteral("cnchar-order: lacks %1 characters, taken from rime-data-stroke: %2")
                   .arg(fromRime.size()).arg(fromRime)
-           << QStringLiteral("rime-data-stroke: agrees with cnchar-order on %1 of the %2 characters both have")
+           << QStringLiteral("rime-data-stroke (mainland lines): agrees with cnchar-order on %1 of the %2 characters both have")
                   .arg(agree).arg(both);
     return true;
 }
