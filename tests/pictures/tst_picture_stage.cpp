@@ -1,0 +1,121 @@
+// The picture stage on a small source set it builds itself.
+#include "outline_fixtures.h"
+#include "tools/pictures/glyph_renderer.h"
+#include "tools/pictures/picture_stage.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lumbrell::data;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+CharEntry entry(const char* ch, const char* code, const char* classes)
+{
+    return {QString::fromUtf8(ch), QByteArray(), QString::fromLatin1(code), {}, QString::fromLatin1(classes)};
+}
+
+// The pixels of a fill-point field, each inside the drawing.
+QList<QPoint> pointsOf(const QByteArray& info)
+{
+    QList<QPoint> points;
+    for (qsizetype i = 0; i + 8 <= info.size(); i += 8)
+        points << QPoint(info.mid(i, 4).trimmed().toInt() / 15, info.mid(i + 4, 4).trimmed().toInt() / 15);
+    return points;
+}
+
+} // namespace
+
+class TestPictureStage : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    SourceSet sources;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        sources.hanziWriterDir = dir.filePath(QStringLiteral("outlines"));
+        QVERIFY(QDir().mkpath(sources.hanziWriterDir));
+        writeFile(sources.hanziWriterDir + QStringLiteral("/八.json"), EightJson);
+        writeFile(sources.hanziWriterDir + QStringLiteral("/中.json"), MiddleJson);
+    }
+
+    void drawsRecordsAndReports()
+    {
+        // 八 is a component, 中 two components and a letter; the third code
+        // no split explains (its letter names 一, 中 ends in 丨).
+        sources.chars = {entry("八", "wty", "34"), entry("中", "khk", "2512")};
+        SourceSet withBadCode = sources;
+        withBadCode.chars.push_back(entry("中", "khg", "2512"));
+        const QString out = dir.filePath(QStringLiteral("out"));
+        std::vector<std::array<QByteArray, 4>> info;
+        QStringList report;
+        QString error;
+        QVERIFY2(runPictureStage(withBadCode, out, info, report, &error), qPrintable(error));
+
+        const QImage middle(out + QStringLiteral("/bmp/中.bmp"));
+        QCOMPARE(middle.size(), QSize(DrawingWidth, DrawingHeight));
+        QVERIFY(QFile::exists(out + QStringLiteral("/bmp/八.bmp")));
+
+        QCOMPARE(info.size(), size_t(3));
+        QCOMPARE(info[1][2], QByteArray("0"));
+        QVERIFY(info[1][3].isEmpty());
+        QVERIFY(info[0][3].isEmpty());
+        QVERIFY(info[2][0].isEmpty() && info[2][2].isEmpty()); // not decomposed: no marking
+        for (int k : {0, 1}) {
+            QVERIFY(!pointsOf(info[1][size_t(k)]).isEmpty());
+            for (const QPoint& p : pointsOf(info[1][size_t(k)]))
+                QVERIFY(middle.pixel(p) != qRgb(255, 255, 255)); // every seed on the drawing
+        }
+        for (const auto& fields : info)
+            for (const QByteArray& f : fields)
+                QVERIFY(f.size() <= 72 && f.size() % 8 != 4);
+
+        QFile tsv(out + QStringLiteral("/decomposition.tsv"));
+        QVERIFY(tsv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(tsv.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.value(0), QStringLiteral("八\twty\t1,2\t1\t2"));
+        QCOMPARE(lines.value(1), QStringLiteral("中\tkhk\t1,2,3\t4\tid"));
+        QCOMPARE(lines.value(2), QStringLiteral("中\tkhg\t\t\t"));
+
+        const QString all = report.join(u'\n');
+        QVERIFY2(all.contains(QStringLiteral("coverage 2 of 3 characters")), qPrintable(all));
+        QVERIFY(all.contains(QStringLiteral("中 khg 2512")));
+        QVERIFY(all.contains(QStringLiteral("marking fidelity")));
+        QVERIFY(all.contains(QStringLiteral("stage time")));
+    }
+
+    void missingOutlinesNameTheFile()
+    {
+        sources.chars = {entry("口", "kkkk", "251")};
+        std::vector<std::array<QByteArray, 4>> info;
+        QStringList report;
+        QString error;
+        QVERIFY(!runPictureStage(sources, dir.filePath(QStringLiteral("out2")), info, report, &error));
+        QVERIFY2(error.contains(QStringLiteral("口.json")), qPrintable(error));
+    }
+
+    void damagedOutlinesNameTheFile()
+    {
+        writeFile(sources.hanziWriterDir + QStringLiteral("/口.json"), "{\"strokes\": [\"M 0 0 L");
+        sources.chars = {entry("口", "kkkk", "251")};
+        std::vector<std::array<QByteArray, 4>> info;
+        QStringList report;
+        QString error;
+        QVERIFY(!runPictureStage(sources, dir.filePath(QStringLiteral("out3")), info, report, &error));
+        QVERIFY2(error.contains(QStringLiteral("口.json")), qPrintable(error));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPictureStage)
+#include "tst_picture_stage.moc"
