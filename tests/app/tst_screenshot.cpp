@@ -1,0 +1,283 @@
+// Screenshots of the real window on an X server (Xvfb): the program as started
+// by a user, and the window after a lookup. The pictures are saved in the
+// artefact folder for a reader to open.
+#include "app/form11.h"
+#include "app/syllable_chooser.h"
+#include "lookup/picture_box.h"
+#include "resources/art.h"
+#include "tests/support/fixture_data.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lumbrell;
+using namespace lumbrell::testing;
+
+namespace {
+
+const QString Title = QStringLiteral(" Lumbrell 3.0");
+
+QString artefactPath(const QString& name)
+{
+    QDir().mkpath(QStringLiteral(LUMBRELL_ARTEFACTS));
+    return QStringLiteral(LUMBRELL_ARTEFACTS "/") + name;
+}
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+// The id of the viewable top-level window with the given title and size (any
+// size when it is invalid), or an empty text while there is none.
+QString findWindow(const QString& title, QSize size)
+{
+    const QString tree = run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+    const QRegularExpression line(QStringLiteral(R"((0x[0-9a-f]+) "%1":.*\s(\d+)x(\d+)\+)")
+                                      .arg(QRegularExpression::escape(title)));
+    for (auto it = line.globalMatch(tree); it.hasNext();) {
+        const auto match = it.next();
+        if (size.isValid() && QSize(match.captured(2).toInt(), match.captured(3).toInt()) != size)
+            continue;
+        const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), match.captured(1)});
+        if (info.contains(QStringLiteral("IsViewable")))
+            return match.captured(1);
+    }
+    return {};
+}
+
+bool sameColour(QRgb a, QRgb b) { return (a & 0xFFFFFF) == (b & 0xFFFFFF); }
+
+// Blue text, smoothed or not.
+bool blueInk(QRgb p) { return qBlue(p) > 180 && qRed(p) < 110 && qGreen(p) < 110; }
+
+// Where each visible control of the window stands, from a window built the
+// same way as the program's (its rectangles are checked in tst_window_looks).
+QList<QPair<QString, QRect>> controlRectangles(Form11& form)
+{
+    QList<QPair<QString, QRect>> rects;
+    const auto add = [&](const QString& name, QWidget* control) {
+        rects.append({name, QRect(control->mapTo(&form, QPoint(0, 0)), control->size())});
+    };
+    add(QStringLiteral("Command2"), form.Command2);
+    add(QStringLiteral("Text5"), form.Text5);
+    add(QStringLiteral("Label15"), form.Label15);
+    add(QStringLiteral("Combo6"), form.Combo6);
+    add(QStringLiteral("Label22"), form.Label22);
+    for (int i = 0; i < 5; ++i)
+        add(QStringLiteral("Combo%1").arg(i + 1), form.Combo[i]);
+    add(QStringLiteral("Command8"), form.Command8);
+    add(QStringLiteral("Text6"), form.Text6);
+    add(QStringLiteral("Line2"), form.Line2);
+    add(QStringLiteral("Frame1"), form.Frame1);
+    for (int i = 0; i < 4; ++i)
+        add(QStringLiteral("Picture1(%1)").arg(i), form.Picture1[i]);
+    return rects;
+}
+
+// Four blocks in different greys, one per component, on white: 112 × 113
+// like a character drawing.
+QImage fourBlockDrawing()
+{
+    QImage drawing(112, 113, QImage::Format_RGB32);
+    drawing.fill(Qt::white);
+    for (int y = 0; y < 113; ++y)
+        for (int x = 0; x < 112; ++x) {
+            const bool inBlock = (x % 56) >= 8 && (x % 56) < 48 && (y % 56) >= 8 && (y % 56) < 48 && y < 104;
+            const int shade = 112 + 16 * (x / 56) + 32 * (y / 56);
+            if (inBlock)
+                drawing.setPixel(x, y, qRgb(shade, shade, shade));
+        }
+    return drawing;
+}
+
+int countPixels(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& test)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += test(image.pixel(x, y));
+    return count;
+}
+
+} // namespace
+
+class ScreenshotTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void programWindowAsStarted();
+    void windowAfterLookup();
+    void notFoundPanel();
+
+private:
+    QImage grabShown(Form11& form, const QString& name);
+};
+
+void ScreenshotTest::initTestCase()
+{
+    if (QGuiApplication::platformName() != u"xcb")
+        QSKIP("Xvfb (xvfb-run) is not installed: the screenshots need an X server. Install the Debian package xvfb.");
+    qInfo("Screenshots are saved in %s", LUMBRELL_ARTEFACTS);
+}
+
+void ScreenshotTest::programWindowAsStarted()
+{
+    // The program reads its data from its own folder: give a copy a folder of its own.
+    QTemporaryDir home;
+    FixtureFolder data;
+    data.writeRecords({FixtureRecord{}});
+    const QString program = home.filePath(QStringLiteral("lumbrell"));
+    QVERIFY(QFile::copy(QStringLiteral(LUMBRELL_PROGRAM), program));
+    QVERIFY(QFile::copy(data.dataFile(), home.filePath(QStringLiteral("wwbb11.dat"))));
+
+    QProcess lumbrell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path()); // its own single-instance lock
+    lumbrell.setProcessEnvironment(environment);
+    lumbrell.start(program, {});
+    QVERIFY(lumbrell.waitForStarted());
+    const auto stop = qScopeGuard([&] {
+        lumbrell.kill();
+        lumbrell.waitForFinished();
+    });
+
+    QString window;
+    QTRY_VERIFY_WITH_TIMEOUT(!(window = findWindow(Title, QSize(611, 336))).isEmpty()
+                                 || lumbrell.state() != QProcess::Running
+                                 || !findWindow(Title, QSize()).isEmpty(),
+                             10000);
+    if (window.isEmpty() && run(QStringLiteral("xwininfo"), {"-root", "-tree"}).contains(Title))
+        QSKIP("The program shows a start-up message first (it was built without its tables); "
+              "build with the data to take this screenshot.");
+    QVERIFY2(!window.isEmpty(), "the main window did not appear");
+    QTest::qWait(500); // let it finish painting
+
+    const QString file = artefactPath(QStringLiteral("main-window.png"));
+    QCOMPARE(QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), window, file}), 0);
+    const QImage shot = QImage(file).convertToFormat(QImage::Format_RGB32);
+    qInfo("main window screenshot: %s", qPrintable(file));
+
+    // The client area has its designed size.
+    QCOMPARE(shot.size(), QSize(611, 336));
+
+    // The two white panels of the background at their places, grey around them.
+    for (const QPoint panel : {QPoint(13, 45), QPoint(13, 320), QPoint(141, 45), QPoint(141, 320), QPoint(600, 45),
+                               QPoint(600, 320)})
+        QVERIFY2(sameColour(shot.pixel(panel), qRgb(255, 255, 255)), qPrintable(QStringLiteral("%1,%2").arg(panel.x()).arg(panel.y())));
+    const QImage background = art::background().convertToFormat(QImage::Format_RGB32);
+    for (const QPoint field : {QPoint(4, 180), QPoint(131, 180), QPoint(609, 180), QPoint(600, 20), QPoint(300, 333)})
+        QVERIFY(sameColour(shot.pixel(field), background.pixel(field)) && !sameColour(shot.pixel(field), qRgb(255, 255, 255)));
+
+    // Each visible control is drawn inside its rectangle and nothing is drawn
+    // outside them: there the window shows its background picture unchanged.
+    FixtureFolder layoutData;
+    layoutData.writeRecords({FixtureRecord{}});
+    Form11 layout(layoutData.path(), TableTexts{});
+    const auto rects = controlRectangles(layout);
+    QRegion controls;
+    for (const auto& [name, rect] : rects) {
+        QVERIFY2(QRect(0, 0, 611, 336).contains(rect), qPrintable(name));
+        controls += rect;
+    }
+    int strayPixels = 0;
+    QPoint firstStray;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (!controls.contains(QPoint(x, y)) && !sameColour(shot.pixel(x, y), background.pixel(x, y)))
+                if (strayPixels++ == 0)
+                    firstStray = QPoint(x, y);
+    QVERIFY2(strayPixels == 0, qPrintable(QStringLiteral("%1 pixels drawn outside the controls, first at %2,%3")
+                                               .arg(strayPixels).arg(firstStray.x()).arg(firstStray.y())));
+    // Controls with a frame or text show it (the picture boxes and the frame
+    // are white on the white panel at start).
+    for (const auto& [name, rect] : rects) {
+        if (name.startsWith(u"Picture1") || name == u"Frame1")
+            continue;
+        int differing = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                differing += !sameColour(shot.pixel(x, y), background.pixel(x, y));
+        QVERIFY2(differing > 0, qPrintable(name + QStringLiteral(" is not drawn")));
+    }
+}
+
+QImage ScreenshotTest::grabShown(Form11& form, const QString& name)
+{
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return {};
+    QTest::qWait(300);
+    const QImage shot = form.screen()->grabWindow(form.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QString file = artefactPath(name);
+    shot.save(file);
+    qInfo("screenshot: %s", qPrintable(file));
+    return shot;
+}
+
+void ScreenshotTest::windowAfterLookup()
+{
+    FixtureFolder data;
+    // One seed (in twips) in each of the four blocks of the drawing.
+    const QString seeds[4] = {points({{25 * 15, 25 * 15}}), points({{80 * 15, 25 * 15}}),
+                              points({{25 * 15, 80 * 15}}), points({{80 * 15, 80 * 15}})};
+    data.writeRecords({{QStringLiteral("峰"), QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
+                        seeds[0], seeds[1], seeds[2], seeds[3]}});
+    data.writeDrawing(QStringLiteral("峰"), fourBlockDrawing());
+    Form11 form(data.path(), TableTexts{});
+    form.messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
+    form.Text23.setText(QStringLiteral("峰"));
+    form.Command6_Click();
+    QVERIFY(!form.Label10->text().isEmpty());
+
+    const QImage shot = grabShown(form, QStringLiteral("after-lookup.png"));
+    QCOMPARE(shot.size(), QSize(611, 336));
+    // Each box shows the drawing with one block filled in black, the others grey.
+    for (int i = 0; i < 4; ++i) {
+        const QRect box(form.Picture1[i]->pos(), form.Picture1[i]->size());
+        const int black = countPixels(shot, box, [](QRgb p) { return sameColour(p, qRgb(0, 0, 0)); });
+        const int grey = countPixels(shot, box, [](QRgb p) { return qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) >= 112 && qRed(p) <= 160; });
+        QVERIFY2(black > 1000 && grey > 3000, qPrintable(QStringLiteral("box %1: %2 black, %3 grey").arg(i).arg(black).arg(grey)));
+    }
+    // The code line: blue text over its white twin.
+    const QRect codeLine(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size() + QSize(1, 1));
+    QVERIFY(countPixels(shot, codeLine, blueInk) > 20);
+    QVERIFY(form.Picture2->isHidden());
+}
+
+void ScreenshotTest::notFoundPanel()
+{
+    FixtureFolder data;
+    data.writeRecords({FixtureRecord{}});
+    Form11 form(data.path(), TableTexts{});
+    form.Text23.setText(QStringLiteral("峰"));
+    form.Command6_Click();
+    QVERIFY(!form.Picture2->isHidden());
+
+    const QImage shot = grabShown(form, QStringLiteral("not-found.png"));
+    const QRect panel(form.Picture2->pos(), form.Picture2->size());
+    QVERIFY(countPixels(shot, panel, [](QRgb p) { return sameColour(p, qRgb(128, 64, 0)); }) > 200);
+    const QRect link(form.Label28->mapTo(&form, QPoint(0, 0)), form.Label28->size());
+    QVERIFY(countPixels(shot, link, blueInk) > 50);
+}
+
+QTEST_MAIN(ScreenshotTest)
+#include "tst_screenshot.moc"
