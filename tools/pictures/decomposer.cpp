@@ -239,10 +239,17 @@ private:
         return std::max(last, 0);
     }
 
+    // Largest first; between equal sizes, the split with fewer roots written around others.
     void consider()
     {
-        if (!best_ || sizesOf(pieces_) > sizesOf(*best_))
+        if (!best_ || rank(pieces_) > rank(*best_))
             best_ = pieces_;
+    }
+
+    static std::pair<std::vector<int>, int> rank(const std::vector<Piece>& pieces)
+    {
+        const auto enclosing = std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) { return p.root->encloses(); });
+        return {sizesOf(pieces), -int(enclosing)};
     }
 
     static std::vector<int> sizesOf(const std::vector<Piece>& pieces)
@@ -354,9 +361,13 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
     const bool withShapes = centreLines && int(centreLines->size()) == n;
     if (const auto pieces = RootSearch(roots, s, code, withShapes ? centreLines : nullptr).run())
         return fromPieces(*pieces, code.size());
-    if (withShapes)
-        if (const auto pieces = RootSearch(roots, s, code, nullptr).run())
-            return fromPieces(*pieces, code.size());
+    if (withShapes) {
+        if (const auto pieces = RootSearch(roots, s, code, nullptr).run()) {
+            Decomposition d = fromPieces(*pieces, code.size());
+            d.classesOnly = true;
+            return d;
+        }
+    }
     if (spelled)
         return componentCharacter(n, ch);
     failed.reason = QStringLiteral("no split of strokes %1 into roots fits %2").arg(classes, fullCode);

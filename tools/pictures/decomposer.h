@@ -24,6 +24,7 @@ struct Decomposition {
     DecompositionKind kind = DecompositionKind::Failed;
     std::array<CodePosition, 4> positions;
     QString reason; // why it failed
+    bool classesOnly = false; // no split had roots that look like their drawings
 
     bool ok() const { return kind != DecompositionKind::Failed; }
 };
