@@ -34,7 +34,7 @@ bool identificationFits(char letter, char strokeClass);
 
 // Strokes placed as a root must look like the root's own drawing (where the
 // table has one) within this shape distance.
-constexpr double RootShapeLimit = 0.35;
+constexpr double RootShapeLimit = 0.25;
 
 // Splits a character into the Wubi 98 components its full code names.
 // classes: one digit 1..5 per stroke in writing order; centreLines, when
