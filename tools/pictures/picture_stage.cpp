@@ -110,10 +110,12 @@ QString percent(double part, double whole)
 void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>& results, QStringList& report)
 {
     int counts[5] = {};
+    int classesOnly = 0;
     QStringList failures;
     for (size_t i = 0; i < results.size(); ++i) {
         const Decomposition& d = results[i].decomposition;
         ++counts[int(d.kind)];
+        classesOnly += d.classesOnly;
         if (!d.ok())
             failures << QStringLiteral("  %1 %2 %3: %4")
                             .arg(sources.chars[i].ch, sources.chars[i].fullCode, sources.chars[i].strokeClasses, d.reason);
@@ -128,6 +130,9 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
                   .arg(counts[int(DecompositionKind::KeyName)])
                   .arg(counts[int(DecompositionKind::ComponentCharacter)])
                   .arg(counts[int(DecompositionKind::SingleStroke)]);
+    report << QStringLiteral("pictures: %1 of the splits rest on stroke classes alone (no split whose roots look like "
+                             "the roots' own drawings)")
+                  .arg(classesOnly);
     report << QStringLiteral("pictures: %1 characters not decomposed (drawn without marking):").arg(failures.size());
     report << failures;
 }
