@@ -13,16 +13,17 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSaveFile>
 #include <QSet>
 
 namespace lumbrell::data {
 
 namespace {
+// Files go into the staging folder, which moves in whole: no per-file atomic save
+// (and none of its syncs to disk) is needed.
 bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
         *error = QStringLiteral("%1: cannot be written (%2)").arg(path, file.errorString());
         return false;
     }
