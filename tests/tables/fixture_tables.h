@@ -41,7 +41,8 @@ inline TableTexts fixtureTables()
         {u"俺"_s, u"an"_s}, {u"八"_s, u"ba"_s}, {u"班"_s, u"ban"_s}, {u"虺"_s, u"chai"_s},
         {u"成"_s, u"cheng"_s}, {u"铛"_s, u"cheng"_s}, {u"当"_s, u"dang"_s}, {u"铛"_s, u"dang"_s},
     });
-    tables.pinyin[1] = pinyinTable({{u"峰"_s, u"feng"_s}, {u"好"_s, u"hao"_s}, {u"虺"_s, u"hui"_s}});
+    tables.pinyin[1] = pinyinTable({{u"峰"_s, u"feng"_s}, {u"好"_s, u"hao"_s}, {u"虺"_s, u"hui"_s},
+                                     {u"口"_s, u"kou"_s}});
     tables.pinyin[2] = pinyinTable({{u"你"_s, u"ni"_s}});
     tables.pinyin[3] = pinyinTable({{u"人"_s, u"ren"_s}, {u"十"_s, u"shi"_s}});
     tables.pinyin[4] = pinyinTable({

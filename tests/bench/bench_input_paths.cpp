@@ -1,0 +1,166 @@
+// A whole pinyin search of the largest syllable and a whole stroke search of
+// the largest stroke group, from the change of the chooser to the lookup of
+// the first candidate, and the table runs alone. Uses the tables of the data
+// build when it is there, else generated tables of the real sizes.
+#include "app/form11.h"
+#include "app/syllable_chooser.h"
+#include "store/gbk.h"
+#include "tables/find_next.h"
+#include "tests/support/fixture_data.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTest>
+
+using namespace lumbrell;
+using namespace lumbrell::testing;
+
+namespace {
+
+// The largest syllable ("ji", 102 lines, in the largest pinyin table, 1545
+// lines) and the largest stroke group ("25124", 116 lines, table 2, 1091 lines).
+const QString Syllable = QStringLiteral("ji");
+const QString SyllableKey = QStringLiteral("ji    ");
+const QString StrokeKey = QStringLiteral("25124");
+const QStringList StrokeSymbols = {QStringLiteral("丨"), QStringLiteral("乙"), QStringLiteral("一"),
+                                   QStringLiteral("丨"), QStringLiteral("丶")};
+
+// The GB2312 hanzi in code order.
+QStringList gb2312Hanzi()
+{
+    QStringList hanzi;
+    for (int lead = 0xB0; lead <= 0xF7; ++lead)
+        for (int trail = 0xA1; trail <= 0xFE; ++trail) {
+            const char bytes[2] = {char(lead), char(trail)};
+            const QString character = fromGbk(QByteArray(bytes, 2));
+            if (character.size() == 1 && character[0].unicode() >= 0x4E00)
+                hanzi.append(character);
+        }
+    return hanzi;
+}
+
+// `lines` lines of one table: `biggest` of them with the key, the others with
+// filler fields before and after it, in table order.
+QString generatedTable(const QStringList& hanzi, int lines, int biggest, const QString& key,
+                       const QString& before, const QString& after)
+{
+    QString text;
+    const int others = lines - biggest;
+    for (int i = 0; i < lines; ++i) {
+        const QString field = i < others / 2 ? before : i < others / 2 + biggest ? key : after;
+        text += hanzi[i % hanzi.size()] + field + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+TableTexts loadOrGenerateTables(QString* origin)
+{
+    const QString folder = QStringLiteral(LUMBRELL_DATA_DIR "/tables");
+    if (QFile::exists(folder + QStringLiteral("/Text1bh2.txt"))) {
+        TableTexts tables;
+        for (int i = 0; i < 5; ++i) {
+            QFile pinyin(folder + QStringLiteral("/Text1bh%1.txt").arg(i + 1));
+            QFile stroke(folder + QStringLiteral("/Text1bh%1w.txt").arg(i + 1));
+            if (pinyin.open(QIODevice::ReadOnly))
+                tables.pinyin[i] = fromGbk(pinyin.readAll());
+            if (stroke.open(QIODevice::ReadOnly))
+                tables.stroke[i] = fromGbk(stroke.readAll());
+        }
+        *origin = QStringLiteral("tables of the data build in ") + folder;
+        return tables;
+    }
+    const QStringList hanzi = gb2312Hanzi();
+    TableTexts tables;
+    tables.pinyin[1] = generatedTable(hanzi, 1545, 102, SyllableKey, QStringLiteral("gui   "),
+                                      QStringLiteral("kuang ")) + QString(8, u' ') + QStringLiteral("\r\n");
+    tables.stroke[1] = generatedTable(hanzi, 1091, 116, StrokeKey, QStringLiteral("25112"),
+                                      QStringLiteral("25344"));
+    *origin = QStringLiteral("generated tables of the real sizes");
+    return tables;
+}
+
+QString firstOfRun(const QString& table, const QString& key)
+{
+    std::int32_t position = 0;
+    const auto hit = findNextPreceding(table, key, position);
+    return hit.value_or(QString());
+}
+
+} // namespace
+
+class InputPathsBench : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QString origin;
+        tables_ = loadOrGenerateTables(&origin);
+        qInfo("Tables: %s", qPrintable(origin));
+
+        // A record for every GB2312 character, so the lookup makes its real
+        // number of probes, and the drawings of the two first candidates.
+        std::vector<FixtureRecord> records;
+        const QString seeds = points({{300, 600}, {1200, 600}});
+        for (const QString& hanzi : gb2312Hanzi())
+            records.push_back({hanzi, QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"), seeds,
+                               seeds, seeds, seeds});
+        folder_.writeRecords(records);
+        for (const QString& first : {firstOfRun(tables_.pinyin[1], SyllableKey),
+                                     firstOfRun(tables_.stroke[1], StrokeKey)})
+            folder_.writeDrawing(first, twoBlockDrawing());
+        form_ = std::make_unique<Form11>(folder_.path(), tables_);
+        form_->show();
+    }
+
+    // Typing the last letter of "ji": key, 102 candidates into Text6 one by
+    // one, the syllable shown, the first candidate looked up.
+    void pinyinSearch()
+    {
+        form_->Combo6->setText(Syllable);
+        QBENCHMARK {
+            form_->Text2bh.setText(QString()); // a new key, as after another syllable
+            form_->Combo6_Change();
+        }
+        QCOMPARE(form_->Text6->toPlainText().size(), 2 * 102);
+    }
+
+    // Choosing the last stroke of 丨乙一丨丶: key, 116 candidates, their
+    // first looked up with its pinyin, focus to the candidates.
+    void strokeSearch()
+    {
+        for (int i = 0; i < 5; ++i)
+            form_->Combo[i]->setEditText(StrokeSymbols[i]);
+        QBENCHMARK {
+            form_->Text2bhw.setText(QString()); // a new key, as after another stroke
+            form_->bian();
+        }
+        QCOMPARE(form_->Text6->toPlainText().size(), 2 * 116);
+    }
+
+    // The table runs alone: every hit of the key, then the miss.
+    void syllableRunOnly() { benchRun(tables_.pinyin[1], SyllableKey, 102); }
+    void strokeRunOnly() { benchRun(tables_.stroke[1], StrokeKey, 116); }
+
+private:
+    void benchRun(const QString& table, const QString& key, int expectedHits)
+    {
+        int hits = 0;
+        QBENCHMARK {
+            hits = 0;
+            std::int32_t position = 0;
+            while (findNextPreceding(table, key, position))
+                ++hits;
+        }
+        QCOMPARE(hits, expectedHits);
+    }
+
+    TableTexts tables_;
+    FixtureFolder folder_;
+    std::unique_ptr<Form11> form_;
+};
+
+QTEST_MAIN(InputPathsBench)
+#include "bench_input_paths.moc"

@@ -1,0 +1,145 @@
+// Picking a candidate in Text6 by a click or with the caret, and what follows
+// the candidate text: its tooltip, Text1a and List1.
+#include "tests/input/input_window.h"
+
+using namespace lumbrell;
+using namespace lumbrell::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Tip = u"点击汉字得到五笔编码，并反查拼音。"_s;
+
+// The syllable "a" lists 啊 阿 吖, each followed by a space, and looks up 啊.
+void searchA(InputWindow& w)
+{
+    w.typeSyllable(u"a"_s);
+    QCOMPARE(w.candidates(), u"啊 阿 吖 "_s);
+}
+
+} // namespace
+
+class CandidateBoxTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void candidateTextIsFollowed()
+    {
+        InputWindow w;
+        QVERIFY(w.active());
+        QCOMPARE(w.form->Text6->toolTip(), QString());
+        searchA(w);
+        QCOMPARE(w.form->Text6->toolTip(), Tip);
+        QCOMPARE(w.form->Text1a.text(), u"啊阿吖"_s);
+        QCOMPARE(w.form->List1, (QStringList{u"啊"_s, u"阿"_s, u"吖"_s}));
+
+        // A search that finds nothing empties the box and its tooltip; the
+        // list keeps the earlier candidates.
+        w.typeSyllable(u"zh"_s);
+        QCOMPARE(w.candidates(), QString());
+        QCOMPARE(w.form->Text6->toolTip(), QString());
+        QCOMPARE(w.form->List1, (QStringList{u"啊"_s, u"阿"_s, u"吖"_s}));
+    }
+
+    void clicks_data()
+    {
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("codeLine");
+        QTest::addColumn<bool>("notFound");
+
+        // Before each click the first candidate 啊 is on display.
+        QTest::newRow("in front of the second") << 2 << u"阿"_s << codeLineOf(u"阿"_s) << false;
+        QTest::newRow("in front of its space") << 3 << u"阿"_s << codeLineOf(u"阿"_s) << false;
+        QTest::newRow("in front of the first's space") << 1 << u"啊"_s << codeLineOf(u"啊"_s) << false;
+        QTest::newRow("one without a record") << 4 << u"吖"_s << QString() << true;
+        QTest::newRow("at the end: nothing selected") << 6 << QString() << codeLineOf(u"啊"_s) << false;
+    }
+
+    void clicks()
+    {
+        QFETCH(int, at);
+        QFETCH(QString, selected);
+        QFETCH(QString, codeLine);
+        QFETCH(bool, notFound);
+
+        InputWindow w;
+        QVERIFY(w.active());
+        searchA(w);
+        QTest::mouseClick(w.form->Text6->viewport(), Qt::LeftButton, {}, w.candidatePoint(at));
+
+        QCOMPARE(w.form->Text6->textCursor().selectedText(), selected);
+        QCOMPARE(w.form->Text2bh.text(), selected);
+        QCOMPARE(w.form->Label20.text(), u"1"_s);
+        QCOMPARE(w.codeLine(), codeLine);
+        QCOMPARE(w.codeTwin(), codeLine);
+        QCOMPARE(w.notFoundShown(), notFound);
+        // 啊 阿 吖 all read "a"; the syllable search itself showed "a" unpadded.
+        QCOMPARE(w.pinyin(), selected.isEmpty() ? u"a"_s : u"a     "_s);
+        QCOMPARE(w.pinyinTwin(), w.pinyin());
+    }
+
+    void arrowsStepThroughTheCandidates()
+    {
+        InputWindow w;
+        QVERIFY(w.active());
+        searchA(w);
+        w.form->Text6->setFocus();
+
+        struct Step {
+            Qt::Key key;
+            int caret;
+            QString codeLine;
+            bool notFound;
+        };
+        const Step steps[] = {
+            {Qt::Key_End, 6, codeLineOf(u"啊"_s), false}, // a space in front: no lookup
+            {Qt::Key_Left, 5, QString(), true},            // 吖
+            {Qt::Key_Left, 4, QString(), true},            // a space
+            {Qt::Key_Left, 3, codeLineOf(u"阿"_s), false},
+            {Qt::Key_Left, 2, codeLineOf(u"阿"_s), false},
+            {Qt::Key_Left, 1, codeLineOf(u"啊"_s), false},
+            {Qt::Key_Home, 0, codeLineOf(u"啊"_s), false},
+        };
+        for (const Step& step : steps) {
+            QTest::keyClick(w.form->Text6, step.key);
+            QCOMPARE(w.form->Text6->textCursor().position(), step.caret);
+            QCOMPARE(w.codeLine(), step.codeLine);
+            QCOMPARE(w.notFoundShown(), step.notFound);
+            QCOMPARE(w.form->Label20.text(), u"1"_s);
+        }
+        QCOMPARE(w.form->Text2bh.text(), u"啊"_s);
+    }
+
+    // List1 is off-window; its selection handler passes a double-byte item on.
+    void listItems_data()
+    {
+        QTest::addColumn<QString>("candidates");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("codeLine");
+        QTest::addColumn<QString>("pinyinKey");
+
+        QTest::newRow("a character") << u"啊 阿 吖 "_s << 1 << codeLineOf(u"阿"_s) << u"阿"_s;
+        QTest::newRow("an ASCII item goes no further") << u"x 阿 "_s << 0 << codeLineOf(u"峰"_s) << u"峰"_s;
+    }
+
+    void listItems()
+    {
+        QFETCH(QString, candidates);
+        QFETCH(int, item);
+        QFETCH(QString, codeLine);
+        QFETCH(QString, pinyinKey);
+
+        InputWindow w;
+        QVERIFY(w.active());
+        w.typeEntry(u"峰"_s);
+        w.form->setText6(candidates);
+        w.form->List1_Click(item);
+        QCOMPARE(w.form->Label3.text(), w.form->List1[item]);
+        QCOMPARE(w.codeLine(), codeLine);
+        QCOMPARE(w.form->Text2bh.text(), pinyinKey);
+    }
+};
+
+QTEST_MAIN(CandidateBoxTest)
+#include "tst_candidate_box.moc"

@@ -1,0 +1,168 @@
+// Typing, pasting, clicking and moving the caret in the entry box Text5, seen
+// in the code line, the pinyin display, the pictures and the hidden state.
+#include "tests/input/input_window.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMouseEvent>
+
+using namespace lumbrell;
+using namespace lumbrell::testing;
+using namespace Qt::StringLiterals;
+
+class EntryBoxTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void typing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("codeLine");
+        QTest::addColumn<QString>("pinyin");
+        QTest::addColumn<bool>("notFound");
+        QTest::addColumn<QString>("pinyinKey");
+
+        QTest::newRow("a character") << u"峰"_s << codeLineOf(u"峰"_s) << u"feng  "_s << false << u"峰"_s;
+        QTest::newRow("two readings in table 1 end on the later")
+            << u"铛"_s << codeLineOf(u"铛"_s) << u"dang  "_s << false << u"铛"_s;
+        QTest::newRow("tables 1 and 2: table 1 wins") << u"虺"_s << codeLineOf(u"虺"_s) << u"chai  "_s << false
+                                                      << u"虺"_s;
+        QTest::newRow("without a record, with pinyin") << u"吖"_s << QString() << u"a     "_s << true << u"吖"_s;
+        QTest::newRow("a letter: no record, no pinyin") << u"a"_s << QString() << QString() << true << u"a"_s;
+        QTest::newRow("two at once: the first") << u"你好"_s << codeLineOf(u"你"_s) << u"ni    "_s << false
+                                                << u"你"_s;
+        // The space is looked up (not found) and leaves the pinyin as it was.
+        QTest::newRow("leading space") << u" 你"_s << QString() << u"feng  "_s << true << u" "_s;
+        QTest::newRow("spaces only: nothing happens") << u"   "_s << codeLineOf(u"峰"_s) << u"feng  "_s << false
+                                                      << u"峰"_s;
+        QTest::newRow("outside GBK") << u"𠀀"_s << QString() << QString() << true << u"𠀀"_s;
+    }
+
+    void typing()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, codeLine);
+        QFETCH(QString, pinyin);
+        QFETCH(bool, notFound);
+        QFETCH(QString, pinyinKey);
+
+        InputWindow w;
+        QVERIFY(w.active());
+        w.typeEntry(u"峰"_s);
+        w.clearEntry();
+        w.typeEntry(typed);
+
+        QCOMPARE(w.codeLine(), codeLine);
+        QCOMPARE(w.codeTwin(), codeLine);
+        QCOMPARE(w.pinyin(), pinyin);
+        QCOMPARE(w.pinyinTwin(), pinyin);
+        QCOMPARE(w.notFoundShown(), notFound);
+        QCOMPARE(w.pictureShown(), !notFound);
+        QCOMPARE(w.form->Text2bh.text(), pinyinKey);
+        QCOMPARE(w.form->Label20.text(), u"1"_s);
+        QCOMPARE(w.form->Text23.text(), QString()); // every lookup here ends by emptying it
+        QCOMPARE(w.form->TextSearchfPos, 0);
+    }
+
+    void pasteWithTheKeyboardEndsInFrontOfTheCaret()
+    {
+        InputWindow w;
+        QVERIFY(w.active());
+        QGuiApplication::clipboard()->setText(u"你好"_s);
+        w.form->Text5->setFocus();
+
+        QTest::keyPress(w.form->Text5, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w.form->Text5->text(), u"你好"_s);
+        QCOMPARE(w.codeLine(), codeLineOf(u"你"_s));
+        QCOMPARE(w.pinyin(), u"ni    "_s);
+
+        QTest::keyRelease(w.form->Text5, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w.form->Text5->cursorPosition(), 2);
+        QCOMPARE(w.codeLine(), codeLineOf(u"好"_s));
+        QCOMPARE(w.codeTwin(), codeLineOf(u"好"_s));
+        QCOMPARE(w.pinyin(), u"hao   "_s);
+        QCOMPARE(w.pinyinTwin(), u"hao   "_s);
+        QCOMPARE(w.form->Text2bh.text(), u"好"_s);
+        QVERIFY(!w.notFoundShown());
+    }
+
+    void keysLookUpTheCharacterInFrontOfTheCaret()
+    {
+        InputWindow w;
+        QVERIFY(w.active());
+        w.typeEntry(u"𠀀你峰"_s); // a character beyond 16 bits takes two units
+        QVERIFY(w.notFoundShown());
+
+        struct Step {
+            Qt::Key key;
+            int caret;           // in units
+            QString pinyinKey;   // what the key-up wrote, or kept
+            QString codeLine;
+        };
+        const Step steps[] = {
+            {Qt::Key_End, 4, u"峰"_s, codeLineOf(u"峰"_s)},
+            {Qt::Key_Left, 3, u"你"_s, codeLineOf(u"你"_s)},
+            {Qt::Key_Left, 2, u"𠀀"_s, QString()}, // the whole pair, never half of it
+            {Qt::Key_Home, 0, u"𠀀"_s, QString()},  // nothing in front: nothing happens
+        };
+        for (const Step& step : steps) {
+            QTest::keyClick(w.form->Text5, step.key);
+            QCOMPARE(w.form->Text5->cursorPosition(), step.caret);
+            QCOMPARE(w.form->Text2bh.text(), step.pinyinKey);
+            QCOMPARE(w.codeLine(), step.codeLine);
+        }
+    }
+
+    void clicks_data()
+    {
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("codeLine");
+        QTest::addColumn<QString>("pinyin");
+
+        // The entry holds 你好峰; typing it looked up 你.
+        QTest::newRow("in front of the second") << 1 << u"好"_s << codeLineOf(u"好"_s) << u"hao   "_s;
+        QTest::newRow("in front of the last") << 2 << u"峰"_s << codeLineOf(u"峰"_s) << u"feng  "_s;
+        QTest::newRow("at the end: nothing to select") << 3 << QString() << codeLineOf(u"你"_s) << u"ni    "_s;
+    }
+
+    void clicks()
+    {
+        QFETCH(int, at);
+        QFETCH(QString, selected);
+        QFETCH(QString, codeLine);
+        QFETCH(QString, pinyin);
+
+        InputWindow w;
+        QVERIFY(w.active());
+        w.typeEntry(u"你好峰"_s);
+        QTest::mouseClick(w.form->Text5, Qt::LeftButton, {}, w.entryPoint(at));
+
+        QCOMPARE(w.form->Text5->selectedText(), selected);
+        QCOMPARE(w.form->Text2bh.text(), selected);
+        QCOMPARE(w.form->Label20.text(), u"1"_s);
+        QCOMPARE(w.codeLine(), codeLine);
+        QCOMPARE(w.pinyin(), pinyin);
+    }
+
+    void draggingTwoCharactersGivesNoPinyin()
+    {
+        InputWindow w;
+        QVERIFY(w.active());
+        w.typeEntry(u"你好峰"_s);
+        QWidget* box = w.form->Text5;
+        QTest::mousePress(box, Qt::LeftButton, {}, w.entryPoint(1));
+        const QPoint end = w.entryPoint(3);
+        QMouseEvent move(QEvent::MouseMove, end, box->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(box, &move);
+        QTest::mouseRelease(box, Qt::LeftButton, {}, end);
+
+        QCOMPARE(w.form->Text5->selectedText(), u"好峰"_s);
+        QCOMPARE(w.form->Text2bh.text(), u"好峰"_s);
+        QCOMPARE(w.pinyin(), QString());
+        QCOMPARE(w.codeLine(), codeLineOf(u"你"_s)); // the query is not changed
+    }
+};
+
+QTEST_MAIN(EntryBoxTest)
+#include "tst_entry_box.moc"
