@@ -5,9 +5,11 @@
 #include "app/syllable_chooser.h"
 #include "lookup/picture_box.h"
 #include "resources/art.h"
+#include "tables/table_texts.h"
 #include "tests/support/fixture_data.h"
 
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -22,6 +24,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace lumbrell;
 using namespace lumbrell::testing;
@@ -126,6 +129,8 @@ private Q_SLOTS:
     void programWindowAsStarted();
     void windowAfterLookup();
     void notFoundPanel();
+    void builtDataLookup();
+    void aboutWindow();
 
 private:
     QImage grabShown(Form11& form, const QString& name);
@@ -277,6 +282,67 @@ void ScreenshotTest::notFoundPanel()
     QVERIFY(countPixels(shot, panel, [](QRgb p) { return sameColour(p, qRgb(128, 64, 0)); }) > 200);
     const QRect link(form.Label28->mapTo(&form, QPoint(0, 0)), form.Label28->size());
     QVERIFY(countPixels(shot, link, blueInk) > 50);
+}
+
+void ScreenshotTest::builtDataLookup()
+{
+    const QString folder = QStringLiteral(LUMBRELL_BIN_DIR);
+    if (!QFile::exists(folder + QStringLiteral("/wwbb11.dat")) || !QDir(folder + QStringLiteral("/bmp")).exists())
+        QSKIP("The data is not built in this build folder; the fixture lookup above stands in for it.");
+    QString tableProblems;
+    Form11 form(folder, loadEmbeddedTables(&tableProblems));
+    QStringList messages;
+    form.messageBox = [&](const QString&, const QString& text) { messages.append(text); };
+    form.Text5->setText(QStringLiteral("峰")); // typed into the entry box: the whole input chain runs
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+    QVERIFY(!form.Label10->text().isEmpty());
+
+    const QImage shot = grabShown(form, QStringLiteral("after-lookup-built-data.png"));
+    // Every box shows ink: a marked component in black on the grey drawing, or
+    // an identification diagram in black on white.
+    for (int i = 0; i < 4; ++i) {
+        const QRect box(form.Picture1[i]->pos(), form.Picture1[i]->size());
+        const int black = countPixels(shot, box, [](QRgb p) { return sameColour(p, qRgb(0, 0, 0)); });
+        const int drawn = countPixels(shot, box, [](QRgb p) { return !sameColour(p, qRgb(255, 255, 255)); });
+        QVERIFY2(black > 30, qPrintable(QStringLiteral("box %1: %2 black of %3").arg(i).arg(black).arg(drawn)));
+        if (i == 0)
+            QVERIFY2(drawn > black + 100, "the first box shows the drawing around its marked component");
+    }
+    const QRect codeLine(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size());
+    QVERIFY(countPixels(shot, codeLine, blueInk) > 20);
+    if (tableProblems.isEmpty()) {
+        QVERIFY(!form.Label24->text().isEmpty());
+        const QRect pinyin(form.Label24->mapTo(&form, QPoint(0, 0)), form.Label24->size());
+        QVERIFY(countPixels(shot, pinyin, blueInk) > 20);
+    }
+}
+
+void ScreenshotTest::aboutWindow()
+{
+    FixtureFolder data;
+    data.writeRecords({FixtureRecord{}});
+    Form11 form(data.path(), TableTexts{});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QImage shot;
+    QTimer::singleShot(0, &form, [&] {
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        QWidget* about = QApplication::activeModalWidget();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QTest::qWait(300);
+        shot = about->screen()->grabWindow(about->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        about->close();
+    });
+    form.Command2_Click();
+    const QString file = artefactPath(QStringLiteral("about-window.png"));
+    shot.save(file);
+    qInfo("screenshot: %s", qPrintable(file));
+    QCOMPARE(shot.size(), QSize(399, 279));
+    // The banner across the top, its name in white on the dark blue ground.
+    QVERIFY(countPixels(shot, QRect(150, 0, 249, 72), [](QRgb p) { return sameColour(p, qRgb(255, 255, 255)); }) > 200);
+    QVERIFY(countPixels(shot, QRect(150, 0, 249, 72), [](QRgb p) { return qBlue(p) > qRed(p) + 40; }) > 5000);
+    // The three links are blue.
+    QVERIFY(countPixels(shot, QRect(154, 110, 240, 80), blueInk) > 100);
 }
 
 QTEST_MAIN(ScreenshotTest)
