@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <tuple>
 
 namespace lumbrell::data {
@@ -63,71 +64,94 @@ QString mostCommonReading(const std::vector<Reading>& readings)
     return best ? best->syllable : QString();
 }
 
+namespace {
+// What the choice did, for the report.
+struct ChoiceTally {
+    QString unknown;    // characters the dictionary lacks
+    QString unusable;   // characters whose usual reading is no chooser syllable
+    QString corrected;  // characters whose usual reading was given
+    QStringList ignoredCorrections;
+    int byShare = 0;    // single reading or largest share
+};
+
+bool isReadingOf(const std::vector<Reading>& readings, const QString& syllable)
+{
+    return std::any_of(readings.begin(), readings.end(), [&](const Reading& r) { return r.syllable == syllable; });
+}
+
+// The lines of both kinds, less second lines that would meet a line of their
+// character; dropping one can make others meet, so repeat until none do.
+std::vector<PinyinLine> keepLinesApart(const std::vector<PinyinLine>& usualLines, std::vector<PinyinLine>& secondLines)
+{
+    while (true) {
+        std::vector<PinyinLine> lines = usualLines;
+        lines.insert(lines.end(), secondLines.begin(), secondLines.end());
+        const QSet<QByteArray> adjacent = charactersWithAdjacentLines(lines);
+        if (adjacent.isEmpty())
+            return lines;
+        std::erase_if(secondLines, [&](const PinyinLine& l) { return adjacent.contains(l.gbk); });
+    }
+}
+
+void reportChoice(const ChoiceTally& tally, size_t characters, size_t usualLines, size_t secondLines,
+                  QStringList& report)
+{
+    const size_t byOrder = usualLines - size_t(tally.byShare) - size_t(tally.corrected.size());
+    report << QStringLiteral("luna_pinyin: %1 of %2 characters listed; %3 by a single reading or the largest "
+                             "share, %4 by word use or dictionary order, %5 by usual_readings.tsv")
+                  .arg(usualLines).arg(characters).arg(tally.byShare).arg(byOrder).arg(tally.corrected.size())
+           << QStringLiteral("usual_readings.tsv: corrected %1: %2").arg(tally.corrected.size()).arg(tally.corrected)
+           << QStringLiteral("usual_readings.tsv: %1 lines ignored (no such reading in luna_pinyin or the chooser): %2")
+                  .arg(tally.ignoredCorrections.size()).arg(tally.ignoredCorrections.join(QStringLiteral(", ")))
+           << QStringLiteral("luna_pinyin: %1 second lines for readings of at least %2%")
+                  .arg(secondLines).arg(kCommonReadingPercent)
+           << QStringLiteral("luna_pinyin: lacks %1 characters, left out of the pinyin tables: %2")
+                  .arg(tally.unknown.size()).arg(tally.unknown)
+           << QStringLiteral("luna_pinyin: %1 characters whose usual reading is no chooser syllable, left out: %2")
+                  .arg(tally.unusable.size()).arg(tally.unusable);
+}
+} // namespace
+
 std::vector<PinyinLine> choosePinyinLines(const std::vector<CharEntry>& chars, const ReadingMap& readings,
                                           const UsualReadings& usualReadings, QStringList& report)
 {
     const QSet<QString>& chooser = chooserSyllables();
-    std::vector<PinyinLine> usualLines;
-    std::vector<PinyinLine> secondLines;
-    QString unknown, unusable, corrected;
-    QStringList ignoredCorrections;
-    int byShare = 0;
+    std::vector<PinyinLine> usualLines, secondLines;
+    ChoiceTally tally;
     for (const CharEntry& entry : chars) {
         const auto it = readings.find(entry.ch);
         if (it == readings.end()) {
-            unknown += entry.ch;
+            tally.unknown += entry.ch;
             continue;
         }
         const QString given = usualReadings.value(entry.ch);
         if (!given.isEmpty()) {
-            const bool known = std::any_of(it->begin(), it->end(), [&](const Reading& r) { return r.syllable == given; });
-            if (known && chooser.contains(given)) {
+            if (isReadingOf(*it, given) && chooser.contains(given)) {
                 // The dictionary's shares describe another character: no second lines from them.
                 usualLines.push_back({entry.gbk, given});
-                corrected += entry.ch;
+                tally.corrected += entry.ch;
                 continue;
             }
-            ignoredCorrections << entry.ch + u' ' + given;
+            tally.ignoredCorrections << entry.ch + u' ' + given;
         }
         const QString usual = mostCommonReading(*it);
         if (usual.isEmpty()) {
-            unusable += entry.ch;
+            tally.unusable += entry.ch;
             continue;
         }
         usualLines.push_back({entry.gbk, usual});
-        byShare += (it->size() == 1 || std::any_of(it->begin(), it->end(), [&](const Reading& r) {
-                        return r.syllable == usual && r.percent > 0;
-                    })) ? 1 : 0;
+        const bool byShare = it->size() == 1 || std::any_of(it->begin(), it->end(), [&](const Reading& r) {
+                                 return r.syllable == usual && r.percent > 0;
+                             });
+        tally.byShare += byShare ? 1 : 0;
         for (const Reading& r : *it) {
             if (r.syllable != usual && r.percent >= kCommonReadingPercent && chooser.contains(r.syllable)
                 && secondLineKeepsDisplay(usual, r.syllable))
                 secondLines.push_back({entry.gbk, r.syllable});
         }
     }
-
-    // Drop second lines that would meet a line of their character, until none do.
-    std::vector<PinyinLine> lines = usualLines;
-    lines.insert(lines.end(), secondLines.begin(), secondLines.end());
-    for (QSet<QByteArray> adjacent = charactersWithAdjacentLines(lines); !adjacent.isEmpty();
-         adjacent = charactersWithAdjacentLines(lines)) {
-        std::erase_if(secondLines, [&](const PinyinLine& l) { return adjacent.contains(l.gbk); });
-        lines = usualLines;
-        lines.insert(lines.end(), secondLines.begin(), secondLines.end());
-    }
-
-    report << QStringLiteral("luna_pinyin: %1 of %2 characters listed; %3 by a single reading or the largest "
-                             "share, %4 by word use or dictionary order, %5 by usual_readings.tsv")
-                  .arg(usualLines.size()).arg(chars.size()).arg(byShare)
-                  .arg(usualLines.size() - size_t(byShare) - size_t(corrected.size())).arg(corrected.size())
-           << QStringLiteral("usual_readings.tsv: corrected %1: %2").arg(corrected.size()).arg(corrected)
-           << QStringLiteral("usual_readings.tsv: %1 lines ignored (no such reading in luna_pinyin or the chooser): %2")
-                  .arg(ignoredCorrections.size()).arg(ignoredCorrections.join(QStringLiteral(", ")))
-           << QStringLiteral("luna_pinyin: %1 second lines for readings of at least %2%")
-                  .arg(secondLines.size()).arg(kCommonReadingPercent)
-           << QStringLiteral("luna_pinyin: lacks %1 characters, left out of the pinyin tables: %2")
-                  .arg(unknown.size()).arg(unknown)
-           << QStringLiteral("luna_pinyin: %1 characters whose usual reading is no chooser syllable, left out: %2")
-                  .arg(unusable.size()).arg(unusable);
+    std::vector<PinyinLine> lines = keepLinesApart(usualLines, secondLines);
+    reportChoice(tally, chars.size(), usualLines.size(), secondLines.size(), report);
     return lines;
 }
 

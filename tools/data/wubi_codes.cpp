@@ -81,15 +81,14 @@ std::array<QString, 3> recordCodes(const CharEntry& entry)
         }
         return QString();
     };
-    const QString shortest = entry.simpleCodes.isEmpty() ? QString() : entry.simpleCodes.front();
+    // A one-letter code ends the line of a four-letter full code; a two- or
+    // three-letter Code3 would empty a picture position that the full code has.
     if (full.size() == 4) {
-        // A one-letter code ends the line; a two- or three-letter Code3 would leave
-        // a picture position empty that the full code has.
         const QString oneLetter = simpleOfLength(1);
         if (!oneLetter.isEmpty())
             return {full, simpleOfLength(3), oneLetter};
-        return {full, shortest, full};
     }
+    const QString shortest = entry.simpleCodes.isEmpty() ? QString() : entry.simpleCodes.front();
     return {full, shortest, full};
 }
 
