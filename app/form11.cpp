@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QUrl>
 
 namespace lumbrell {
@@ -120,6 +121,7 @@ void Form11::createControls()
     Text6 = new QPlainTextEdit(this);
     place(Text6, 2190, 990, 6735, 1545);
     Text6->setReadOnly(true);
+    Text6->setUndoRedoEnabled(false);
     Text6->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Line2 = makeLine(this, QFrame::VLine);
@@ -167,8 +169,17 @@ void Form11::setCaption(QLabel* label, const QString& caption)
 
 void Form11::setText6(const QString& text)
 {
-    if (Text6->toPlainText() == text)
+    const QString current = Text6->toPlainText();
+    if (current == text)
         return;
+    // A search appends one candidate at a time: appending spares clearing and
+    // rebuilding the document for each of them.
+    if (!current.isEmpty() && text.startsWith(current)) {
+        QTextCursor end(Text6->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(text.sliced(current.size())); // its change handler runs on textChanged
+        return;
+    }
     Text6->setPlainText(text); // its change handler runs on textChanged
 }
 
