@@ -2,6 +2,8 @@
 #include "tools/art/pictures.h"
 
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <functional>
@@ -23,6 +25,12 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "lumbrell-art: cannot create %s\n", qPrintable(folder.path()));
         return 1;
     }
+
+    // Without a Chinese face the captions would come out as empty boxes.
+    const QString face = QFontInfo(songFont(15)).family();
+    if (!QFontDatabase::writingSystems(face).contains(QFontDatabase::SimplifiedChinese))
+        std::fprintf(stderr, "lumbrell-art: warning: %s cannot write Chinese; install fonts-arphic-uming\n",
+                     qPrintable(face));
 
     std::vector<std::pair<QString, std::function<QImage()>>> pictures = {
         {QStringLiteral("background.bmp"), drawBackground},
