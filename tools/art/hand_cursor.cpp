@@ -1,31 +1,22 @@
 #include "tools/art/pictures.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygon>
 
 namespace lumbrell::art_tool {
 namespace {
 
-// The outline of a right hand pointing up with its index finger; the finger
-// tip is the cursor's hot spot (5, 0).
-QPainterPath handOutline()
-{
-    QPainterPath hand;
-    hand.addRoundedRect(QRectF(3, 0, 5, 17), 2.5, 2.5);     // index finger
-    hand.addRoundedRect(QRectF(8, 7, 5, 11), 2.5, 2.5);     // middle finger, bent
-    hand.addRoundedRect(QRectF(13, 8, 5, 10), 2.5, 2.5);    // ring finger, bent
-    hand.addRoundedRect(QRectF(18, 10, 4, 9), 2, 2);        // little finger, bent
-    hand.addRoundedRect(QRectF(3, 14, 19, 14), 4, 4);       // palm
-    QPainterPath thumb;
-    thumb.moveTo(4, 23);
-    thumb.lineTo(0, 16);
-    thumb.lineTo(0, 13);
-    thumb.lineTo(2, 13);
-    thumb.lineTo(5, 18);
-    thumb.closeSubpath();
-    hand.addPath(thumb);
-    return hand.simplified();
-}
+// The outline of a right hand pointing up with its index finger, the other
+// fingers bent; the finger tip is the cursor's hot spot (5, 0).
+const QPolygon HandOutline = {
+    {4, 0},   {7, 0},   {8, 1},   {8, 8},                        // index finger
+    {9, 7},   {11, 7},  {12, 8},                                 // middle finger
+    {13, 9},  {15, 9},  {16, 10},                                // ring finger
+    {17, 11}, {19, 11}, {20, 12},                                // little finger
+    {20, 20}, {18, 24}, {17, 26}, {17, 28}, {7, 28}, {7, 26},    // side and wrist
+    {4, 23},  {0, 17},  {0, 15},  {1, 14},  {2, 14},  {3, 15},   // thumb
+    {3, 1},
+};
 
 QImage paintHand(bool maskOnly)
 {
@@ -33,20 +24,15 @@ QImage paintHand(bool maskOnly)
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const QPainterPath hand = handOutline();
-    if (maskOnly) {
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(Qt::black);
-        painter.drawPath(hand);
-        return image;
-    }
     painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::white);
-    painter.drawPath(hand);
-    // Creases between the bent fingers.
-    painter.drawLine(8, 14, 8, 17);
-    painter.drawLine(13, 14, 13, 17);
-    painter.drawLine(18, 14, 18, 17);
+    painter.setBrush(maskOnly ? Qt::black : Qt::white);
+    painter.drawPolygon(HandOutline);
+    if (!maskOnly) {
+        // Where the bent fingers meet.
+        painter.drawLine(8, 9, 8, 13);
+        painter.drawLine(12, 9, 12, 13);
+        painter.drawLine(16, 11, 16, 14);
+    }
     return image;
 }
 
