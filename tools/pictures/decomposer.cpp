@@ -368,7 +368,10 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
             return d;
         }
     }
-    if (spelled)
+    // A root of the table whose code names its strokes by other letters than
+    // their classes (犭 qttt: the 98 layout reads its hook as 丿).
+    const bool componentLength = n >= 2 && code.size() == (n == 2 ? 3u : 4u);
+    if (spelled || (componentLength && roots.hasGlyph(ch, code[0])))
         return componentCharacter(n, ch);
     failed.reason = QStringLiteral("no split of strokes %1 into roots fits %2").arg(classes, fullCode);
     return failed;
