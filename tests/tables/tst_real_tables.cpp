@@ -1,0 +1,184 @@
+// The searches over the tables carried with the program (or, in a build
+// without them, those the data build left in its folder): the runs a user's
+// stroke and syllable choices and looked-up characters make.
+#include "app/form11.h"
+#include "store/gbk.h"
+#include "tables/find_next.h"
+#include "tables/table_texts.h"
+#include "tests/support/fixture_data.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+using namespace lumbrell;
+using namespace lumbrell::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool complete(const TableTexts& tables)
+{
+    for (int i = 0; i < 5; ++i)
+        if (tables.pinyin[i].isEmpty() || tables.stroke[i].isEmpty())
+            return false;
+    return true;
+}
+
+TableTexts realTables()
+{
+    TableTexts tables = loadEmbeddedTables();
+    if (complete(tables))
+        return tables;
+    const QString folder = QStringLiteral(LUMBRELL_DATA_DIR "/tables/");
+    for (int i = 0; i < 5; ++i) {
+        QFile pinyin(folder + QStringLiteral("Text1bh%1.txt").arg(i + 1));
+        QFile stroke(folder + QStringLiteral("Text1bh%1w.txt").arg(i + 1));
+        tables.pinyin[i] = pinyin.open(QIODevice::ReadOnly) ? fromGbk(pinyin.readAll()) : QString();
+        tables.stroke[i] = stroke.open(QIODevice::ReadOnly) ? fromGbk(stroke.readAll()) : QString();
+    }
+    return tables;
+}
+
+QStringList run(const QString& table, const QString& key)
+{
+    QStringList hits;
+    std::int32_t position = 0;
+    while (const auto hit = findNextPreceding(table, key, position))
+        hits.append(*hit);
+    return hits;
+}
+
+} // namespace
+
+class RealTablesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        tables_ = realTables();
+        if (!complete(tables_))
+            QSKIP("The tables are neither built into this program nor in the data folder.");
+    }
+
+    void strokeRuns_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("characters");
+
+        QTest::newRow("一") << u"10000"_s << QStringList{u"一"_s};
+        QTest::newRow("二, on the second line") << u"11000"_s << QStringList{u"二"_s};
+        QTest::newRow("十 丁") << u"12000"_s << QStringList{u"十"_s, u"丁"_s};
+        QTest::newRow("人 入 八") << u"34000"_s << QStringList{u"人"_s, u"入"_s, u"八"_s};
+        QTest::newRow("口 囗") << u"25100"_s << QStringList{u"口"_s, u"囗"_s};
+        QTest::newRow("中") << u"25120"_s << QStringList{u"中"_s};
+        QTest::newRow("峰 and five more")
+            << u"25232"_s << QStringList{u"峰"_s, u"刿"_s, u"峁"_s, u"峤"_s, u"峥"_s, u"嵛"_s};
+        QTest::newRow("no character") << u"25104"_s << QStringList{};
+    }
+
+    // The order of level-1 characters with equal codes is that of the stroke
+    // source, so only which characters a key lists is compared.
+    void strokeRuns()
+    {
+        QFETCH(QString, key);
+        QFETCH(QStringList, characters);
+        QStringList found = run(tables_.stroke[key[0].unicode() - u'1'], key);
+        found.sort();
+        characters.sort();
+        QCOMPARE(found, characters);
+    }
+
+    // What the tables are specified to hold: the largest groups, the nine
+    // characters with a second reading, a component form without a line.
+    void specifiedContents()
+    {
+        QCOMPARE(run(tables_.stroke[1], u"25124"_s).size(), 116);
+        QCOMPARE(run(tables_.pinyin[1], u"ji    "_s).size(), 102);
+        QCOMPARE(run(tables_.pinyin[4], u"yi    "_s).size(), 102);
+        QCOMPARE(tables_.pinyin[0].size(), 10693);
+        for (const QString& table : tables_.pinyin)
+            QVERIFY(!table.contains(u"氵"_s));
+    }
+
+    void secondReadings_data()
+    {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<int>("firstTable");
+        QTest::addColumn<QString>("firstSyllable");
+        QTest::addColumn<int>("secondTable");
+        QTest::addColumn<QString>("secondSyllable");
+
+        QTest::newRow("虺") << u"虺"_s << 1 << u"chai"_s << 2 << u"hui"_s;
+        QTest::newRow("焯") << u"焯"_s << 1 << u"chao"_s << 5 << u"zhuo"_s;
+        QTest::newRow("铛") << u"铛"_s << 1 << u"cheng"_s << 1 << u"dang"_s;
+        QTest::newRow("蚴") << u"蚴"_s << 1 << u"cheng"_s << 5 << u"you"_s;
+        QTest::newRow("眙") << u"眙"_s << 1 << u"chi"_s << 5 << u"yi"_s;
+        QTest::newRow("蚶") << u"蚶"_s << 1 << u"chi"_s << 2 << u"han"_s;
+        QTest::newRow("嘬") << u"嘬"_s << 1 << u"chuai"_s << 5 << u"zuo"_s;
+        QTest::newRow("缍") << u"缍"_s << 1 << u"chui"_s << 1 << u"duo"_s;
+        QTest::newRow("氽") << u"氽"_s << 1 << u"cuan"_s << 4 << u"tun"_s;
+    }
+
+    void secondReadings()
+    {
+        QFETCH(QString, character);
+        QFETCH(int, firstTable);
+        QFETCH(QString, firstSyllable);
+        QFETCH(int, secondTable);
+        QFETCH(QString, secondSyllable);
+        const auto line = [&](const QString& syllable) {
+            return u"\n"_s + character + syllable.leftJustified(6, u' ') + u"\r\n"_s;
+        };
+        QVERIFY(tables_.pinyin[firstTable - 1].contains(line(firstSyllable)));
+        QVERIFY(tables_.pinyin[secondTable - 1].contains(line(secondSyllable)));
+    }
+
+    // Every character of "an" and none of "ban", "can", "nan"…: each hit's
+    // line in the table carries exactly that syllable.
+    void syllableRunTakesWholeFields()
+    {
+        const QString& table = tables_.pinyin[0];
+        const QStringList hits = run(table, u"an    "_s);
+        QVERIFY(!hits.isEmpty());
+        for (const QString& hit : hits)
+            QVERIFY2(table.contains(hit + u"an    \r\n"_s), qPrintable(hit));
+        QCOMPARE(hits.size(), table.count(u"an    \r\n"_s));
+    }
+
+    // Through the window: the pinyin display after a character is looked up.
+    void pinyinOfCharacters_data()
+    {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QString>("pinyin");
+
+        QTest::newRow("啊") << u"啊"_s << u"a     "_s;
+        QTest::newRow("铛: cheng, then dang in table 1") << u"铛"_s << u"dang  "_s;
+        QTest::newRow("缍: chui, then duo") << u"缍"_s << u"duo   "_s;
+        QTest::newRow("峰") << u"峰"_s << u"feng  "_s;
+        QTest::newRow("一, in table 5 only") << u"一"_s << u"yi    "_s;
+        QTest::newRow("a double-byte sign, in no table") << u"。"_s << QString();
+    }
+
+    void pinyinOfCharacters()
+    {
+        QFETCH(QString, character);
+        QFETCH(QString, pinyin);
+
+        FixtureFolder folder;
+        Form11 form(folder.path(), tables_);
+        form.messageBox = [](const QString&, const QString&) {};
+        form.Label20.setText(u"1"_s);
+        form.Text2bh.setText(character);
+        QCOMPARE(form.Label24->text(), pinyin);
+        QCOMPARE(form.Label25->text(), pinyin);
+        QCOMPARE(form.TextSearchfPos, 0);
+    }
+
+private:
+    TableTexts tables_;
+};
+
+QTEST_MAIN(RealTablesTest)
+#include "tst_real_tables.moc"
