@@ -3,6 +3,7 @@
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/picture_stage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
