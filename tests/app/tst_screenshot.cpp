@@ -1,6 +1,7 @@
-// Screenshots of the real window on an X server (Xvfb): the program as started
-// by a user, and the window after a lookup. The pictures are saved in the
-// artefact folder for a reader to open.
+// Screenshots of the real windows on an X server (Xvfb): the program as
+// started by a user, the window after a lookup and with the not-found panel,
+// and the about window. The pictures are saved in the artefact folder for a
+// reader to open.
 #include "app/form11.h"
 #include "app/syllable_chooser.h"
 #include "lookup/picture_box.h"
@@ -8,8 +9,8 @@
 #include "tables/table_texts.h"
 #include "tests/support/fixture_data.h"
 
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -20,7 +21,6 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -37,6 +37,8 @@ QString artefactPath(const QString& name)
     return QStringLiteral(LUMBRELL_ARTEFACTS "/") + name;
 }
 
+bool sameColour(QRgb a, QRgb b) { return (a & 0xFFFFFF) == (b & 0xFFFFFF); }
+
 // Points of the background picture that no control covers: the grey field,
 // the panels' edges and their white margins. Where all of them show on the
 // screen, the window's client area begins.
@@ -51,7 +53,7 @@ std::optional<QPoint> findWindow(const QImage& screen, const QImage& background)
         for (int x = 0; x + 611 <= screen.width(); ++x) {
             bool all = true;
             for (const QPoint& mark : Landmarks)
-                if ((screen.pixel(x + mark.x(), y + mark.y()) & 0xFFFFFF) != (background.pixel(mark) & 0xFFFFFF)) {
+                if (!sameColour(screen.pixel(x + mark.x(), y + mark.y()), background.pixel(mark))) {
                     all = false;
                     break;
                 }
@@ -60,8 +62,6 @@ std::optional<QPoint> findWindow(const QImage& screen, const QImage& background)
         }
     return std::nullopt;
 }
-
-bool sameColour(QRgb a, QRgb b) { return (a & 0xFFFFFF) == (b & 0xFFFFFF); }
 
 // Blue text, smoothed or not.
 bool blueInk(QRgb p) { return qBlue(p) > 180 && qRed(p) < 110 && qGreen(p) < 110; }
@@ -200,9 +200,11 @@ void ScreenshotTest::programWindowAsStarted()
     // The two white panels of the background at their places, grey around them.
     for (const QPoint panel : {QPoint(13, 45), QPoint(13, 320), QPoint(141, 45), QPoint(141, 320), QPoint(600, 45),
                                QPoint(600, 320)})
-        QVERIFY2(sameColour(shot.pixel(panel), qRgb(255, 255, 255)), qPrintable(QStringLiteral("%1,%2").arg(panel.x()).arg(panel.y())));
+        QVERIFY2(sameColour(shot.pixel(panel), qRgb(255, 255, 255)),
+                 qPrintable(QStringLiteral("%1,%2").arg(panel.x()).arg(panel.y())));
     for (const QPoint field : {QPoint(4, 180), QPoint(131, 180), QPoint(609, 180), QPoint(600, 20), QPoint(300, 333)})
-        QVERIFY(sameColour(shot.pixel(field), background.pixel(field)) && !sameColour(shot.pixel(field), qRgb(255, 255, 255)));
+        QVERIFY(sameColour(shot.pixel(field), background.pixel(field))
+                && !sameColour(shot.pixel(field), qRgb(255, 255, 255)));
 
     // Each visible control is drawn inside its rectangle and nothing is drawn
     // outside them: there the window shows its background picture unchanged.
@@ -271,8 +273,11 @@ void ScreenshotTest::windowAfterLookup()
     for (int i = 0; i < 4; ++i) {
         const QRect box(form.Picture1[i]->pos(), form.Picture1[i]->size());
         const int black = countPixels(shot, box, [](QRgb p) { return sameColour(p, qRgb(0, 0, 0)); });
-        const int grey = countPixels(shot, box, [](QRgb p) { return qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) >= 112 && qRed(p) <= 160; });
-        QVERIFY2(black > 1000 && grey > 3000, qPrintable(QStringLiteral("box %1: %2 black, %3 grey").arg(i).arg(black).arg(grey)));
+        const int grey = countPixels(shot, box, [](QRgb p) {
+            return qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) >= 112 && qRed(p) <= 160;
+        });
+        QVERIFY2(black > 1000 && grey > 3000,
+                 qPrintable(QStringLiteral("box %1: %2 black, %3 grey").arg(i).arg(black).arg(grey)));
     }
     // The code line: blue text over its white twin.
     const QRect codeLine(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size() + QSize(1, 1));
