@@ -127,6 +127,7 @@ private Q_SLOTS:
     void notFoundPanel();
     void builtDataLookup();
     void aboutWindow();
+    void helpMessage();
 
 private:
     QImage grabShown(Form11& form, const QString& name);
@@ -360,6 +361,39 @@ void ScreenshotTest::aboutWindow()
     QVERIFY(countPixels(shot, QRect(150, 0, 249, 72), [](QRgb p) { return qBlue(p) > qRed(p) + 40; }) > 5000);
     // The three links are blue.
     QVERIFY(countPixels(shot, QRect(154, 110, 240, 80), blueInk) > 100);
+}
+
+void ScreenshotTest::helpMessage()
+{
+    FixtureFolder data;
+    data.writeRecords({FixtureRecord{}});
+    Form11 form(data.path(), TableTexts{});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QImage shot;
+    QTimer::singleShot(0, &form, [&] {
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        QTest::qWait(300);
+        shot = box->screen()->grabWindow(box->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        box->close();
+    });
+    form.Command8_Click();
+    const QString file = artefactPath(QStringLiteral("help-message.png"));
+    shot.save(file);
+    qInfo("screenshot: %s", qPrintable(file));
+    // Three lines of text with an empty line between them: three bands of ink
+    // in the text's columns.
+    QVERIFY(!shot.isNull());
+    int bands = 0;
+    bool inBand = false;
+    for (int y = 0; y < shot.height() - 50; ++y) { // above the OK button
+        const bool ink = countPixels(shot, QRect(0, y, shot.width(), 1), [](QRgb p) { return qGray(p) < 100; }) > 0;
+        bands += ink && !inBand;
+        inBand = ink;
+    }
+    QCOMPARE(bands, 3);
 }
 
 QTEST_MAIN(ScreenshotTest)
