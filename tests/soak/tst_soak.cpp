@@ -1,0 +1,113 @@
+// Every GB2312 character looked up through the real window, typed into the
+// entry box, ten rounds over the built data: nothing crashes and the resident
+// memory does not grow between the second round and the tenth.
+#include "app/form11.h"
+#include "lookup/picture_box.h"
+#include "tables/table_texts.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <iconv.h>
+
+using namespace lumbrell;
+
+namespace {
+
+// The characters of GB2312 in code order: rows 0xA1–0xF7, cells 0xA1–0xFE,
+// every position the code page assigns.
+QStringList gb2312Characters()
+{
+    QStringList characters;
+    iconv_t cd = iconv_open("UTF-8", "GB2312");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return characters;
+    for (int row = 0xA1; row <= 0xF7; ++row)
+        for (int cell = 0xA1; cell <= 0xFE; ++cell) {
+            char in[2] = {char(row), char(cell)};
+            char out[8];
+            char* src = in;
+            char* dst = out;
+            size_t inLeft = 2;
+            size_t outLeft = sizeof out;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            if (iconv(cd, &src, &inLeft, &dst, &outLeft) != static_cast<size_t>(-1) && inLeft == 0)
+                characters.append(QString::fromUtf8(out, dst - out));
+        }
+    iconv_close(cd);
+    return characters;
+}
+
+// Resident memory in kB, as the kernel counts it.
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+} // namespace
+
+class SoakTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void tenRoundsOfEveryCharacter();
+};
+
+void SoakTest::tenRoundsOfEveryCharacter()
+{
+    const QString data = QStringLiteral(LUMBRELL_DATA_DIR);
+    if (!QFile::exists(data + QStringLiteral("/wwbb11.dat")))
+        QSKIP(qPrintable(QStringLiteral("no built data in %1: build the lumbrell_data target first").arg(data)));
+
+    const QStringList characters = gb2312Characters();
+    QCOMPARE(characters.size(), 7445);
+
+    Form11 form(data, loadEmbeddedTables());
+    QVERIFY(form.startupError().isEmpty());
+    int messages = 0;
+    form.messageBox = [&messages](const QString&, const QString&) { ++messages; };
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.Text5->setFocus();
+
+    constexpr int Rounds = 10;
+    std::vector<long> resident;
+    int found = 0;
+    for (int round = 1; round <= Rounds; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        found = 0;
+        for (const QString& character : characters) {
+            // Emptied from code: the box's undo history, which keeps every
+            // edit made by keys, starts afresh and does not count as growth.
+            form.Text5->setText(QString());
+            QInputMethodEvent typed;
+            typed.setCommitString(character);
+            QCoreApplication::sendEvent(form.Text5, &typed);
+            if (form.Picture2->isHidden())
+                ++found;
+        }
+        QCoreApplication::processEvents();
+        resident.push_back(residentKb());
+        qInfo("round %d: %lld ms, %d of %lld characters found, resident %ld kB", round,
+              static_cast<long long>(timer.elapsed()), found, static_cast<long long>(characters.size()),
+              resident.back());
+    }
+    // The data holds every Hanzi of GB2312 (3,755 + 3,008).
+    QVERIFY2(found >= 6763, qPrintable(QString::number(found)));
+    QVERIFY(resident[1] > 0);
+    const long growth = resident[Rounds - 1] - resident[1];
+    QVERIFY2(std::abs(growth) <= 2048, qPrintable(QStringLiteral("resident memory moved by %1 kB").arg(growth)));
+}
+
+QTEST_MAIN(SoakTest)
+#include "tst_soak.moc"
