@@ -1,0 +1,79 @@
+// A keystroke's whole chain: a character typed into the entry box and its key
+// released, through the lookup, the pinyin and the repaint of the window. On
+// the built data when this build has it, else on records of the real count.
+#include "app/form11.h"
+#include "store/gbk.h"
+#include "tables/table_texts.h"
+#include "tests/support/fixture_data.h"
+
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace lumbrell;
+using namespace lumbrell::testing;
+
+class KeystrokeBench : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void typedCharacter_data();
+    void typedCharacter();
+
+private:
+    FixtureFolder fixture_;
+    std::unique_ptr<Form11> form_;
+};
+
+void KeystrokeBench::initTestCase()
+{
+    QString folder = QStringLiteral(LUMBRELL_DATA_DIR);
+    if (!QFile::exists(folder + QStringLiteral("/wwbb11.dat"))) {
+        std::vector<FixtureRecord> records;
+        const QString seeds = points({{300, 600}, {1200, 600}});
+        for (int lead = 0xB0; lead <= 0xF7; ++lead)
+            for (int trail = 0xA1; trail <= 0xFE; ++trail) {
+                const char bytes[2] = {char(lead), char(trail)};
+                const QString hanzi = fromGbk(QByteArray(bytes, 2));
+                if (hanzi.size() == 1 && hanzi[0].unicode() >= 0x4E00)
+                    records.push_back({hanzi, QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
+                                       seeds, seeds, seeds, seeds});
+            }
+        fixture_.writeRecords(records);
+        fixture_.writeDrawing(QStringLiteral("峰"), twoBlockDrawing());
+        folder = fixture_.path();
+    }
+    qInfo("data: %s", qPrintable(folder));
+    form_ = std::make_unique<Form11>(folder, loadEmbeddedTables());
+    form_->messageBox = [](const QString&, const QString&) {};
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    form_->Text5->setFocus();
+}
+
+void KeystrokeBench::typedCharacter_data()
+{
+    QTest::addColumn<QString>("character");
+    QTest::newRow("found") << QStringLiteral("峰");
+    QTest::newRow("not found") << QStringLiteral("丂");
+}
+
+void KeystrokeBench::typedCharacter()
+{
+    QFETCH(QString, character);
+    QBENCHMARK {
+        form_->Text5->setText(QString());
+        QInputMethodEvent typed;
+        typed.setCommitString(character);
+        QCoreApplication::sendEvent(form_->Text5, &typed);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier);
+        QCoreApplication::sendEvent(form_->Text5, &release);
+        form_->repaint(); // the frame that shows it
+    }
+}
+
+QTEST_MAIN(KeystrokeBench)
+#include "bench_keystroke.moc"
