@@ -2,6 +2,7 @@
 
 #include "app/syllable_chooser.h"
 #include "lookup/picture_box.h"
+#include "app/twips_layout.h"
 #include "lookup/units.h"
 #include "resources/art.h"
 
@@ -20,19 +21,6 @@
 
 namespace lumbrell {
 namespace {
-
-// Places a control at its rectangle given in twips.
-void place(QWidget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& caption, int left, int top, int width, int height)
-{
-    auto* label = new QLabel(caption, parent);
-    place(label, left, top, width, height);
-    return label;
-}
 
 QFrame* makeLine(QWidget* parent, QFrame::Shape shape)
 {

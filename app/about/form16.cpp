@@ -2,6 +2,7 @@
 
 #include "app/addresses.h"
 #include "app/fonts.h"
+#include "app/twips_layout.h"
 #include "lookup/units.h"
 #include "resources/art.h"
 
@@ -13,20 +14,6 @@
 
 namespace lumbrell {
 namespace {
-
-void place(QWidget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
-// A label at its design position that sizes itself to its caption.
-QLabel* makeLabel(QWidget* parent, const QString& caption, int left, int top, int width, int height)
-{
-    auto* label = new QLabel(caption, parent);
-    place(label, left, top, width, height);
-    label->adjustSize();
-    return label;
-}
 
 // A one-pixel horizontal line from (left, y) to (right, y).
 QFrame* makeLine(QWidget* parent, int left, int right, int y, const QColor& colour)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "lookup/units.h"
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+namespace lumbrell {
+
+// Places a control at its rectangle given in twips.
+inline void place(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+// A label at its design position that sizes itself to its caption.
+inline QLabel* makeLabel(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+{
+    auto* label = new QLabel(caption, parent);
+    place(label, left, top, width, height);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace lumbrell
