@@ -18,7 +18,9 @@ void Form11::bian()
         symbols += strokeSymbol(chooser->currentText());
     Text4.setText(symbols);
     Text4.setText(strokeDigits(Text4.text()));
-    Text2bhw.setText(Text4.text()); // runs the search when the key is new
+    // A key equal to the last one runs no search: Text6 still holds that key's
+    // candidates unless another input path has replaced them since.
+    Text2bhw.setText(Text4.text());
 
     const QString candidates = Text6->toPlainText();
     if (candidates.isEmpty()) {

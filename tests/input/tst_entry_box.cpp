@@ -145,6 +145,25 @@ private Q_SLOTS:
         QCOMPARE(w.pinyin(), pinyin);
     }
 
+    // A click on a space selects it; it is written as the query and the key
+    // but is blank, so nothing is looked up.
+    void clickOnASpaceLooksUpNothing()
+    {
+        InputWindow w;
+        QVERIFY(w.active());
+        w.typeEntry(u"峰"_s);
+        w.clearEntry();
+        w.typeEntry(u"  "_s);
+        QTest::mouseClick(w.form->Text5, Qt::LeftButton, {}, w.entryPoint(0));
+
+        QCOMPARE(w.form->Text5->selectedText(), u" "_s);
+        QCOMPARE(w.form->Text23.text(), u" "_s);
+        QCOMPARE(w.form->Text2bh.text(), u" "_s);
+        QCOMPARE(w.codeLine(), codeLineOf(u"峰"_s));
+        QCOMPARE(w.pinyin(), u"feng  "_s);
+        QVERIFY(!w.notFoundShown());
+    }
+
     void draggingTwoCharactersGivesNoPinyin()
     {
         InputWindow w;
