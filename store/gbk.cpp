@@ -81,6 +81,14 @@ QString fromGbk(const QByteArray& bytes)
     return QString::fromUtf8(utf8);
 }
 
+std::optional<QString> fromGbkStrict(const QByteArray& bytes)
+{
+    QByteArray utf8;
+    if (!decoder().convert(bytes.constData(), static_cast<size_t>(bytes.size()), utf8, [](QByteArray&) { return false; }))
+        return std::nullopt;
+    return QString::fromUtf8(utf8);
+}
+
 std::optional<QByteArray> toGbk(QStringView text)
 {
     const QByteArray utf8 = text.toUtf8();

@@ -14,6 +14,9 @@ namespace lumbrell {
 // per offending byte, so that untrusted data never fails to decode.
 QString fromGbk(const QByteArray& bytes);
 
+// Decodes GBK bytes; nullopt when they are not valid GBK.
+std::optional<QString> fromGbkStrict(const QByteArray& bytes);
+
 // Encodes text as GBK; nullopt when some character has no GBK code.
 std::optional<QByteArray> toGbk(QStringView text);
 

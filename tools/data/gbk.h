@@ -1,4 +1,6 @@
 #pragma once
+#include "store/gbk.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -7,14 +9,13 @@
 
 namespace lumbrell::data {
 
-// Text to GBK bytes through glibc iconv; std::nullopt when a character has no GBK form.
-std::optional<QByteArray> toGbk(const QString& text);
-
-// GBK bytes to text; std::nullopt for bytes that are not GBK.
-std::optional<QString> fromGbk(const QByteArray& bytes);
+// The program's GBK conversion (glibc iconv); the builder wants invalid bytes
+// reported, not replaced.
+using lumbrell::toGbk;
+inline std::optional<QString> fromGbk(const QByteArray& bytes) { return lumbrell::fromGbkStrict(bytes); }
 
 // The 6763 characters of GB2312 (lead bytes B0-F7, trail bytes A1-FE, the codes
-// the GB2312 converter accepts), ascending by code, with their two bytes.
+// the converter accepts), ascending by code, with their two bytes.
 std::vector<std::pair<QByteArray, QString>> gb2312Characters();
 
 // GB2312 level 1 is lead bytes B0-D7, level 2 D8-F7.
