@@ -1,6 +1,7 @@
 // The decomposition engine on the reviewed root table, checked against
 // decompositions worked out by hand from the Wubi 98 rules.
 #include "tools/pictures/decomposer.h"
+#include "tools/pictures/root_codes.h"
 
 #include <QTest>
 
@@ -67,12 +68,19 @@ private Q_SLOTS:
         row("可", "skd", "12512", {"1,5", "2,3,4", "id", ""});
         row("必", "nte", "45434", {"1,2,3,5", "4", "id", ""});
         // Three components and an identification letter; the largest root first.
-        row("峰", "mtdh", "2523541112", {"1,2,3", "4,5,6", "7,8,9,10", "id"});
+
         row("你", "wqiy", "3235234", {"1,2", "3,4", "5,6,7", "id"});
         row("国", "lgyi", "25112141", {"1,2,8", "3,4,5,6", "7", "id"});
         row("的", "rqyy", "32511354", {"1,2,3,4,5", "6,7", "8", "id"});
         row("速", "skpd", "1251234454", {"1,5,6,7", "2,3,4", "8,9,10", "id"}); // 束's letter, then 辶
         // Four or more: the first three and the last.
+        row("峰", "mtdh", "2523541112", {"1,2,3", "4,5,6", "7,8,9", "10"}); // 丰 is 三 and 丨
+        row("割", "pdhj", "445111225122", {"1,2,3", "4,5,6", "7", "11,12"});
+        row("鸿", "iaqg", "44112135451", {"1,2,3", "4,5,6", "7,8,9,10", "11"}); // 鸟 is 鸟头 and 一
+        row("驾", "ekcg", "53251551", {"1,2", "3,4,5", "6,7", "8"});
+        row("袋", "waye", "32154413534", {"1,2", "3,4", "5", "9,10,11"}); // 弋 is 七 and 丶
+        row("弋", "ayi", "154", {"1,2", "3", "id", ""});
+        row("傻", "wtlt", "3232534134354", {"1,2", "3", "4,5,8", "11,12,13"}); // 囗 around 乂, then 八 夂
         row("倔", "wnbm", "3251352252", {"1,2", "3,4,5", "6,7", "8,9,10"});
         row("器", "kkdk", "2512511344251251", {"1,2,3", "4,5,6", "7,8,9,10", "14,15,16"});
         row("啊", "kbsk", "2515212512", {"1,2,3", "4,5", "6,10", "7,8,9"});
@@ -164,6 +172,40 @@ private Q_SLOTS:
         QCOMPARE(shown(seen.positions[1]), QStringLiteral("4,5"));
         QCOMPARE(shown(seen.positions[2]), QStringLiteral("6"));
         QCOMPARE(shown(seen.positions[3]), QStringLiteral("7"));
+    }
+
+    // A root that is a character must be typed as that character is.
+    void rootsAgainstOwnCodes_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("classes");
+        QTest::addColumn<bool>("agrees");
+        QTest::newRow("五 first, second, last") << "五\tg\t1251" << "gghg" << "1251" << true;
+        QTest::newRow("八 two strokes") << "八\tw\t34" << "wty" << "34" << true;
+        QTest::newRow("王 key name") << "王\tg\t1121" << "gggg" << "1121" << true;
+        QTest::newRow("一 single stroke") << "一\tg\t1" << "ggll" << "1" << true;
+        QTest::newRow("犭 typed with other single strokes") << "犭\tq\t353" << "qttt" << "353" << true;
+        QTest::newRow("丰 is 三 and 丨") << "丰\td\t1112" << "dhk" << "1112" << false;
+        QTest::newRow("开 is 一 and 廾") << "开\ta\t1132" << "gak" << "1132" << false;
+        QTest::newRow("马 is 马头 and 一") << "马\tc\t551" << "cgd" << "551" << false;
+        QTest::newRow("spelled on another key") << "八\tr\t34" << "wty" << "34" << false;
+        QTest::newRow("cut short") << "五\tg\t1251" << "ggh" << "1251" << false;
+    }
+
+    void rootsAgainstOwnCodes()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, code);
+        QFETCH(QString, classes);
+        QFETCH(bool, agrees);
+        RootTable table;
+        QString error;
+        QVERIFY2(table.parse(line, &error), qPrintable(error));
+        const QString glyph = table.roots().front().glyph;
+        const QStringList conflicts = rootsAgainstTheirCodes(table, {{glyph, {code, classes}}});
+        QCOMPARE(conflicts.isEmpty(), agrees);
+        QVERIFY(rootsAgainstTheirCodes(table, {{QStringLiteral("口"), {code, classes}}}).isEmpty()); // not a character of the codes
     }
 
     void rootTableLines_data()

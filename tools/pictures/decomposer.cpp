@@ -27,6 +27,10 @@ CodePosition component(std::vector<int> strokes, QString glyph)
 
 CodePosition identification() { return {PositionKind::Identification, {}, {}}; }
 
+// Closing places this much farther from the root's shape than the closest one
+// are not tried.
+constexpr double ClosingShapeMargin = 0.03;
+
 // One root placed on the character: the strokes it covers.
 struct Piece {
     const Root* root;
@@ -61,21 +65,56 @@ private:
         int resume = 0;
     };
 
-    // Whether the strokes look like the root, where both shapes are known.
-    bool looksLike(const Root* root, const std::vector<int>& strokes) const
+    // How far the strokes are from the root's own drawing; 0 where either
+    // shape is unknown.
+    double distanceFrom(const Root* root, const std::vector<int>& strokes) const
     {
         if (!centreLines_ || root->shape.empty() || strokes.size() < 2)
-            return true;
+            return 0;
         const auto key = std::make_pair(root, strokes);
-        const auto known = shapeFits_.find(key);
-        if (known != shapeFits_.end())
+        const auto known = shapeDistances_.find(key);
+        if (known != shapeDistances_.end())
             return known->second;
         std::vector<QPolygonF> lines;
         for (int s : strokes)
             lines.push_back((*centreLines_)[size_t(s)]);
-        const bool fits = shapeDistance(lines, root->shape) <= RootShapeLimit;
-        shapeFits_.emplace(key, fits);
-        return fits;
+        const double distance = shapeDistance(lines, root->shape);
+        shapeDistances_.emplace(key, distance);
+        return distance;
+    }
+
+    bool looksLike(const Root* root, const std::vector<int>& strokes) const
+    {
+        return distanceFrom(root, strokes) <= RootShapeLimit;
+    }
+
+    // The strokes of an enclosing root whose closing part starts at e.
+    static std::vector<int> enclosureStrokes(const Root* root, int pos, int e)
+    {
+        std::vector<int> strokes = strokeRange(pos, pos + int(root->head.size()));
+        for (int k = e; k < e + int(root->tail.size()); ++k)
+            strokes.push_back(k);
+        return strokes;
+    }
+
+    // Where an enclosing root starting at pos may close, earliest first: the
+    // places its classes allow whose strokes look about as much like the root
+    // as the best one.
+    std::vector<int> closingPlaces(const Root* root, int pos) const
+    {
+        std::vector<std::pair<double, int>> places;
+        const int h = int(root->head.size()), t = int(root->tail.size());
+        for (int e = pos + h + 1; e + t <= n_; ++e)
+            if (matches(e, root->tail, n_) && looksLike(root, enclosureStrokes(root, pos, e)))
+                places.push_back({distanceFrom(root, enclosureStrokes(root, pos, e)), e});
+        if (places.empty())
+            return {};
+        const double best = std::min_element(places.begin(), places.end())->first;
+        std::vector<int> closest;
+        for (const auto& [distance, e] : places)
+            if (distance <= best + ClosingShapeMargin)
+                closest.push_back(e);
+        return closest;
     }
 
     bool matches(int pos, const std::string& classes, int end) const
@@ -97,8 +136,12 @@ private:
         const int end = frame.active ? frame.contentEnd : n_;
         const int coded = int(code_.size()) - 1; // positions before an identification letter
         if (i >= coded) {
-            if (code_.size() == 4 && (!frame.active || frame.resume == n_))
+            if (code_.size() != 4)
+                return;
+            if (!frame.active || frame.resume == n_)
                 lastComponent(pos, end);
+            else if (pieces_.back().root->encloses())
+                lastAfterEnclosure(pos, frame);
             return;
         }
         for (const Root* root : table_.rootsOfKey(code_[i])) {
@@ -112,17 +155,16 @@ private:
                 pieces_.pop_back();
             } else if (!frame.active && matches(pos, root->head, n_)) {
                 const int h = int(root->head.size()), t = int(root->tail.size());
-                for (int e = pos + h + 1; e + t <= n_; ++e) {
-                    if (!matches(e, root->tail, n_))
-                        continue;
-                    std::vector<int> strokes = strokeRange(pos, pos + h);
-                    for (int k = e; k < e + t; ++k)
-                        strokes.push_back(k);
-                    if (!looksLike(root, strokes))
-                        continue;
-                    pieces_.push_back({root, strokes});
+                // It closes as soon as a split goes on from there (回 in 凛 with
+                // its own 一, not a later one of 示, which the shape measured in
+                // its own box cannot tell apart).
+                for (int e : closingPlaces(root, pos)) {
+                    const int before = completions_;
+                    pieces_.push_back({root, enclosureStrokes(root, pos, e)});
                     step(pos + h, Frame{true, e, e + t});
                     pieces_.pop_back();
+                    if (completions_ > before)
+                        break;
                 }
             }
         }
@@ -142,6 +184,25 @@ private:
                 placeLast(middle, {root, strokeRange(start, end)});
             if (end == n_)
                 lastInsideEnclosure(pos, *root);
+        }
+    }
+
+    // The third component encloses uncoded ones and more follow it (傻: 亻
+    // 丿 囗 around 乂, then 八 夂): the contents and what comes between its
+    // closing strokes and the last component are split largest first.
+    void lastAfterEnclosure(int pos, const Frame& frame)
+    {
+        std::vector<Piece> inside;
+        if (!splitLargestFirst(pos, frame.contentEnd, inside))
+            return;
+        for (const Root* root : table_.rootsOfKey(code_[3])) {
+            if (root->encloses())
+                continue;
+            const int start = n_ - int(root->head.size());
+            std::vector<Piece> middle = inside;
+            if (start >= frame.resume && matches(start, root->head, n_) && looksLike(root, strokeRange(start, n_))
+                && splitLargestFirst(frame.resume, start, middle))
+                placeLast(middle, {root, strokeRange(start, n_)});
         }
     }
 
@@ -242,6 +303,7 @@ private:
     // Largest first; between equal sizes, the split with fewer roots written around others.
     void consider()
     {
+        ++completions_;
         if (!best_ || rank(pieces_) > rank(*best_))
             best_ = pieces_;
     }
@@ -265,9 +327,10 @@ private:
     const std::string code_;
     const int n_;
     const std::vector<QPolygonF>* centreLines_;
-    mutable std::map<std::pair<const Root*, std::vector<int>>, bool> shapeFits_;
+    mutable std::map<std::pair<const Root*, std::vector<int>>, double> shapeDistances_;
     std::vector<const Root*> plainRoots_;
     std::vector<Piece> pieces_;
+    int completions_ = 0; // splits found so far
     std::optional<std::vector<Piece>> best_;
 };
 

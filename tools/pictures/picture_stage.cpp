@@ -4,6 +4,7 @@
 #include "tools/pictures/fill_points.h"
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/marking_fidelity.h"
+#include "tools/pictures/root_codes.h"
 #include "tools/pictures/stroke_outlines.h"
 
 #include <QDir>
@@ -168,6 +169,19 @@ void reportFidelity(const SourceSet& sources, const std::vector<CharacterResult>
                                    marked[w].score.blackened));
 }
 
+// A root that is itself a character must be typed as that character is.
+bool rootsAgreeWithCodes(const RootTable& roots, const SourceSet& sources, QString* error)
+{
+    QHash<QString, OwnCode> codes;
+    for (const CharEntry& entry : sources.chars)
+        codes.insert(entry.ch, {entry.fullCode, entry.strokeClasses});
+    const QStringList conflicts = rootsAgainstTheirCodes(roots, codes);
+    if (conflicts.isEmpty())
+        return true;
+    *error = QStringLiteral("root table tools/pictures/roots.tsv: ") + conflicts.join(QStringLiteral("; "));
+    return false;
+}
+
 } // namespace
 
 bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vector<std::array<QByteArray, 4>>& info,
@@ -176,7 +190,7 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
     QElapsedTimer timer;
     timer.start();
     RootTable roots;
-    if (!roots.loadBuiltIn(error))
+    if (!roots.loadBuiltIn(error) || !rootsAgreeWithCodes(roots, sources, error))
         return false;
     roots.attachShapes([&sources](const QString& glyph) {
         StrokeOutlines drawn;
