@@ -126,6 +126,8 @@ private Q_SLOTS:
     void windowAfterLookup();
     void notFoundPanel();
     void builtDataLookup();
+    void builtDataGallery_data();
+    void builtDataGallery();
     void aboutWindow();
     void helpMessage();
 
@@ -332,6 +334,40 @@ void ScreenshotTest::builtDataLookup()
         QVERIFY(!form.Label24->text().isEmpty());
         const QRect pinyin(form.Label24->mapTo(&form, QPoint(0, 0)), form.Label24->size());
         QVERIFY(countPixels(shot, pinyin, blueInk) > 20);
+    }
+}
+
+void ScreenshotTest::builtDataGallery_data()
+{
+    QTest::addColumn<QString>("character");
+    for (const char16_t* c : {u"峰", u"你", u"国", u"中", u"倔", u"王", u"五", u"八", u"一", u"的", u"这", u"区", u"器",
+                              u"赢", u"鼻"})
+        QTest::newRow(QString::fromUtf16(c).toUtf8()) << QString::fromUtf16(c);
+}
+
+// A screenshot per character for a reader to look at, each checked for its
+// code line, its drawing and, where the record has seed points, black marking.
+void ScreenshotTest::builtDataGallery()
+{
+    QFETCH(QString, character);
+    const QString folder = QStringLiteral(LUMBRELL_BIN_DIR);
+    if (!QFile::exists(folder + QStringLiteral("/wwbb11.dat")) || !QDir(folder + QStringLiteral("/bmp")).exists())
+        QSKIP("The data is not built in this build folder.");
+    Form11 form(folder, loadEmbeddedTables());
+    QStringList messages;
+    form.messageBox = [&](const QString&, const QString& text) { messages.append(text); };
+    form.Text5->setText(character);
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+
+    const QImage shot = grabShown(form, QStringLiteral("lookup-%1.png").arg(character));
+    const QRect codeLine(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size());
+    QVERIFY(countPixels(shot, codeLine, blueInk) > 20);
+    const QRect first(form.Picture1[0]->pos(), form.Picture1[0]->size());
+    const int drawn = countPixels(shot, first, [](QRgb p) { return !sameColour(p, qRgb(255, 255, 255)); });
+    QVERIFY2(drawn > 100, "the first box shows the character's drawing");
+    if (!form.Text17.text().trimmed().isEmpty()) {
+        const int black = countPixels(shot, first, [](QRgb p) { return sameColour(p, qRgb(0, 0, 0)); });
+        QVERIFY2(black > 30, "the first component is marked");
     }
 }
 
