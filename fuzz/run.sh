@@ -19,6 +19,7 @@ cmake --build "$build" -j"${LUMBRELL_JOBS:-2}" --target fuzz
 
 export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
+status=0
 for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
   artifacts="$build/artifacts/$target"
@@ -28,5 +29,6 @@ for target in "${targets[@]}"; do
   echo "== fuzz_$target for ${seconds}s"
   # One worker: the machine's cores are shared.
   "$build/fuzz/fuzz_$target" "$corpus" "${seeds[@]}" -max_total_time="$seconds" -max_len=16384 \
-    -timeout=10 -rss_limit_mb=4096 -artifact_prefix="$artifacts/" -print_final_stats=1
+    -timeout=10 -rss_limit_mb=4096 -artifact_prefix="$artifacts/" -print_final_stats=1 || status=1
 done
+exit $status

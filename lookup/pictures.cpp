@@ -7,6 +7,8 @@
 #include "store/gbk.h"
 #include "store/spaces.h"
 
+#include <QFileInfo>
+
 namespace lumbrell {
 namespace {
 
@@ -26,7 +28,8 @@ QString Form11::drawingPath(const QString& character) const
 bool Form11::loadDrawing(QImage* image)
 {
     const QString path = drawingPath(firstCharacter(Text11.text()).toString());
-    if (image->load(path, "BMP") && !image->isNull())
+    // Only a plain file is read: a pipe in its place would hold the window up.
+    if (QFileInfo(path).isFile() && image->load(path, "BMP") && !image->isNull())
         return true;
     // Said once per file, so a lookup repeated by the same keystroke does not
     // raise the same message again.

@@ -14,6 +14,12 @@ bool RecordFile::open(const QString& path, QString* error)
             *error = QStringLiteral("\"%1\" is a folder, not a data file.").arg(path);
         return false;
     }
+    if (info.exists() && !info.isFile()) {
+        // A pipe or a device: opening it could wait for ever.
+        if (error)
+            *error = QStringLiteral("\"%1\" is not a plain file and cannot be the data file.").arg(path);
+        return false;
+    }
     if (!info.exists()) {
         // A missing data file is created empty; the program then has no records.
         QFile create(path);

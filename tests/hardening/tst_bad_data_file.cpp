@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace lumbrell;
@@ -241,6 +242,7 @@ void BadDataFileTest::unusableFileIsNamed_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("a folder in its place") << u"folder"_s;
+    QTest::newRow("a named pipe in its place") << u"pipe"_s;
     QTest::newRow("no read permission") << u"unreadable"_s;
     QTest::newRow("missing in a folder that cannot be written") << u"read-only folder"_s;
 }
@@ -248,11 +250,13 @@ void BadDataFileTest::unusableFileIsNamed_data()
 void BadDataFileTest::unusableFileIsNamed()
 {
     QFETCH(QString, kind);
-    if (kind != u"folder" && geteuid() == 0)
+    if (kind != u"folder" && kind != u"pipe" && geteuid() == 0)
         QSKIP("permissions do not bind the root user");
     FixtureFolder folder;
     if (kind == u"folder") {
         QVERIFY(QDir(folder.path()).mkdir(u"wwbb11.dat"_s));
+    } else if (kind == u"pipe") {
+        QVERIFY(::mkfifo(QFile::encodeName(folder.dataFile()).constData(), 0600) == 0);
     } else if (kind == u"unreadable") {
         folder.writeBytes(sampleBytes());
         QVERIFY(QFile::setPermissions(folder.dataFile(), QFileDevice::WriteOwner));

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
+#include <sys/stat.h>
 
 using namespace lumbrell;
 using namespace lumbrell::testing;
@@ -64,6 +65,7 @@ class BadPicturesTest : public QObject {
 private Q_SLOTS:
     void damagedDrawing_data();
     void damagedDrawing();
+    void drawingThatIsAPipe();
     void badFillPoints_data();
     void badFillPoints();
 };
@@ -121,6 +123,23 @@ void BadPicturesTest::damagedDrawing()
     const QImage& surface = window.form->Picture1[0]->surface();
     if (usable == 1 && surface.rect().contains(LeftBlock))
         QCOMPARE(surface.pixel(LeftBlock) == qRgb(0, 0, 0), marked);
+}
+
+// Reading a pipe would wait for a writer that never comes.
+void BadPicturesTest::drawingThatIsAPipe()
+{
+    FixtureFolder folder;
+    folder.writeRecords({sampleRecord(Feng, FengCode)});
+    const QString drawing = folder.path() + u"/bmp/峰.bmp"_s;
+    QVERIFY(::mkfifo(QFile::encodeName(drawing).constData(), 0600) == 0);
+    HardenedWindow window(folder.path());
+    QVERIFY(window.show());
+    window.lookUp(Feng);
+
+    QCOMPARE(window.codeLine(), sampleCodeLine(FengCode));
+    QVERIFY(!window.pictureShown());
+    QCOMPARE(window.messages.size(), 1);
+    QVERIFY(window.messages.constFirst().contains(drawing));
 }
 
 void BadPicturesTest::badFillPoints_data()
