@@ -7,6 +7,7 @@
 #include "app/syllable_chooser.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
@@ -75,6 +76,7 @@ private Q_SLOTS:
     void unusualText_data();
     void unusualText();
     void pasteOf100000Characters();
+    void pasteIntoTheChoosers();
     void rapidTypingOfManyCharacters();
     void rapidKeyClicks();
     void tablesWithTheirLastLineCut();
@@ -149,6 +151,27 @@ void BadInputTextTest::pasteOf100000Characters()
 
     window.lookUp(u"啊"_s);
     QVERIFY(window.showsLookupOf(u"啊"_s));
+}
+
+// The syllable and stroke choosers take no such text: whatever they keep of
+// it, the window goes on answering.
+void BadInputTextTest::pasteIntoTheChoosers()
+{
+    SampleWindow window;
+    QVERIFY(window.show());
+    QString text;
+    while (text.size() < 100000)
+        text += u"zhuang峰😀\t"_s;
+    QGuiApplication::clipboard()->setText(text);
+    for (QLineEdit* edit : {window.form->Combo6->edit(), window.form->Combo[0]->lineEdit(),
+                            window.form->Combo[4]->lineEdit()}) {
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(text.startsWith(edit->text()));
+    }
+    window.lookUp(u"峰"_s);
+    QVERIFY(window.showsLookupOf(u"峰"_s));
 }
 
 // Thousands of characters typed one after another, each followed by its key
