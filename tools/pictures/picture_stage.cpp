@@ -5,6 +5,7 @@
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/marking_fidelity.h"
 #include "tools/pictures/root_codes.h"
+#include "tools/pictures/stroke_order.h"
 #include "tools/pictures/stroke_outlines.h"
 
 #include <QDir>
@@ -24,6 +25,7 @@ struct CharacterResult {
     std::array<QByteArray, 4> info;
     std::array<MarkingScore, 4> scores;
     QString tsvLine;
+    bool reordered = false; // the drawing writes the strokes in another order than the stroke-order source
     QString error; // a source that could not be read, or a drawing that could not be written
 };
 
@@ -49,6 +51,15 @@ QString tsvLine(const CharEntry& entry, const Decomposition& d)
     return line;
 }
 
+void renumber(Decomposition& d, const std::vector<int>& inDrawing)
+{
+    for (CodePosition& p : d.positions) {
+        for (int& s : p.strokes)
+            s = inDrawing[size_t(s)];
+        std::sort(p.strokes.begin(), p.strokes.end());
+    }
+}
+
 CharacterResult processCharacter(const RootTable& roots, const CharEntry& entry, const QString& hanziWriterDir,
                                  const QString& bmpDir)
 {
@@ -61,7 +72,16 @@ CharacterResult processCharacter(const RootTable& roots, const CharEntry& entry,
                                      .arg(entry.strokeClasses.size())
                                      .arg(outlines.outlines.size());
     } else {
-        r.decomposition = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &outlines.medians);
+        // The split follows the stroke-order source, as the code does; its
+        // stroke numbers then count in the drawing's order.
+        const std::vector<int> inDrawing = strokesInDrawing(entry.strokeClasses, outlines.medians);
+        std::vector<QPolygonF> lines;
+        for (int s : inDrawing)
+            lines.push_back(outlines.medians[size_t(s)]);
+        r.decomposition = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &lines);
+        r.reordered = !std::is_sorted(inDrawing.begin(), inDrawing.end());
+        if (r.reordered)
+            renumber(r.decomposition, inDrawing);
     }
     PositionStrokes marked;
     for (size_t k = 0; k < 4; ++k)
@@ -134,6 +154,14 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
     report << QStringLiteral("pictures: %1 of the splits rest on stroke classes alone (no split whose roots look like "
                              "the roots' own drawings)")
                   .arg(classesOnly);
+    QString reordered;
+    for (size_t i = 0; i < results.size(); ++i)
+        if (results[i].reordered)
+            reordered += sources.chars[i].ch;
+    report << QStringLiteral("pictures: %1 characters whose drawing writes some strokes in another order than the "
+                             "stroke-order source, split in the drawing's order: %2")
+                  .arg(reordered.size())
+                  .arg(reordered);
     report << QStringLiteral("pictures: %1 characters not decomposed (drawn without marking):").arg(failures.size());
     report << failures;
 }
