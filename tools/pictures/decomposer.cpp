@@ -41,9 +41,13 @@ struct Piece {
 // allows, the one that takes the largest root first, then the largest next …
 class RootSearch {
 public:
+    // openEnclosures: a first or second component may enclose uncoded ones
+    // with more components after it (卧: 匚 around 丨 コ, then 丨 and 卜), a
+    // reading tried only where no other split fits.
     RootSearch(const RootTable& table, const std::string& classes, const std::string& code,
-               const std::vector<QPolygonF>* centreLines)
-        : table_(table), s_(classes), code_(code), n_(int(classes.size())), centreLines_(centreLines)
+               const std::vector<QPolygonF>* centreLines, bool openEnclosures)
+        : table_(table), s_(classes), code_(code), n_(int(classes.size())), centreLines_(centreLines),
+          openEnclosures_(openEnclosures)
     {
         for (const Root& r : table.roots())
             if (!r.encloses() && !r.writtenLast)
@@ -140,7 +144,7 @@ private:
                 return;
             if (!frame.active || frame.resume == n_)
                 lastComponent(pos, end);
-            else if (pieces_.back().root->encloses())
+            else if (openEnclosures_ || pieces_.back().root->encloses())
                 lastAfterEnclosure(pos, frame);
             return;
         }
@@ -187,9 +191,9 @@ private:
         }
     }
 
-    // The third component encloses uncoded ones and more follow it (傻: 亻
-    // 丿 囗 around 乂, then 八 夂): the contents and what comes between its
-    // closing strokes and the last component are split largest first.
+    // A component encloses uncoded ones and more follow it (傻: 亻 丿 囗
+    // around 乂, then 八 夂): the rest of its contents and what comes between
+    // its closing strokes and the last component are split largest first.
     void lastAfterEnclosure(int pos, const Frame& frame)
     {
         std::vector<Piece> inside;
@@ -327,6 +331,7 @@ private:
     const std::string code_;
     const int n_;
     const std::vector<QPolygonF>* centreLines_;
+    const bool openEnclosures_;
     mutable std::map<std::pair<const Root*, std::vector<int>>, double> shapeDistances_;
     std::vector<const Root*> plainRoots_;
     std::vector<Piece> pieces_;
@@ -422,10 +427,12 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
         return componentCharacter(n, ch);
     // Roots drawn as themselves first; where no split has that, any split the classes allow.
     const bool withShapes = centreLines && int(centreLines->size()) == n;
-    if (const auto pieces = RootSearch(roots, s, code, withShapes ? centreLines : nullptr).run())
-        return fromPieces(*pieces, code.size());
-    if (withShapes) {
-        if (const auto pieces = RootSearch(roots, s, code, nullptr).run()) {
+    for (bool open : {false, true}) {
+        if (const auto pieces = RootSearch(roots, s, code, withShapes ? centreLines : nullptr, open).run())
+            return fromPieces(*pieces, code.size());
+        if (!withShapes)
+            continue;
+        if (const auto pieces = RootSearch(roots, s, code, nullptr, open).run()) {
             Decomposition d = fromPieces(*pieces, code.size());
             d.classesOnly = true;
             return d;
