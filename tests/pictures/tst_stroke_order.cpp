@@ -76,6 +76,23 @@ private Q_SLOTS:
         QFETCH(std::vector<int>, inDrawing);
         QCOMPARE(strokesInDrawing(classes, lines), inDrawing);
     }
+
+    void missingStroke_data()
+    {
+        QTest::addColumn<QString>("classes");
+        QTest::addColumn<QString>("completed");
+        QTest::newRow("the third stroke missing") << "2521" << "25121";
+        QTest::newRow("as many strokes") << "25121" << "";
+        QTest::newRow("two missing") << "252" << "";
+        QTest::newRow("malformed classes") << "25x1" << "";
+    }
+
+    void missingStroke()
+    {
+        QFETCH(QString, classes);
+        QFETCH(QString, completed);
+        QCOMPARE(classesWithMissingStroke(classes, Ran), completed);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStrokeOrder)

@@ -25,6 +25,7 @@ struct CharacterResult {
     std::array<QByteArray, 4> info;
     std::array<MarkingScore, 4> scores;
     QString tsvLine;
+    bool completed = false; // the drawing has a stroke the stroke-order source lacks
     bool reordered = false; // the drawing writes the strokes in another order than the stroke-order source
     QString error; // a source that could not be read, or a drawing that could not be written
 };
@@ -67,7 +68,11 @@ CharacterResult processCharacter(const RootTable& roots, const CharEntry& entry,
     StrokeOutlines outlines;
     if (!loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
         return r;
-    if (int(outlines.outlines.size()) != entry.strokeClasses.size()) {
+    const QString completed = classesWithMissingStroke(entry.strokeClasses, outlines.medians);
+    if (!completed.isEmpty()) {
+        r.completed = true;
+        r.decomposition = decompose(roots, entry.ch, entry.fullCode, completed, &outlines.medians);
+    } else if (int(outlines.outlines.size()) != entry.strokeClasses.size()) {
         r.decomposition.reason = QStringLiteral("stroke counts differ: %1 in the stroke order, %2 in the outlines")
                                      .arg(entry.strokeClasses.size())
                                      .arg(outlines.outlines.size());
@@ -162,6 +167,14 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
                              "stroke-order source, split in the drawing's order: %2")
                   .arg(reordered.size())
                   .arg(reordered);
+    QString completed;
+    for (size_t i = 0; i < results.size(); ++i)
+        if (results[i].completed)
+            completed += sources.chars[i].ch;
+    report << QStringLiteral("pictures: %1 characters whose drawing has one stroke more than the stroke-order source, "
+                             "its class read off the drawing: %2")
+                  .arg(completed.size())
+                  .arg(completed);
     report << QStringLiteral("pictures: %1 characters not decomposed (drawn without marking):").arg(failures.size());
     report << failures;
 }

@@ -136,4 +136,28 @@ std::vector<int> strokesInDrawing(const QString& classes, const std::vector<QPol
     return place;
 }
 
+QString classesWithMissingStroke(const QString& classes, const std::vector<QPolygonF>& centreLines)
+{
+    if (qsizetype(centreLines.size()) != classes.size() + 1)
+        return {};
+    for (QChar c : classes)
+        if (c < u'1' || c > u'5')
+            return {};
+    QString read;
+    for (const QPolygonF& line : centreLines)
+        read += QLatin1Char(strokeClassOfLine(line));
+    QString best;
+    double bestScore = 0;
+    for (qsizetype at = 0; at <= classes.size(); ++at)
+        for (char c = '1'; c <= '5'; ++c) {
+            const QString full = classes.left(at) + QLatin1Char(c) + classes.mid(at);
+            const double score = likelihood(full, read);
+            if (best.isEmpty() || score > bestScore) {
+                best = full;
+                bestScore = score;
+            }
+        }
+    return best;
+}
+
 }

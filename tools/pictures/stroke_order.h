@@ -21,4 +21,10 @@ char strokeClassOfLine(const QPolygonF& centreLine);
 // counts differ, each stroke keeps its number.
 std::vector<int> strokesInDrawing(const QString& classes, const std::vector<QPolygonF>& centreLines);
 
+// The classes of a drawing that has one stroke more than the stroke-order
+// source (皙: the source lacks 白's 丿): the missing stroke's class and place
+// are the ones that make the drawing's centre lines read best. Empty when the
+// drawing does not have exactly one stroke more.
+QString classesWithMissingStroke(const QString& classes, const std::vector<QPolygonF>& centreLines);
+
 }
