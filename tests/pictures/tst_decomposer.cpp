@@ -224,6 +224,12 @@ private Q_SLOTS:
         QTest::newRow("two splits") << "口\tk\t2|5|1" << false;
         QTest::newRow("empty tail") << "口\tk\t25|" << false;
         QTest::newRow("unknown flag") << "口\tk\t251\tfirst" << false;
+        QTest::newRow("shape borrowed") << "コ\tn\t51\tlike 巨:2,3" << true;
+        QTest::newRow("written last, shape borrowed") << "辶\tp\t454\tlast\tlike 这:5,6,7" << true;
+        QTest::newRow("borrowed strokes miscounted") << "コ\tn\t51\tlike 巨:2" << false;
+        QTest::newRow("borrowed from two characters") << "コ\tn\t51\tlike 巨臣:2,3" << false;
+        QTest::newRow("borrowed stroke 0") << "コ\tn\t51\tlike 巨:0,3" << false;
+        QTest::newRow("last after like") << "コ\tn\t51\tlike 巨:2,3\tlast" << false;
         QTest::newRow("missing classes") << "口\tk" << false;
         QTest::newRow("nothing") << "# only a comment" << false;
     }
@@ -236,6 +242,21 @@ private Q_SLOTS:
         QString error;
         QCOMPARE(table.parse(text, &error), valid);
         QCOMPARE(error.isEmpty(), valid);
+    }
+
+    // A root borrows the strokes it names from the character it is like.
+    void borrowedShape()
+    {
+        RootTable table;
+        QString error;
+        QVERIFY(table.parse(QStringLiteral("コ\tn\t51\tlike 巨:2,3\n"), &error));
+        const std::vector<QPolygonF> ju{QPolygonF{{0, 0}, {9, 0}}, QPolygonF{{2, 2}, {8, 2}, {8, 5}},
+                                        QPolygonF{{2, 5}, {8, 5}}, QPolygonF{{0, 0}, {0, 9}, {9, 9}}};
+        table.attachShapes([&](const QString& glyph) { return glyph == u"巨" ? ju : std::vector<QPolygonF>(); });
+        const Root& root = table.roots().front();
+        QCOMPARE(root.shape.size(), size_t(2));
+        QCOMPARE(root.shape[0], ju[1]);
+        QCOMPARE(root.shape[1], ju[2]);
     }
 
     void rootTableParts()

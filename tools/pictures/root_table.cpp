@@ -21,6 +21,25 @@ bool parseClasses(const QString& text, Root& root)
     return !root.head.empty() && (parts.size() == 1 || !root.tail.empty());
 }
 
+// "like 巨:2,3": the root's shape is strokes 2 and 3 of 巨.
+bool parseLike(const QString& field, Root& root)
+{
+    if (!field.startsWith(u"like "))
+        return false;
+    const QStringList parts = field.mid(5).split(u':');
+    if (parts.size() != 2 || parts[0].toUcs4().size() != 1)
+        return false;
+    root.shapeFrom = parts[0];
+    for (const QString& n : parts[1].split(u',')) {
+        bool ok = false;
+        const int stroke = n.toInt(&ok);
+        if (!ok || stroke < 1 || stroke > 64)
+            return false;
+        root.shapeStrokes.push_back(stroke - 1);
+    }
+    return int(root.shapeStrokes.size()) == root.strokeCount();
+}
+
 } // namespace
 
 bool RootTable::parse(const QString& text, QString* error)
@@ -34,16 +53,22 @@ bool RootTable::parse(const QString& text, QString* error)
         const QStringList f = line.split(u'\t', Qt::SkipEmptyParts);
         Root root;
         const bool keyOk = f.size() >= 3 && f[1].size() == 1 && f[1][0] >= u'a' && f[1][0] <= u'y';
-        const bool flagOk = f.size() == 3 || (f.size() == 4 && f[3] == u"last");
-        if (!keyOk || !flagOk || !parseClasses(f[2], root)) {
-            *error = QStringLiteral("root table line %1: expected \"glyph TAB key TAB classes [TAB last]\", got \"%2\"")
+        bool restOk = keyOk && f.size() <= 5 && parseClasses(f[2], root);
+        for (qsizetype k = 3; restOk && k < f.size(); ++k) {
+            if (f[k] == u"last" && k == 3)
+                root.writtenLast = true;
+            else
+                restOk = k == f.size() - 1 && root.shapeFrom.isEmpty() && parseLike(f[k], root);
+        }
+        if (!restOk) {
+            *error = QStringLiteral("root table line %1: expected \"glyph TAB key TAB classes [TAB last] "
+                                    "[TAB like CHAR:strokes]\", got \"%2\"")
                          .arg(n + 1)
                          .arg(line);
             return false;
         }
         root.glyph = f[0];
         root.key = char(f[1][0].unicode());
-        root.writtenLast = f.size() == 4;
         roots_.push_back(root);
     }
     for (auto& list : byKey_)
@@ -76,6 +101,16 @@ const std::vector<const Root*>& RootTable::rootsOfKey(char key) const
 void RootTable::attachShapes(const std::function<std::vector<QPolygonF>(const QString& glyph)>& centreLines)
 {
     for (Root& root : roots_) {
+        if (!root.shapeFrom.isEmpty()) {
+            const std::vector<QPolygonF> lines = centreLines(root.shapeFrom);
+            std::vector<QPolygonF> part;
+            for (int s : root.shapeStrokes)
+                if (s < int(lines.size()))
+                    part.push_back(lines[size_t(s)]);
+            if (int(part.size()) == root.strokeCount())
+                root.shape = std::move(part);
+            continue;
+        }
         std::vector<QPolygonF> lines = centreLines(root.glyph);
         if (int(lines.size()) == root.strokeCount())
             root.shape = std::move(lines);

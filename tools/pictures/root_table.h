@@ -19,6 +19,10 @@ struct Root {
     std::string tail; // empty unless the root encloses
     bool writtenLast = false;
     std::vector<QPolygonF> shape; // centre lines of the root's own drawing, where there is one
+    // A root that is no character of its own borrows its shape from a
+    // character in which it stands alone: that character and its strokes (0-based).
+    QString shapeFrom;
+    std::vector<int> shapeStrokes;
 
 
     bool encloses() const { return !tail.empty(); }
@@ -26,8 +30,10 @@ struct Root {
 };
 
 // The reviewed table of components, read from its text form: one root per
-// line, "glyph TAB key TAB classes [TAB last]", classes as digits 1..5 with
-// one '|' where an enclosing root's contents go; '#' starts a comment.
+// line, "glyph TAB key TAB classes [TAB last] [TAB like CHAR:n,n,...]",
+// classes as digits 1..5 with one '|' where an enclosing root's contents go,
+// "like" naming the strokes (1-based) of a character that show the root's
+// shape; '#' starts a comment.
 class RootTable {
 public:
     bool parse(const QString& text, QString* error);
@@ -36,7 +42,8 @@ public:
 
     const std::vector<Root>& roots() const { return roots_; }
     const std::vector<const Root*>& rootsOfKey(char key) const;
-    // Gives each root whose glyph the lookup can draw (with as many strokes) its shape.
+    // Gives each root whose glyph (or the character it is like) the lookup can
+    // draw its shape, where the stroke counts agree.
     void attachShapes(const std::function<std::vector<QPolygonF>(const QString& glyph)>& centreLines);
     // Whether some root with this glyph sits on key (characters that are components).
     bool hasGlyph(const QString& glyph, char key) const;
