@@ -93,6 +93,15 @@ private Q_SLOTS:
         QFETCH(QString, completed);
         QCOMPARE(classesWithMissingStroke(classes, Ran), completed);
     }
+
+    // One variant per stroke whose class differs from its drawing's reading.
+    void readOtherwise()
+    {
+        QCOMPARE(classesReadOtherwise(QStringLiteral("25211"), Ran),
+                 (std::vector<QString>{QStringLiteral("25111"), QStringLiteral("25221")}));
+        QVERIFY(classesReadOtherwise(QStringLiteral("25121"), Ran).empty());
+        QVERIFY(classesReadOtherwise(QStringLiteral("2512"), Ran).empty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStrokeOrder)

@@ -160,4 +160,20 @@ QString classesWithMissingStroke(const QString& classes, const std::vector<QPoly
     return best;
 }
 
+std::vector<QString> classesReadOtherwise(const QString& classes, const std::vector<QPolygonF>& centreLines)
+{
+    std::vector<QString> variants;
+    if (classes.size() != qsizetype(centreLines.size()))
+        return variants;
+    for (qsizetype i = 0; i < classes.size(); ++i) {
+        const QChar read = QLatin1Char(strokeClassOfLine(centreLines[size_t(i)]));
+        if (read != classes[i]) {
+            QString variant = classes;
+            variant[i] = read;
+            variants.push_back(variant);
+        }
+    }
+    return variants;
+}
+
 }

@@ -27,4 +27,10 @@ std::vector<int> strokesInDrawing(const QString& classes, const std::vector<QPol
 // drawing does not have exactly one stroke more.
 QString classesWithMissingStroke(const QString& classes, const std::vector<QPolygonF>& centreLines);
 
+// The classes with one stroke's class replaced by what the drawing's centre
+// line reads as, one variant per stroke where the two disagree, in stroke
+// order: the candidates for a character whose classes no split explains
+// (德: the source gives 十's 丨 as a 撇).
+std::vector<QString> classesReadOtherwise(const QString& classes, const std::vector<QPolygonF>& centreLines);
+
 }
