@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <numeric>
 #include <thread>
 
 namespace lumbrell::data {
@@ -79,12 +80,24 @@ CharacterResult processCharacter(const RootTable& roots, const CharEntry& entry,
                                      .arg(outlines.outlines.size());
     } else {
         // The split follows the stroke-order source, as the code does; its
-        // stroke numbers then count in the drawing's order.
-        const std::vector<int> inDrawing = strokesInDrawing(entry.strokeClasses, outlines.medians);
-        std::vector<QPolygonF> lines;
-        for (int s : inDrawing)
-            lines.push_back(outlines.medians[size_t(s)]);
+        // stroke numbers then count in the drawing's order. A move of strokes
+        // read off the drawing stands only where it lets the roots look like
+        // themselves and the drawing's own order does not.
+        std::vector<int> inDrawing = strokesInDrawing(entry.strokeClasses, outlines.medians);
+        std::vector<QPolygonF> lines = outlines.medians;
         r.decomposition = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &lines);
+        if (!std::is_sorted(inDrawing.begin(), inDrawing.end())) {
+            std::vector<QPolygonF> moved;
+            for (int s : inDrawing)
+                moved.push_back(outlines.medians[size_t(s)]);
+            const Decomposition d = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &moved);
+            if (d.ok() && !d.classesOnly && (!r.decomposition.ok() || r.decomposition.classesOnly)) {
+                r.decomposition = d;
+                lines = std::move(moved);
+            } else {
+                std::iota(inDrawing.begin(), inDrawing.end(), 0);
+            }
+        }
         // Classes no split explains may hold a stroke the source classes wrongly.
         for (const QString& variant : classesReadOtherwise(entry.strokeClasses, lines)) {
             if (r.decomposition.ok())
