@@ -104,6 +104,10 @@ void SoakTest::tenRoundsOfEveryCharacter()
     }
     // The data holds every Hanzi of GB2312 (3,755 + 3,008).
     QVERIFY2(found >= 6763, qPrintable(QString::number(found)));
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer's quarantine holds freed memory back: resident memory says nothing here.
+    QSKIP("lookups clean under AddressSanitizer; resident memory is not compared in this build");
+#endif
     QVERIFY(resident[1] > 0);
     const long growth = resident[Rounds - 1] - resident[1];
     QVERIFY2(std::abs(growth) <= 2048, qPrintable(QStringLiteral("resident memory moved by %1 kB").arg(growth)));
