@@ -212,6 +212,31 @@ private Q_SLOTS:
         QVERIFY(rootsAgainstTheirCodes(table, {{QStringLiteral("口"), {code, classes}}}).isEmpty()); // not a character of the codes
     }
 
+    // Where every split has some root unlike its drawing (here 口), the one
+    // with the fewest such roots wins over the larger 山.
+    void fewestUnlikeRootsWin()
+    {
+        RootTable table;
+        QString error;
+        QVERIFY(table.parse(QStringLiteral("山\tm\t252\n冂\tm\t25\n丨\th\t2\n口\tk\t251\n"), &error));
+        const std::vector<QPolygonF> mountain{QPolygonF{{50, 0}, {50, 100}}, QPolygonF{{0, 40}, {0, 100}, {100, 100}},
+                                              QPolygonF{{100, 40}, {100, 100}}};
+        const std::vector<QPolygonF> bars{QPolygonF{{0, 0}, {100, 0}}, QPolygonF{{0, 50}, {100, 50}},
+                                          QPolygonF{{0, 100}, {100, 100}}};
+        table.attachShapes([&](const QString& glyph) {
+            return glyph == u"山" ? mountain : glyph == u"口" ? bars : std::vector<QPolygonF>();
+        });
+        const std::vector<QPolygonF> strokes{
+            QPolygonF{{30, 0}, {30, 30}}, QPolygonF{{30, 0}, {70, 0}, {70, 30}}, QPolygonF{{30, 30}, {70, 30}}, // 口
+            QPolygonF{{10, 40}, {10, 100}}, QPolygonF{{10, 40}, {90, 40}, {90, 100}},                           // 冂
+            QPolygonF{{50, 40}, {50, 100}}, QPolygonF{{60, 45}, {60, 95}}};                                     // 丨 丨
+        const Decomposition d = decompose(table, QStringLiteral("x"), QStringLiteral("kmhh"),
+                                          QStringLiteral("2512522"), &strokes);
+        QVERIFY(d.classesOnly);
+        QCOMPARE(shown(d.positions[1]), QStringLiteral("4,5"));
+        QCOMPARE(shown(d.positions[3]), QStringLiteral("7"));
+    }
+
     void rootTableLines_data()
     {
         QTest::addColumn<QString>("text");

@@ -6,6 +6,7 @@
 #include <map>
 #include <numeric>
 #include <optional>
+#include <tuple>
 
 namespace lumbrell::data {
 namespace {
@@ -44,10 +45,12 @@ public:
     // openEnclosures: a first or second component may enclose uncoded ones
     // with more components after it (卧: 匚 around 丨 コ, then 丨 and 卜), a
     // reading tried only where no other split fits.
+    // shapesRank: roots that do not look like their drawings are allowed, and
+    // the split with the fewest of them wins before the largest first.
     RootSearch(const RootTable& table, const std::string& classes, const std::string& code,
-               const std::vector<QPolygonF>* centreLines, bool openEnclosures)
+               const std::vector<QPolygonF>* centreLines, bool openEnclosures, bool shapesRank = false)
         : table_(table), s_(classes), code_(code), n_(int(classes.size())), centreLines_(centreLines),
-          openEnclosures_(openEnclosures)
+          openEnclosures_(openEnclosures), shapesRank_(shapesRank)
     {
         for (const Root& r : table.roots())
             if (!r.encloses() && !r.writtenLast)
@@ -89,7 +92,7 @@ private:
 
     bool looksLike(const Root* root, const std::vector<int>& strokes) const
     {
-        return distanceFrom(root, strokes) <= RootShapeLimit;
+        return shapesRank_ || distanceFrom(root, strokes) <= RootShapeLimit;
     }
 
     // The strokes of an enclosing root whose closing part starts at e.
@@ -103,14 +106,14 @@ private:
 
     // Where an enclosing root starting at pos may close, earliest first: the
     // places its classes allow whose strokes look about as much like the root
-    // as the best one.
+    // as the best one (any place, where shapes only rank whole splits).
     std::vector<int> closingPlaces(const Root* root, int pos) const
     {
         std::vector<std::pair<double, int>> places;
         const int h = int(root->head.size()), t = int(root->tail.size());
         for (int e = pos + h + 1; e + t <= n_; ++e)
             if (matches(e, root->tail, n_) && looksLike(root, enclosureStrokes(root, pos, e)))
-                places.push_back({distanceFrom(root, enclosureStrokes(root, pos, e)), e});
+                places.push_back({shapesRank_ ? 0.0 : distanceFrom(root, enclosureStrokes(root, pos, e)), e});
         if (places.empty())
             return {};
         const double best = std::min_element(places.begin(), places.end())->first;
@@ -304,7 +307,8 @@ private:
         return std::max(last, 0);
     }
 
-    // Largest first; between equal sizes, the split with fewer roots written around others.
+    // Fewest roots unlike their drawings (where shapes rank), then largest
+    // first; between equal sizes, the split with fewer roots written around others.
     void consider()
     {
         ++completions_;
@@ -312,10 +316,13 @@ private:
             best_ = pieces_;
     }
 
-    static std::pair<std::vector<int>, int> rank(const std::vector<Piece>& pieces)
+    std::tuple<int, std::vector<int>, int> rank(const std::vector<Piece>& pieces) const
     {
         const auto enclosing = std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) { return p.root->encloses(); });
-        return {sizesOf(pieces), -int(enclosing)};
+        const auto unlike = !shapesRank_ ? 0 : std::count_if(pieces.begin(), pieces.end(), [this](const Piece& p) {
+            return distanceFrom(p.root, p.strokes) > RootShapeLimit;
+        });
+        return {-int(unlike), sizesOf(pieces), -int(enclosing)};
     }
 
     static std::vector<int> sizesOf(const std::vector<Piece>& pieces)
@@ -332,6 +339,7 @@ private:
     const int n_;
     const std::vector<QPolygonF>* centreLines_;
     const bool openEnclosures_;
+    const bool shapesRank_;
     mutable std::map<std::pair<const Root*, std::vector<int>>, double> shapeDistances_;
     std::vector<const Root*> plainRoots_;
     std::vector<Piece> pieces_;
@@ -432,7 +440,7 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
             return fromPieces(*pieces, code.size());
         if (!withShapes)
             continue;
-        if (const auto pieces = RootSearch(roots, s, code, nullptr, open).run()) {
+        if (const auto pieces = RootSearch(roots, s, code, centreLines, open, true).run()) {
             Decomposition d = fromPieces(*pieces, code.size());
             d.classesOnly = true;
             return d;

@@ -39,7 +39,8 @@ constexpr double RootShapeLimit = 0.25;
 // Splits a character into the Wubi 98 components its full code names.
 // classes: one digit 1..5 per stroke in writing order; centreLines, when
 // given, one line per stroke, lets the shapes of the roots rule out splits
-// whose strokes merely share the classes of a root.
+// whose strokes merely share the classes of a root; where no split has every
+// root looking like itself, the one with the fewest that do not wins.
 Decomposition decompose(const RootTable& roots, const QString& ch, const QString& fullCode, const QString& classes,
                         const std::vector<QPolygonF>* centreLines = nullptr);
 
