@@ -2,6 +2,9 @@
 // decompositions worked out by hand from the Wubi 98 rules.
 #include "tools/pictures/decomposer.h"
 #include "tools/pictures/root_codes.h"
+#include "tools/pictures/stroke_outlines.h"
+
+#include <QDir>
 
 #include <QTest>
 
@@ -107,6 +110,47 @@ private Q_SLOTS:
         QFETCH(QString, classes);
         QFETCH(QStringList, positions);
         const Decomposition d = decompose(roots, QString::fromUtf8(QTest::currentDataTag()), code, classes);
+        QVERIFY2(d.ok(), qPrintable(d.reason));
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(shown(d.positions[size_t(k)]), shown(expected(positions[k])));
+    }
+
+    // Splits the classes allow in more than one way, told apart by the shapes
+    // of hanzi-writer-data's drawings.
+    void drawnCharacters_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("classes");
+        QTest::addColumn<QStringList>("positions");
+        auto row = [](const char* ch, const char* code, const char* classes, QStringList positions) {
+            QTest::newRow(ch) << QString::fromLatin1(code) << QString::fromLatin1(classes) << positions;
+        };
+        row("民", "nav", "51515", {"1,2,3", "4,5", "id", ""}); // 民's head is drawn narrower than 已
+        row("眠", "hnan", "2511151515", {"1,2,3,4,5", "6,7,8", "9,10", "id"});
+        row("氓", "ynna", "41551515", {"1,2", "3", "4,5,6", "7,8"});
+    }
+
+    void drawnCharacters()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, classes);
+        QFETCH(QStringList, positions);
+        const QString ch = QString::fromUtf8(QTest::currentDataTag());
+        if (!QDir(QStringLiteral(HANZI_WRITER_DIR)).exists())
+            QSKIP("hanzi-writer-data has not been fetched into the source cache");
+        StrokeOutlines drawing;
+        QString error;
+        QVERIFY2(loadStrokeOutlines(QStringLiteral(HANZI_WRITER_DIR), ch, drawing, &error), qPrintable(error));
+        RootTable drawnRoots;
+        QVERIFY2(drawnRoots.loadBuiltIn(&error), qPrintable(error));
+        drawnRoots.attachShapes([](const QString& glyph) {
+            StrokeOutlines own;
+            QString missing; // roots without a drawing go by their classes
+            if (glyph.toUcs4().size() != 1 || !loadStrokeOutlines(QStringLiteral(HANZI_WRITER_DIR), glyph, own, &missing))
+                return std::vector<QPolygonF>();
+            return own.medians;
+        });
+        const Decomposition d = decompose(drawnRoots, ch, code, classes, &drawing.medians);
         QVERIFY2(d.ok(), qPrintable(d.reason));
         for (int k = 0; k < 4; ++k)
             QCOMPARE(shown(d.positions[size_t(k)]), shown(expected(positions[k])));
