@@ -6,7 +6,6 @@
 #include <map>
 #include <numeric>
 #include <optional>
-#include <tuple>
 
 namespace lumbrell::data {
 namespace {
@@ -312,25 +311,41 @@ private:
     void consider()
     {
         ++completions_;
-        if (!best_ || rank(pieces_) > rank(*best_))
+        if (!best_ || better(pieces_, *best_))
             best_ = pieces_;
     }
 
-    std::tuple<int, std::vector<int>, int> rank(const std::vector<Piece>& pieces) const
+    bool better(const std::vector<Piece>& a, const std::vector<Piece>& b) const
     {
-        const auto enclosing = std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) { return p.root->encloses(); });
-        const auto unlike = !shapesRank_ ? 0 : std::count_if(pieces.begin(), pieces.end(), [this](const Piece& p) {
-            return distanceFrom(p.root, p.strokes) > RootShapeLimit;
-        });
-        return {-int(unlike), sizesOf(pieces), -int(enclosing)};
+        const int unlikeA = unlikeCount(a), unlikeB = unlikeCount(b);
+        if (unlikeA != unlikeB)
+            return unlikeA < unlikeB;
+        for (size_t k = 0; k < a.size() && k < b.size(); ++k) {
+            const Piece &p = a[k], &q = b[k];
+            // Two roots written around others from the same stroke: the one
+            // that holds more (斌: 弋头 around the whole of 止, not 工 cutting it).
+            if (p.root->encloses() && q.root->encloses() && p.strokes.front() == q.strokes.front()
+                && p.strokes.back() != q.strokes.back())
+                return p.strokes.back() > q.strokes.back();
+            if (p.strokes.size() != q.strokes.size())
+                return p.strokes.size() > q.strokes.size();
+        }
+        if (a.size() != b.size())
+            return a.size() > b.size();
+        return enclosingCount(a) < enclosingCount(b);
     }
 
-    static std::vector<int> sizesOf(const std::vector<Piece>& pieces)
+    int unlikeCount(const std::vector<Piece>& pieces) const
     {
-        std::vector<int> sizes;
-        for (const Piece& p : pieces)
-            sizes.push_back(int(p.strokes.size()));
-        return sizes;
+        if (!shapesRank_)
+            return 0;
+        return int(std::count_if(pieces.begin(), pieces.end(),
+                                 [this](const Piece& p) { return distanceFrom(p.root, p.strokes) > RootShapeLimit; }));
+    }
+
+    static int enclosingCount(const std::vector<Piece>& pieces)
+    {
+        return int(std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) { return p.root->encloses(); }));
     }
 
     const RootTable& table_;
