@@ -89,6 +89,7 @@ private Q_SLOTS:
         row("睡", "htfa", "2511131212211", {"1,2,3,4,5", "6", "7,8", "9,10,11,12,13"});
         row("赢", "yemy", "41525135112534354", {"1,2,3,4,5,6", "7,8,9,10", "11,12,13,14", "17"}); // 亡口 月 贝 … 丶
         row("步", "hhr", "2121233", {"1,2,3,4", "5,6,7", "id", ""}); // 步 has two components: its foot is one
+        row("黎", "tqti", "312343533424134", {"1,2,3,4,5", "6,7", "8", "11,12,13,14,15"}); // 犭 is typed whole only alone
         row("倔", "wnbm", "3251352252", {"1,2", "3,4,5", "6,7", "8,9,10"});
         row("器", "kkdk", "2512511344251251", {"1,2,3", "4,5,6", "7,8,9,10", "14,15,16"});
         row("啊", "kbsk", "2515212512", {"1,2,3", "4,5", "6,10", "7,8,9"});
@@ -348,6 +349,24 @@ private Q_SLOTS:
         QCOMPARE(table.rootsOfKey('l').size(), size_t(1));
         QVERIFY(table.hasGlyph(QStringLiteral("辶"), 'p'));
         QVERIFY(!table.hasGlyph(QStringLiteral("辶"), 'l'));
+    }
+
+    // A root typed only alone is a character that is a component, never a
+    // part of another character's split.
+    void rootTypedOnlyAlone()
+    {
+        RootTable table;
+        QString error;
+        QVERIFY(table.parse(QStringLiteral("犭\tq\t353\talone\n⺈\tq\t35\n丿\tt\t3\n口\tk\t251\n一\tg\t1\n"), &error));
+        QVERIFY(table.hasGlyph(QStringLiteral("犭"), 'q'));
+        QCOMPARE(table.rootsOfKey('q').size(), size_t(1));
+        QCOMPARE(decompose(table, QStringLiteral("犭"), QStringLiteral("qttt"), QStringLiteral("353")).kind,
+                 DecompositionKind::ComponentCharacter);
+        // 口 犭 丿 一 would be the largest first.
+        const Decomposition d = decompose(table, QStringLiteral("x"), QStringLiteral("kqtg"), QStringLiteral("25135331"));
+        QCOMPARE(shown(d.positions[1]), QStringLiteral("4,5"));
+        QCOMPARE(shown(d.positions[2]), QStringLiteral("6"));
+        QCOMPARE(shown(d.positions[3]), QStringLiteral("8"));
     }
 };
 

@@ -52,7 +52,7 @@ public:
           openEnclosures_(openEnclosures), shapesRank_(shapesRank)
     {
         for (const Root& r : table.roots())
-            if (!r.encloses() && !r.writtenLast)
+            if (!r.encloses() && !r.writtenLast && !r.alone)
                 plainRoots_.push_back(&r);
     }
 
@@ -217,7 +217,7 @@ private:
     void lastInsideEnclosure(int pos, const Root& last)
     {
         for (const Root& r : table_.roots()) {
-            if (!r.encloses())
+            if (!r.encloses() || r.alone)
                 continue;
             const int tailStart = n_ - int(r.tail.size());
             const int lastStart = tailStart - int(last.head.size());

@@ -1,6 +1,7 @@
 #include "tools/pictures/root_table.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace lumbrell::data {
 namespace {
@@ -57,11 +58,13 @@ bool RootTable::parse(const QString& text, QString* error)
         for (qsizetype k = 3; restOk && k < f.size(); ++k) {
             if (f[k] == u"last" && k == 3)
                 root.writtenLast = true;
+            else if (f[k] == u"alone" && k == 3)
+                root.alone = true;
             else
                 restOk = k == f.size() - 1 && root.shapeFrom.isEmpty() && parseLike(f[k], root);
         }
         if (!restOk) {
-            *error = QStringLiteral("root table line %1: expected \"glyph TAB key TAB classes [TAB last] "
+            *error = QStringLiteral("root table line %1: expected \"glyph TAB key TAB classes [TAB last|alone] "
                                     "[TAB like CHAR:strokes]\", got \"%2\"")
                          .arg(n + 1)
                          .arg(line);
@@ -74,7 +77,8 @@ bool RootTable::parse(const QString& text, QString* error)
     for (auto& list : byKey_)
         list.clear();
     for (const Root& root : roots_)
-        byKey_[root.key - 'a'].push_back(&root);
+        if (!root.alone)
+            byKey_[root.key - 'a'].push_back(&root);
     if (roots_.empty()) {
         *error = QStringLiteral("root table: no roots");
         return false;
@@ -119,10 +123,8 @@ void RootTable::attachShapes(const std::function<std::vector<QPolygonF>(const QS
 
 bool RootTable::hasGlyph(const QString& glyph, char key) const
 {
-    for (const Root* root : rootsOfKey(key))
-        if (root->glyph == glyph)
-            return true;
-    return false;
+    return std::any_of(roots_.begin(), roots_.end(),
+                       [&](const Root& root) { return root.key == key && root.glyph == glyph; });
 }
 
 }

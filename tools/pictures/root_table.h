@@ -18,6 +18,9 @@ struct Root {
     std::string head; // all classes of a plain root
     std::string tail; // empty unless the root encloses
     bool writtenLast = false;
+    // Typed only as the character of its own; in other characters its strokes
+    // are other roots (犭 is ⺨ and 丿 in 狗, 猪, 黎).
+    bool alone = false;
     std::vector<QPolygonF> shape; // centre lines of the root's own drawing, where there is one
     // A root that is no character of its own borrows its shape from a
     // character in which it stands alone: that character and its strokes (0-based).
@@ -30,7 +33,7 @@ struct Root {
 };
 
 // The reviewed table of components, read from its text form: one root per
-// line, "glyph TAB key TAB classes [TAB last] [TAB like CHAR:n,n,...]",
+// line, "glyph TAB key TAB classes [TAB last|alone] [TAB like CHAR:n,n,...]",
 // classes as digits 1..5 with one '|' where an enclosing root's contents go,
 // "like" naming the strokes (1-based) of a character that show the root's
 // shape; '#' starts a comment.
@@ -41,6 +44,7 @@ public:
     bool loadBuiltIn(QString* error);
 
     const std::vector<Root>& roots() const { return roots_; }
+    // The roots of a key that splits may use (none typed alone).
     const std::vector<const Root*>& rootsOfKey(char key) const;
     // Gives each root whose glyph (or the character it is like) the lookup can
     // draw its shape, where the stroke counts agree.
