@@ -63,6 +63,26 @@ std::optional<QPoint> findWindow(const QImage& screen, const QImage& background)
     return std::nullopt;
 }
 
+// Shows the window, runs the handler that opens a modal window, and grabs that
+// window once it shows, then closes it.
+QImage grabModal(Form11& form, void (Form11::*openModal)())
+{
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return {};
+    QImage shot;
+    QTimer::singleShot(0, &form, [&] {
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(QTest::qWaitForWindowExposed(modal));
+        QTest::qWait(300);
+        shot = modal->screen()->grabWindow(modal->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        modal->close();
+    });
+    (form.*openModal)();
+    return shot;
+}
+
 // Blue text, smoothed or not.
 bool blueInk(QRgb p) { return qBlue(p) > 180 && qRed(p) < 110 && qGreen(p) < 110; }
 
@@ -376,18 +396,7 @@ void ScreenshotTest::aboutWindow()
     FixtureFolder data;
     data.writeRecords({FixtureRecord{}});
     Form11 form(data.path(), TableTexts{});
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QImage shot;
-    QTimer::singleShot(0, &form, [&] {
-        QTRY_VERIFY(QApplication::activeModalWidget());
-        QWidget* about = QApplication::activeModalWidget();
-        QVERIFY(QTest::qWaitForWindowExposed(about));
-        QTest::qWait(300);
-        shot = about->screen()->grabWindow(about->winId()).toImage().convertToFormat(QImage::Format_RGB32);
-        about->close();
-    });
-    form.Command2_Click();
+    const QImage shot = grabModal(form, &Form11::Command2_Click);
     const QString file = artefactPath(QStringLiteral("about-window.png"));
     shot.save(file);
     qInfo("screenshot: %s", qPrintable(file));
@@ -404,18 +413,7 @@ void ScreenshotTest::helpMessage()
     FixtureFolder data;
     data.writeRecords({FixtureRecord{}});
     Form11 form(data.path(), TableTexts{});
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QImage shot;
-    QTimer::singleShot(0, &form, [&] {
-        QTRY_VERIFY(QApplication::activeModalWidget());
-        QWidget* box = QApplication::activeModalWidget();
-        QVERIFY(QTest::qWaitForWindowExposed(box));
-        QTest::qWait(300);
-        shot = box->screen()->grabWindow(box->winId()).toImage().convertToFormat(QImage::Format_RGB32);
-        box->close();
-    });
-    form.Command8_Click();
+    const QImage shot = grabModal(form, &Form11::Command8_Click);
     const QString file = artefactPath(QStringLiteral("help-message.png"));
     shot.save(file);
     qInfo("screenshot: %s", qPrintable(file));

@@ -32,17 +32,7 @@ void KeystrokeBench::initTestCase()
 {
     QString folder = QStringLiteral(LUMBRELL_DATA_DIR);
     if (!QFile::exists(folder + QStringLiteral("/wwbb11.dat"))) {
-        std::vector<FixtureRecord> records;
-        const QString seeds = points({{300, 600}, {1200, 600}});
-        for (int lead = 0xB0; lead <= 0xF7; ++lead)
-            for (int trail = 0xA1; trail <= 0xFE; ++trail) {
-                const char bytes[2] = {char(lead), char(trail)};
-                const QString hanzi = fromGbk(QByteArray(bytes, 2));
-                if (hanzi.size() == 1 && hanzi[0].unicode() >= 0x4E00)
-                    records.push_back({hanzi, QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
-                                       seeds, seeds, seeds, seeds});
-            }
-        fixture_.writeRecords(records);
+        fixture_.writeRecords(everyGb2312Record(points({{300, 600}, {1200, 600}})));
         fixture_.writeDrawing(QStringLiteral("峰"), twoBlockDrawing());
         folder = fixture_.path();
     }

@@ -23,16 +23,7 @@ QString dataFolder(FixtureFolder& fixture)
     const QString built = QDir::cleanPath(QStringLiteral(LUMBRELL_DATA_DIR "/../bin"));
     if (QFile::exists(built + QStringLiteral("/wwbb11.dat")))
         return built;
-    std::vector<FixtureRecord> records;
-    for (int lead = 0xB0; lead <= 0xF7; ++lead)
-        for (int trail = 0xA1; trail <= 0xFE; ++trail) {
-            const char bytes[2] = {char(lead), char(trail)};
-            const QString hanzi = fromGbk(QByteArray(bytes, 2));
-            if (hanzi.size() == 1 && hanzi[0].unicode() >= 0x4E00)
-                records.push_back({hanzi, QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
-                                   {}, {}, {}, {}});
-        }
-    fixture.writeRecords(records);
+    fixture.writeRecords(everyGb2312Record(QString()));
     return fixture.path();
 }
 

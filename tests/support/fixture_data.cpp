@@ -57,6 +57,20 @@ void FixtureFolder::writeDrawing(const QString& character, const QImage& image)
     image.save(dir_.path() + QStringLiteral("/bmp/") + character + QStringLiteral(".bmp"), "BMP");
 }
 
+std::vector<FixtureRecord> everyGb2312Record(const QString& seeds)
+{
+    std::vector<FixtureRecord> records;
+    for (int lead = 0xB0; lead <= 0xF7; ++lead)
+        for (int trail = 0xA1; trail <= 0xFE; ++trail) {
+            const char bytes[2] = {char(lead), char(trail)};
+            const QString hanzi = fromGbk(QByteArray(bytes, 2));
+            if (hanzi.size() == 1 && hanzi[0].unicode() >= 0x4E00)
+                records.push_back({hanzi, QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
+                                   seeds, seeds, seeds, seeds});
+        }
+    return records;
+}
+
 QImage twoBlockDrawing()
 {
     QImage image(112, 113, QImage::Format_RGB32);
