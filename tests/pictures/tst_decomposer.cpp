@@ -1,6 +1,7 @@
 // The decomposition engine on the reviewed root table, checked against
 // decompositions worked out by hand from the Wubi 98 rules.
 #include "tools/pictures/decomposer.h"
+#include "tools/pictures/known_parts.h"
 #include "tools/pictures/root_codes.h"
 #include "tools/pictures/stroke_outlines.h"
 
@@ -44,6 +45,23 @@ QString shown(const CodePosition& p)
 class TestDecomposer : public QObject {
     Q_OBJECT
     RootTable roots;
+
+    // The built-in table with each root's shape from its drawing.
+    static RootTable rootsWithDrawings()
+    {
+        RootTable table; // loaded afresh: a table's key lists point into its own roots
+        QString error;
+        if (!table.loadBuiltIn(&error))
+            qFatal("%s", qPrintable(error));
+        table.attachShapes([](const QString& glyph) {
+            StrokeOutlines own;
+            QString missing; // roots without a drawing go by their classes
+            if (glyph.toUcs4().size() != 1 || !loadStrokeOutlines(QStringLiteral(HANZI_WRITER_DIR), glyph, own, &missing))
+                return std::vector<QPolygonF>();
+            return own.medians;
+        });
+        return table;
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -146,16 +164,53 @@ private Q_SLOTS:
         StrokeOutlines drawing;
         QString error;
         QVERIFY2(loadStrokeOutlines(QStringLiteral(HANZI_WRITER_DIR), ch, drawing, &error), qPrintable(error));
-        RootTable drawnRoots;
-        QVERIFY2(drawnRoots.loadBuiltIn(&error), qPrintable(error));
-        drawnRoots.attachShapes([](const QString& glyph) {
-            StrokeOutlines own;
-            QString missing; // roots without a drawing go by their classes
-            if (glyph.toUcs4().size() != 1 || !loadStrokeOutlines(QStringLiteral(HANZI_WRITER_DIR), glyph, own, &missing))
-                return std::vector<QPolygonF>();
-            return own.medians;
-        });
+        const RootTable drawnRoots = rootsWithDrawings();
         const Decomposition d = decompose(drawnRoots, ch, code, classes, &drawing.medians);
+        QVERIFY2(d.ok(), qPrintable(d.reason));
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(shown(d.positions[size_t(k)]), shown(expected(positions[k])));
+    }
+
+    // A character ending in another one drawn alike splits that part as the
+    // other splits itself, where the code allows it: the largest first alone
+    // would take 䒑 for 半's 丷 in 拌 and 𧘇's last three strokes in 袋.
+    void followsKnownEnding_data()
+    {
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QString>("partCode");
+        QTest::addColumn<QString>("partClasses");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("classes");
+        QTest::addColumn<QStringList>("positions");
+        QTest::newRow("拌") << "半" << "ugk" << "43112" << "rugh" << "12143112" << QStringList{"1,2,3", "4,5", "6,7,8", "id"};
+        QTest::newRow("袋") << "衣" << "yeu" << "413534" << "waye" << "32154413534"
+                           << QStringList{"1,2", "3,4", "5", "8,9,10,11"};
+        QTest::newRow("镁") << "美" << "ugdu" << "431121134" << "qugd" << "31115431121134"
+                           << QStringList{"1,2,3,4,5", "6,7", "8,9,10,11", "12,13,14"};
+    }
+
+    void followsKnownEnding()
+    {
+        QFETCH(QString, part);
+        QFETCH(QString, partCode);
+        QFETCH(QString, partClasses);
+        QFETCH(QString, code);
+        QFETCH(QString, classes);
+        QFETCH(QStringList, positions);
+        const QString ch = QString::fromUtf8(QTest::currentDataTag());
+        if (!QDir(QStringLiteral(HANZI_WRITER_DIR)).exists())
+            QSKIP("hanzi-writer-data has not been fetched into the source cache");
+        const RootTable drawnRoots = rootsWithDrawings();
+        StrokeOutlines partDrawing, drawing;
+        QString error;
+        QVERIFY2(loadStrokeOutlines(QStringLiteral(HANZI_WRITER_DIR), part, partDrawing, &error), qPrintable(error));
+        QVERIFY2(loadStrokeOutlines(QStringLiteral(HANZI_WRITER_DIR), ch, drawing, &error), qPrintable(error));
+        KnownParts known;
+        known.add(partClasses, partDrawing.medians, decompose(drawnRoots, part, partCode, partClasses, &partDrawing.medians));
+        const std::vector<KnownPart> ending = known.endingOf(classes, drawing.medians);
+        QCOMPARE(ending.size(), size_t(1));
+        QCOMPARE(ending[0].to - ending[0].from, int(partClasses.size()));
+        const Decomposition d = decompose(drawnRoots, ch, code, classes, &drawing.medians, &ending);
         QVERIFY2(d.ok(), qPrintable(d.reason));
         for (int k = 0; k < 4; ++k)
             QCOMPARE(shown(d.positions[size_t(k)]), shown(expected(positions[k])));

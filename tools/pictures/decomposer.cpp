@@ -47,9 +47,10 @@ public:
     // shapesRank: roots that do not look like their drawings are allowed, and
     // the split with the fewest of them wins before the largest first.
     RootSearch(const RootTable& table, const std::string& classes, const std::string& code,
-               const std::vector<QPolygonF>* centreLines, bool openEnclosures, bool shapesRank = false)
+               const std::vector<QPolygonF>* centreLines, bool openEnclosures, bool shapesRank = false,
+               const std::vector<KnownPart>* parts = nullptr)
         : table_(table), s_(classes), code_(code), n_(int(classes.size())), centreLines_(centreLines),
-          openEnclosures_(openEnclosures), shapesRank_(shapesRank)
+          openEnclosures_(openEnclosures), shapesRank_(shapesRank), parts_(parts)
     {
         for (const Root& r : table.roots())
             if (!r.encloses() && !r.writtenLast && !r.alone)
@@ -320,6 +321,9 @@ private:
         const int unlikeA = unlikeCount(a), unlikeB = unlikeCount(b);
         if (unlikeA != unlikeB)
             return unlikeA < unlikeB;
+        const int otherA = unlikeParts(a), otherB = unlikeParts(b);
+        if (otherA != otherB)
+            return otherA < otherB;
         for (size_t k = 0; k < a.size() && k < b.size(); ++k) {
             const Piece &p = a[k], &q = b[k];
             // Two roots written around others from the same stroke: the one
@@ -343,6 +347,24 @@ private:
                                  [this](const Piece& p) { return distanceFrom(p.root, p.strokes) > RootShapeLimit; }));
     }
 
+    // Coded components inside a known part that are not that part's own
+    // components (拌 takes 半 as 丷 干, as 半 itself does).
+    int unlikeParts(const std::vector<Piece>& pieces) const
+    {
+        if (!parts_)
+            return 0;
+        int n = 0;
+        for (size_t k = 0; k < pieces.size(); ++k) {
+            const bool coded = k < 3 || k + 1 == pieces.size();
+            const std::vector<int>& strokes = pieces[k].strokes;
+            for (const KnownPart& part : *parts_)
+                if (coded && strokes.front() >= part.from && strokes.back() < part.to
+                    && std::find(part.pieces.begin(), part.pieces.end(), strokes) == part.pieces.end())
+                    ++n;
+        }
+        return n;
+    }
+
     static int enclosingCount(const std::vector<Piece>& pieces)
     {
         return int(std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) { return p.root->encloses(); }));
@@ -355,6 +377,7 @@ private:
     const std::vector<QPolygonF>* centreLines_;
     const bool openEnclosures_;
     const bool shapesRank_;
+    const std::vector<KnownPart>* parts_;
     mutable std::map<std::pair<const Root*, std::vector<int>>, double> shapeDistances_;
     std::vector<const Root*> plainRoots_;
     std::vector<Piece> pieces_;
@@ -428,7 +451,7 @@ bool identificationFits(char letter, char strokeClass)
 }
 
 Decomposition decompose(const RootTable& roots, const QString& ch, const QString& fullCode, const QString& classes,
-                        const std::vector<QPolygonF>* centreLines)
+                        const std::vector<QPolygonF>* centreLines, const std::vector<KnownPart>* parts)
 {
     const std::string code = fullCode.toStdString();
     const std::string s = classes.toStdString();
@@ -451,11 +474,11 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
     // Roots drawn as themselves first; where no split has that, any split the classes allow.
     const bool withShapes = centreLines && int(centreLines->size()) == n;
     for (bool open : {false, true}) {
-        if (const auto pieces = RootSearch(roots, s, code, withShapes ? centreLines : nullptr, open).run())
+        if (const auto pieces = RootSearch(roots, s, code, withShapes ? centreLines : nullptr, open, false, parts).run())
             return fromPieces(*pieces, code.size());
         if (!withShapes)
             continue;
-        if (const auto pieces = RootSearch(roots, s, code, centreLines, open, true).run()) {
+        if (const auto pieces = RootSearch(roots, s, code, centreLines, open, true, parts).run()) {
             Decomposition d = fromPieces(*pieces, code.size());
             d.classesOnly = true;
             return d;

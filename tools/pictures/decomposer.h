@@ -41,7 +41,17 @@ constexpr double RootShapeLimit = 0.25;
 // given, one line per stroke, lets the shapes of the roots rule out splits
 // whose strokes merely share the classes of a root; where no split has every
 // root looking like itself, the one with the fewest that do not wins.
+// A part of the character that is a character of its own, and how that
+// character splits: strokes [from, to) and its components' strokes (offset to
+// this character's numbering).
+struct KnownPart {
+    int from = 0;
+    int to = 0;
+    std::vector<std::vector<int>> pieces;
+};
+
 Decomposition decompose(const RootTable& roots, const QString& ch, const QString& fullCode, const QString& classes,
-                        const std::vector<QPolygonF>* centreLines = nullptr);
+                        const std::vector<QPolygonF>* centreLines = nullptr,
+                        const std::vector<KnownPart>* parts = nullptr);
 
 }

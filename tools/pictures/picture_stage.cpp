@@ -3,6 +3,7 @@
 #include "tools/pictures/decomposer.h"
 #include "tools/pictures/fill_points.h"
 #include "tools/pictures/glyph_renderer.h"
+#include "tools/pictures/known_parts.h"
 #include "tools/pictures/marking_fidelity.h"
 #include "tools/pictures/root_codes.h"
 #include "tools/pictures/stroke_order.h"
@@ -29,7 +30,10 @@ struct CharacterResult {
     bool completed = false; // the drawing has a stroke the stroke-order source lacks
     bool reordered = false;
     bool reclassified = false; // split only once one stroke took the class its drawing reads as // the drawing writes the strokes in another order than the stroke-order source
+    bool followsEnding = false; // split as the character its last strokes write
     QString error; // a source that could not be read, or a drawing that could not be written
+    StrokeOutlines outlines; // kept from the split to the drawing
+    bool inSourceOrder = false; // split on the stroke-order source's classes and order as they are
 };
 
 QString strokeList(const std::vector<int>& strokes)
@@ -63,11 +67,10 @@ void renumber(Decomposition& d, const std::vector<int>& inDrawing)
     }
 }
 
-CharacterResult processCharacter(const RootTable& roots, const CharEntry& entry, const QString& hanziWriterDir,
-                                 const QString& bmpDir)
+CharacterResult splitCharacter(const RootTable& roots, const CharEntry& entry, const QString& hanziWriterDir)
 {
     CharacterResult r;
-    StrokeOutlines outlines;
+    StrokeOutlines& outlines = r.outlines;
     if (!loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
         return r;
     const QString completed = classesWithMissingStroke(entry.strokeClasses, outlines.medians);
@@ -108,7 +111,32 @@ CharacterResult processCharacter(const RootTable& roots, const CharEntry& entry,
         r.reordered = !std::is_sorted(inDrawing.begin(), inDrawing.end());
         if (r.reordered)
             renumber(r.decomposition, inDrawing);
+        r.inSourceOrder = !r.reordered && !r.reclassified;
     }
+    return r;
+}
+
+// A character that ends in another one drawn alike splits that part as the
+// other one does, where its code allows (拌 takes 半 as 丷 干, as 半 does;
+// 袋 takes 衣's 𧘇 whole).
+void followEnding(const RootTable& roots, const CharEntry& entry, const KnownParts& known, CharacterResult& r)
+{
+    if (!r.inSourceOrder || !r.decomposition.ok())
+        return;
+    const std::vector<KnownPart> parts = known.endingOf(entry.strokeClasses, r.outlines.medians);
+    if (parts.empty())
+        return;
+    const Decomposition d = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &r.outlines.medians, &parts);
+    if (!d.ok() || d.classesOnly != r.decomposition.classesOnly)
+        return;
+    r.followsEnding = tsvLine(entry, d) != tsvLine(entry, r.decomposition);
+    r.decomposition = d;
+}
+
+// Draws the character with its split marked and measures the marking.
+void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResult& r)
+{
+    const StrokeOutlines& outlines = r.outlines;
     PositionStrokes marked;
     for (size_t k = 0; k < 4; ++k)
         if (r.decomposition.positions[k].kind == PositionKind::Component && int(k) < entry.fullCode.size())
@@ -117,7 +145,7 @@ CharacterResult processCharacter(const RootTable& roots, const CharEntry& entry,
     const QString path = bmpDir + u'/' + entry.ch + QStringLiteral(".bmp");
     if (!drawing.image.save(path, "BMP")) {
         r.error = QStringLiteral("%1: cannot be written").arg(path);
-        return r;
+        return;
     }
     for (size_t k = 0; k < 4; ++k) {
         if (r.decomposition.positions[k].kind == PositionKind::Identification && int(k) < entry.fullCode.size())
@@ -128,24 +156,44 @@ CharacterResult processCharacter(const RootTable& roots, const CharEntry& entry,
         }
     }
     r.tsvLine = tsvLine(entry, r.decomposition);
-    return r;
+    r.outlines = {};
 }
 
-// Runs the characters on every core; results keep the characters' order.
-std::vector<CharacterResult> processAll(const RootTable& roots, const SourceSet& sources, const QString& bmpDir)
+// Runs job(i) for every character on every core.
+template <typename Job>
+void forEachCharacter(size_t count, const Job& job)
 {
-    std::vector<CharacterResult> results(sources.chars.size());
     std::atomic<size_t> next{0};
     auto worker = [&] {
-        for (size_t i = next++; i < results.size(); i = next++)
-            results[i] = processCharacter(roots, sources.chars[i], sources.hanziWriterDir, bmpDir);
+        for (size_t i = next++; i < count; i = next++)
+            job(i);
     };
     std::vector<std::thread> threads;
-    const unsigned count = std::max(1u, std::thread::hardware_concurrency());
-    for (unsigned t = 0; t < count; ++t)
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    for (unsigned t = 0; t < cores; ++t)
         threads.emplace_back(worker);
     for (std::thread& t : threads)
         t.join();
+}
+
+// Splits every character, lets the ones that end in another follow that
+// one's split, then draws them; results keep the characters' order.
+std::vector<CharacterResult> processAll(const RootTable& roots, const SourceSet& sources, const QString& bmpDir)
+{
+    std::vector<CharacterResult> results(sources.chars.size());
+    forEachCharacter(results.size(), [&](size_t i) {
+        results[i] = splitCharacter(roots, sources.chars[i], sources.hanziWriterDir);
+    });
+    KnownParts known;
+    for (size_t i = 0; i < results.size(); ++i)
+        if (results[i].inSourceOrder)
+            known.add(sources.chars[i].strokeClasses, results[i].outlines.medians, results[i].decomposition);
+    forEachCharacter(results.size(), [&](size_t i) {
+        if (!results[i].error.isEmpty())
+            return;
+        followEnding(roots, sources.chars[i], known, results[i]);
+        drawAndMeasure(sources.chars[i], bmpDir, results[i]);
+    });
     return results;
 }
 
@@ -203,6 +251,10 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
     report << QStringLiteral("pictures: %1 characters split only once one stroke took the class its drawing reads as: %2")
                   .arg(reclassified.size())
                   .arg(reclassified);
+    const auto following = std::count_if(results.begin(), results.end(), [](const CharacterResult& r) { return r.followsEnding; });
+    report << QStringLiteral("pictures: %1 characters split the other character their last strokes write as that one "
+                             "splits itself")
+                  .arg(following);
     report << QStringLiteral("pictures: %1 characters not decomposed (drawn without marking):").arg(failures.size());
     report << failures;
 }
