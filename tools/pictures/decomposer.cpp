@@ -348,7 +348,8 @@ private:
     }
 
     // Coded components inside a known part that are not that part's own
-    // components (拌 takes 半 as 丷 干, as 半 itself does).
+    // components (拌 takes 半 as 丷 干, as 半 itself does), and components
+    // that reach only into the part's first stroke (澧: 龷 would take 豆's 一).
     int unlikeParts(const std::vector<Piece>& pieces) const
     {
         if (!parts_)
@@ -358,8 +359,9 @@ private:
             const bool coded = k < 3 || k + 1 == pieces.size();
             const std::vector<int>& strokes = pieces[k].strokes;
             for (const KnownPart& part : *parts_)
-                if (coded && strokes.front() >= part.from && strokes.back() < part.to
-                    && std::find(part.pieces.begin(), part.pieces.end(), strokes) == part.pieces.end())
+                if ((coded && strokes.front() >= part.from && strokes.back() < part.to
+                     && std::find(part.pieces.begin(), part.pieces.end(), strokes) == part.pieces.end())
+                    || (strokes.front() < part.from && strokes.back() == part.from && !pieces[k].root->encloses()))
                     ++n;
         }
         return n;
