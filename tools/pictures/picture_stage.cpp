@@ -129,7 +129,7 @@ void followEnding(const RootTable& roots, const CharEntry& entry, const KnownPar
     const Decomposition d = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &r.outlines.medians, &parts);
     if (!d.ok() || d.classesOnly != r.decomposition.classesOnly)
         return;
-    r.followsEnding = tsvLine(entry, d) != tsvLine(entry, r.decomposition);
+    r.followsEnding = r.followsEnding || tsvLine(entry, d) != tsvLine(entry, r.decomposition);
     r.decomposition = d;
 }
 
@@ -184,10 +184,20 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const SourceSet&
     forEachCharacter(results.size(), [&](size_t i) {
         results[i] = splitCharacter(roots, sources.chars[i], sources.hanziWriterDir);
     });
-    KnownParts known;
-    for (size_t i = 0; i < results.size(); ++i)
-        if (results[i].inSourceOrder)
-            known.add(sources.chars[i].strokeClasses, results[i].outlines.medians, results[i].decomposition);
+    auto knownParts = [&] {
+        KnownParts known;
+        for (size_t i = 0; i < results.size(); ++i)
+            if (results[i].inSourceOrder)
+                known.add(sources.chars[i].strokeClasses, results[i].outlines.medians, results[i].decomposition);
+        return known;
+    };
+    // Twice: a part may itself end in another (窿 ends in 隆, which ends in 生).
+    const KnownParts firstKnown = knownParts();
+    forEachCharacter(results.size(), [&](size_t i) {
+        if (results[i].error.isEmpty())
+            followEnding(roots, sources.chars[i], firstKnown, results[i]);
+    });
+    const KnownParts known = knownParts();
     forEachCharacter(results.size(), [&](size_t i) {
         if (!results[i].error.isEmpty())
             return;
