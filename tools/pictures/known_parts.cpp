@@ -6,6 +6,9 @@ namespace lumbrell::data {
 namespace {
 
 constexpr int ShortestPart = 4;
+// An ending that leaves a single stroke before it is mostly a look-alike of
+// the whole character (缶 is no 丿 written before 击).
+constexpr int StrokesBeforePart = 2;
 
 } // namespace
 
@@ -26,7 +29,7 @@ std::vector<KnownPart> KnownParts::endingOf(const QString& classes, const std::v
     const int n = int(classes.size());
     if (int(centreLines.size()) != n)
         return {};
-    for (int from = 1; from + ShortestPart <= n; ++from) {
+    for (int from = StrokesBeforePart; from + ShortestPart <= n; ++from) {
         const auto candidates = byClasses_.constFind(classes.mid(from));
         if (candidates == byClasses_.constEnd())
             continue;

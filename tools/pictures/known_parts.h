@@ -19,7 +19,7 @@ class KnownParts {
 public:
     void add(const QString& classes, const std::vector<QPolygonF>& centreLines, const Decomposition& split);
 
-    // The longest run of last strokes (not the whole character) that is one
+    // The longest run of last strokes (two strokes or more before it) that is one
     // of the known characters drawn alike, nearest in shape, with that
     // character's components renumbered into this one; empty where none is.
     std::vector<KnownPart> endingOf(const QString& classes, const std::vector<QPolygonF>& centreLines) const;
