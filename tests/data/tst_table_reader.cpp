@@ -1,5 +1,6 @@
 // The fcitx5 table reader on the real Wubi 98 table and on damaged files.
 #include "tools/tablereader/table_file.h"
+#include "tests/support/table_file_bytes.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -9,23 +10,13 @@ using lumbrell::tablereader::TableEntry;
 using lumbrell::tablereader::parseTable;
 using lumbrell::tablereader::readTableFile;
 
-namespace {
+using lumbrell::testing::appendU32;
 
-void appendU32(QByteArray& out, uint32_t v)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.append(char((v >> shift) & 0xff));
-}
+namespace {
 
 QByteArray envelope(const QByteArray& body, uint32_t magic = 0x000FCABE, uint32_t version = 2)
 {
-    QByteArray out;
-    appendU32(out, magic);
-    appendU32(out, version);
-    QByteArray packed(qsizetype(ZSTD_compressBound(size_t(body.size()))), '\0');
-    const size_t size = ZSTD_compress(packed.data(), size_t(packed.size()), body.data(), size_t(body.size()), 3);
-    out.append(packed.first(qsizetype(size)));
-    return out;
+    return lumbrell::testing::tableEnvelope(body, magic, version);
 }
 
 // A table whose phrase trie holds the one key "a" 0x01 "X" with value 5: the root

@@ -3,6 +3,7 @@
 // past the data, other versions, and a body that expands without end.
 #include "tools/tablereader/table_file.h"
 #include "tools/tablereader/zstd_stream.h"
+#include "tests/support/table_file_bytes.h"
 
 #include <QFile>
 #include <QTest>
@@ -11,14 +12,11 @@
 using lumbrell::tablereader::decompressZstd;
 using lumbrell::tablereader::parseTable;
 
+using lumbrell::testing::appendU32;
+
 namespace {
 
-void appendU32(QByteArray& out, quint32 value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.append(char((value >> shift) & 0xFF));
-}
-
+// Magic and version with nothing after them.
 QByteArray header(quint32 version = 2)
 {
     QByteArray out;
@@ -29,9 +27,7 @@ QByteArray header(quint32 version = 2)
 
 QByteArray tableFile(const QByteArray& body, quint32 version = 2)
 {
-    QByteArray packed(qsizetype(ZSTD_compressBound(size_t(body.size()))), '\0');
-    const size_t size = ZSTD_compress(packed.data(), size_t(packed.size()), body.data(), size_t(body.size()), 1);
-    return header(version) + packed.first(qsizetype(size));
+    return lumbrell::testing::tableEnvelope(body, 0x000FCABE, version);
 }
 
 QByteArray words(std::initializer_list<quint32> values)
