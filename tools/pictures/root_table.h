@@ -39,6 +39,14 @@ struct Root {
 // shape; '#' starts a comment.
 class RootTable {
 public:
+    // The key lists point into the table's own roots: a move keeps them
+    // valid, a copy would leave them pointing into the original.
+    RootTable() = default;
+    RootTable(const RootTable&) = delete;
+    RootTable& operator=(const RootTable&) = delete;
+    RootTable(RootTable&&) = default;
+    RootTable& operator=(RootTable&&) = default;
+
     bool parse(const QString& text, QString* error);
     // The table kept with the data tools (a resource of this library).
     bool loadBuiltIn(QString* error);
