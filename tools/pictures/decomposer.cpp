@@ -333,10 +333,25 @@ private:
                 return p.strokes.back() > q.strokes.back();
             if (p.strokes.size() != q.strokes.size())
                 return p.strokes.size() > q.strokes.size();
+            // A frame round uncoded contents before a cut of that frame over
+            // as many strokes (巨 in 榘: 匚 around コ, not the bare 一 and
+            // turning stroke of 虐's foot).
+            if (p.strokes.front() == q.strokes.front() && framesUncoded(p, k, a.size(), q))
+                return true;
+            if (p.strokes.front() == q.strokes.front() && framesUncoded(q, k, b.size(), p))
+                return false;
         }
         if (a.size() != b.size())
             return a.size() > b.size();
         return enclosingCount(a) < enclosingCount(b);
+    }
+
+    // Whether the last coded piece before the last component is a frame whose
+    // contents go uncoded and the other piece is a cut of that frame ("匚(虐)").
+    static bool framesUncoded(const Piece& frame, size_t k, size_t pieceCount, const Piece& cut)
+    {
+        return frame.root->encloses() && k == 2 && pieceCount > 4
+            && cut.root->glyph.startsWith(frame.root->glyph + u'(');
     }
 
     int unlikeCount(const std::vector<Piece>& pieces) const
