@@ -55,6 +55,12 @@ public:
         for (const Root& r : table.roots())
             if (!r.encloses() && !r.writtenLast && !r.alone)
                 plainRoots_.push_back(&r);
+        for (const Root& r : table.roots())
+            if (r.alone && !r.encloses() && centreLines_ && !r.shape.empty()) // only where it is seen
+                for (int pos = 0; pos + int(r.head.size()) <= n_; ++pos)
+                    if (matches(pos, r.head, n_) && distanceFrom(&r, strokeRange(pos, pos + int(r.head.size())))
+                                                        <= RootShapeLimit)
+                        aloneSpans_.push_back({pos, pos + int(r.head.size())});
     }
 
     std::optional<std::vector<Piece>> run()
@@ -321,7 +327,7 @@ private:
         const int unlikeA = unlikeCount(a), unlikeB = unlikeCount(b);
         if (unlikeA != unlikeB)
             return unlikeA < unlikeB;
-        const int otherA = unlikeParts(a), otherB = unlikeParts(b);
+        const int otherA = unlikeParts(a) + reachesOutOfAlone(a), otherB = unlikeParts(b) + reachesOutOfAlone(b);
         if (otherA != otherB)
             return otherA < otherB;
         for (size_t k = 0; k < a.size() && k < b.size(); ++k) {
@@ -382,6 +388,19 @@ private:
         return n;
     }
 
+    // Pieces that join the last strokes of a root typed whole only alone with
+    // what follows it: its strokes are other roots, but they end where it ends
+    // (狴: 犭 is ⺨ and 丿, then 比; 𠂉 would take 丿 and 比's 一).
+    int reachesOutOfAlone(const std::vector<Piece>& pieces) const
+    {
+        int n = 0;
+        for (const auto& [from, to] : aloneSpans_)
+            for (const Piece& p : pieces)
+                if (p.strokes.front() > from && p.strokes.front() < to && p.strokes.back() >= to)
+                    ++n;
+        return n;
+    }
+
     static int enclosingCount(const std::vector<Piece>& pieces)
     {
         return int(std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) { return p.root->encloses(); }));
@@ -397,6 +416,7 @@ private:
     const std::vector<KnownPart>* parts_;
     mutable std::map<std::pair<const Root*, std::vector<int>>, double> shapeDistances_;
     std::vector<const Root*> plainRoots_;
+    std::vector<std::pair<int, int>> aloneSpans_; // strokes [from, to) drawn as a root typed only alone
     std::vector<Piece> pieces_;
     int completions_ = 0; // splits found so far
     std::optional<std::vector<Piece>> best_;
