@@ -192,6 +192,8 @@ private:
     void searchSyllableTable(int table); // candidates with the syllable key of Text2bh
     void searchPinyinTable(int table);   // pinyin of the character in Text2bh
 
+    void takeCharacterBeforeCaret(const QString& text, qsizetype caret); // the key-up of Text5 and Text6
+
     void createControls();
     void connectHandlers();
     void startUp(const TableTexts& tables);

@@ -52,15 +52,7 @@ void Form11::Text6_Click()
 
 void Form11::Text6_KeyUp()
 {
-    const QString text = Text6->toPlainText();
-    if (text.isEmpty())
-        return;
-    const QString before = characterBefore(text, Text6->textCursor().position()).toString();
-    if (before.isEmpty())
-        return;
-    Text23.setText(before);
-    Label20.setText(QStringLiteral("1"));
-    Text2bh.setText(before);
+    takeCharacterBeforeCaret(Text6->toPlainText(), Text6->textCursor().position());
 }
 
 } // namespace lumbrell

@@ -42,10 +42,16 @@ void Form11::Text5_Click()
 
 void Form11::Text5_KeyUp()
 {
-    const QString text = Text5->text();
+    takeCharacterBeforeCaret(Text5->text(), Text5->cursorPosition());
+}
+
+// After a key is released in the entry or the candidate box: the character in
+// front of the caret becomes the query and the pinyin key.
+void Form11::takeCharacterBeforeCaret(const QString& text, qsizetype caret)
+{
     if (text.isEmpty())
         return;
-    const QString before = characterBefore(text, Text5->cursorPosition()).toString();
+    const QString before = characterBefore(text, caret).toString();
     if (before.isEmpty())
         return;
     Text23.setText(before);

@@ -28,8 +28,8 @@ struct CharacterResult {
     std::array<MarkingScore, 4> scores;
     QString tsvLine;
     bool completed = false; // the drawing has a stroke the stroke-order source lacks
-    bool reordered = false;
-    bool reclassified = false; // split only once one stroke took the class its drawing reads as // the drawing writes the strokes in another order than the stroke-order source
+    bool reordered = false;    // the drawing writes the strokes in another order than the stroke-order source
+    bool reclassified = false; // split only once one stroke took the class its drawing reads as
     bool followsEnding = false; // split as the character its last strokes write
     QString error; // a source that could not be read, or a drawing that could not be written
     StrokeOutlines outlines; // kept from the split to the drawing
@@ -238,26 +238,25 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
     report << QStringLiteral("pictures: %1 of the splits rest on stroke classes alone (no split whose roots look like "
                              "the roots' own drawings)")
                   .arg(classesOnly);
-    QString reordered;
-    for (size_t i = 0; i < results.size(); ++i)
-        if (results[i].reordered)
-            reordered += sources.chars[i].ch;
+    // The characters whose result has the given mark, as one string.
+    const auto charactersWhere = [&](bool CharacterResult::*mark) {
+        QString characters;
+        for (size_t i = 0; i < results.size(); ++i)
+            if (results[i].*mark)
+                characters += sources.chars[i].ch;
+        return characters;
+    };
+    const QString reordered = charactersWhere(&CharacterResult::reordered);
     report << QStringLiteral("pictures: %1 characters whose drawing writes some strokes in another order than the "
                              "stroke-order source, split in the drawing's order: %2")
                   .arg(reordered.size())
                   .arg(reordered);
-    QString completed;
-    for (size_t i = 0; i < results.size(); ++i)
-        if (results[i].completed)
-            completed += sources.chars[i].ch;
+    const QString completed = charactersWhere(&CharacterResult::completed);
     report << QStringLiteral("pictures: %1 characters whose drawing has one stroke more than the stroke-order source, "
                              "its class read off the drawing: %2")
                   .arg(completed.size())
                   .arg(completed);
-    QString reclassified;
-    for (size_t i = 0; i < results.size(); ++i)
-        if (results[i].reclassified)
-            reclassified += sources.chars[i].ch;
+    const QString reclassified = charactersWhere(&CharacterResult::reclassified);
     report << QStringLiteral("pictures: %1 characters split only once one stroke took the class its drawing reads as: %2")
                   .arg(reclassified.size())
                   .arg(reclassified);
