@@ -191,6 +191,7 @@ private:
     void searchStrokeTable(int table);   // candidates with the stroke key of Text2bhw
     void searchSyllableTable(int table); // candidates with the syllable key of Text2bh
     void searchPinyinTable(int table);   // pinyin of the character in Text2bh
+    void listCandidates(const Field& table, const Field& key);
 
     void takeCharacterBeforeCaret(const QString& text, qsizetype caret); // the key-up of Text5 and Text6
 

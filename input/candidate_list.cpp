@@ -42,4 +42,18 @@ void Form11::Label3_Change()
     Text2bh.setText(caption);
 }
 
+// A stroke or syllable search: the candidate box emptied, then every character
+// the table lists under the key appended with its space, one find-next call
+// each, until the first miss.
+void Form11::listCandidates(const Field& table, const Field& key)
+{
+    setText6(QString());
+    for (;;) {
+        TextSearch(table, key.text());
+        if (Label1bh.text() != u"1")
+            return;
+        setText6(Text6->toPlainText() + Label2bh.text() + u' ');
+    }
+}
+
 } // namespace lumbrell

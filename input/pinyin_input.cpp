@@ -66,13 +66,7 @@ void Form11::Text2bh_Change()
 
 void Form11::searchSyllableTable(int table)
 {
-    setText6(QString());
-    for (;;) {
-        TextSearch(Text1bh[table], Text2bh.text());
-        if (Label1bh.text() != u"1")
-            return;
-        setText6(Text6->toPlainText() + Label2bh.text() + u' ');
-    }
+    listCandidates(Text1bh[table], Text2bh);
 }
 
 } // namespace lumbrell

@@ -44,13 +44,7 @@ void Form11::Text2bhw_Change()
 
 void Form11::searchStrokeTable(int table)
 {
-    setText6(QString());
-    for (;;) {
-        TextSearch(Text1bhw[table], Text2bhw.text());
-        if (Label1bh.text() != u"1")
-            return;
-        setText6(Text6->toPlainText() + Label2bh.text() + u' ');
-    }
+    listCandidates(Text1bhw[table], Text2bhw);
 }
 
 } // namespace lumbrell
