@@ -57,14 +57,16 @@ void FixtureFolder::writeDrawing(const QString& character, const QImage& image)
     image.save(dir_.path() + QStringLiteral("/bmp/") + character + QStringLiteral(".bmp"), "BMP");
 }
 
-std::vector<FixtureRecord> everyGb2312Record(const QString& seeds)
+std::vector<FixtureRecord> everyGbkHanziRecord(const QString& seeds)
 {
     std::vector<FixtureRecord> records;
-    for (int lead = 0xB0; lead <= 0xF7; ++lead)
-        for (int trail = 0xA1; trail <= 0xFE; ++trail) {
+    for (int lead = 0x81; lead <= 0xFE; ++lead)
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F)
+                continue;
             const char bytes[2] = {char(lead), char(trail)};
             const QString hanzi = fromGbk(QByteArray(bytes, 2));
-            if (hanzi.size() == 1 && hanzi[0].unicode() >= 0x4E00)
+            if (hanzi.size() == 1 && hanzi[0].unicode() >= 0x4E00 && hanzi[0].unicode() <= 0x9FFF)
                 records.push_back({hanzi, QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
                                    seeds, seeds, seeds, seeds});
         }

@@ -5,6 +5,7 @@
 #include "tools/data/record_writer.h"
 #include "tools/data/staging_folder.h"
 #include "tools/data/table_lines.h"
+#include "tables/syllables.h"
 
 #ifdef LUMBRELL_HAVE_PICTURE_STAGE
 #include "tools/pictures/picture_stage.h"
@@ -88,6 +89,29 @@ bool writeTables(const SourceSet& sources, const std::vector<PinyinLine>& pinyin
     return true;
 }
 
+bool requireDebianFile(const QString& path, const QString& package, QString* error)
+{
+    if (QFileInfo(path).isFile())
+        return true;
+    *error = QStringLiteral("Debian package %1: %2 is missing; install it (scripts/setup.sh does, or "
+                            "apt-get install %1)").arg(package, path);
+    return false;
+}
+
+// Every syllable of the chooser must list a character, or choosing it lists nothing.
+void reportSyllablesWithoutLines(const std::vector<PinyinLine>& lines, QStringList& report)
+{
+    QSet<QString> listed;
+    for (const PinyinLine& line : lines)
+        listed.insert(line.syllable);
+    QStringList empty;
+    for (const QString& syllable : lumbrell::chooserSyllables())
+        if (!listed.contains(syllable))
+            empty << syllable;
+    report << QStringLiteral("pinyin: %1 of the chooser's %2 syllables list no character: %3")
+                  .arg(empty.size()).arg(lumbrell::chooserSyllables().size()).arg(empty.join(u' '));
+}
+
 bool runPictures(const SourceSet& sources, const QString& dir, std::vector<std::array<QByteArray, 4>>& info,
                  QStringList& report, QString* error)
 {
@@ -113,18 +137,24 @@ bool buildData(const SourcePaths& paths, const QString& outputDir, QString* erro
     if (!loadSourceSet(paths, sources, report, error))
         return false;
 
-    if (!QFileInfo(paths.lunaPinyin).isFile()) {
-        *error = QStringLiteral("Debian package rime-data-luna-pinyin: %1 is missing; install it "
-                                "(scripts/setup.sh does)").arg(paths.lunaPinyin);
+    if (!requireDebianFile(paths.pinyinSimp, QStringLiteral("rime-data-pinyin-simp"), error)
+        || !requireDebianFile(paths.lunaPinyin, QStringLiteral("rime-data-luna-pinyin"), error))
         return false;
-    }
-    const std::optional<ReadingMap> readings = readLunaPinyin(paths.lunaPinyin, error);
-    if (!readings)
+    const std::optional<SimplifiedReadings> simp = readPinyinSimp(paths.pinyinSimp, error);
+    if (!simp)
+        return false;
+    const std::optional<ReadingMap> luna = readLunaPinyin(paths.lunaPinyin, error);
+    if (!luna)
         return false;
     const std::optional<UsualReadings> usualReadings = builtInUsualReadings(error);
     if (!usualReadings)
         return false;
-    const std::vector<PinyinLine> pinyinLines = choosePinyinLines(sources.chars, *readings, *usualReadings, report);
+    for (CharEntry& entry : sources.chars)
+        entry.frequency = simp->weights.value(entry.ch);
+    const std::vector<PinyinLine> pinyinLines = listEverySyllable(
+        choosePinyinLines(sources.chars, simp->readings, *luna, *usualReadings, report), sources.chars, simp->readings,
+        *luna, report);
+    reportSyllablesWithoutLines(pinyinLines, report);
 
     StagingFolder staging(outputDir);
     if (!staging.create(error))

@@ -1,6 +1,8 @@
 #include "tools/data/table_lines.h"
 
 #include <algorithm>
+#include <numeric>
+#include <tuple>
 #include <cstring>
 
 namespace lumbrell::data {
@@ -37,11 +39,25 @@ int pinyinTableOf(const QString& syllable)
     return -1;
 }
 
+std::vector<int> useRanks(const std::vector<CharEntry>& chars)
+{
+    std::vector<size_t> order(chars.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        const CharEntry &x = chars[a], &y = chars[b];
+        return std::make_tuple(int(x.set), -x.frequency, x.gbk) < std::make_tuple(int(y.set), -y.frequency, y.gbk);
+    });
+    std::vector<int> ranks(chars.size());
+    for (size_t place = 0; place < order.size(); ++place)
+        ranks[order[place]] = int(place);
+    return ranks;
+}
+
 void sortPinyinLines(std::vector<PinyinLine>& lines)
 {
     std::sort(lines.begin(), lines.end(), [](const PinyinLine& a, const PinyinLine& b) {
         const QByteArray fa = syllableField(a.syllable), fb = syllableField(b.syllable);
-        return fa != fb ? fa < fb : a.gbk < b.gbk;
+        return std::tie(fa, a.rank, a.gbk) < std::tie(fb, b.rank, b.gbk);
     });
     lines.erase(std::unique(lines.begin(), lines.end(),
                             [](const PinyinLine& a, const PinyinLine& b) {
@@ -52,13 +68,14 @@ void sortPinyinLines(std::vector<PinyinLine>& lines)
 
 std::array<QByteArray, 5> strokeTables(const std::vector<CharEntry>& chars)
 {
-    std::vector<std::pair<QByteArray, QByteArray>> coded; // (code, gbk)
+    const std::vector<int> ranks = useRanks(chars);
+    std::vector<std::tuple<QByteArray, int, QByteArray>> coded; // (code, rank, gbk)
     coded.reserve(chars.size());
-    for (const CharEntry& entry : chars)
-        coded.emplace_back(strokeCode(entry.strokeClasses), entry.gbk);
+    for (size_t i = 0; i < chars.size(); ++i)
+        coded.emplace_back(strokeCode(chars[i].strokeClasses), ranks[i], chars[i].gbk);
     std::sort(coded.begin(), coded.end());
     std::array<QByteArray, 5> tables;
-    for (const auto& [code, gbk] : coded) {
+    for (const auto& [code, rank, gbk] : coded) {
         const int table = code[0] - '1';
         if (table >= 0 && table < 5)
             tables[size_t(table)] += gbk + code + kLineEnd;
