@@ -1,4 +1,6 @@
 // The data set the build wrote: records, the ten tables and the report.
+#include "formats/record_layout.h"
+#include "formats/table_lines.h"
 #include "lookup/code_line.h"
 #include "tools/data/gbk.h"
 #include "tools/data/syllables.h"
@@ -10,6 +12,8 @@ using lumbrell::data::CharSet;
 using lumbrell::data::charSetOf;
 using lumbrell::data::fromGbk;
 using lumbrell::data::toGbk;
+namespace record = lumbrell::record;
+namespace tablelines = lumbrell::tablelines;
 
 namespace {
 const QString kDataDir = QStringLiteral(LUMBRELL_DATA_DIR);
@@ -39,7 +43,7 @@ QByteArray displayedSyllable(const QList<QList<QByteArray>>& tables, const QByte
         for (const QByteArray& line : lines) {
             const QByteArray lineChar = line.first(2);
             if (lineChar == ch && previous != ch)
-                shown = line.mid(2, 6);
+                shown = line.mid(tablelines::CharacterBytes, tablelines::SyllableFieldWidth);
             previous = lineChar;
         }
         if (!shown.isEmpty())
@@ -69,11 +73,11 @@ private Q_SLOTS:
 
     void recordsCoverGbkInOrder()
     {
-        QCOMPARE(records_.size(), 20924 * 302);
+        QCOMPARE(records_.size(), 20924 * record::Size);
         QByteArray previous;
         int bySet[3] = {};
-        for (qsizetype at = 0; at < records_.size(); at += 302) {
-            const QByteArray hanzi = records_.mid(at, 2);
+        for (qsizetype at = 0; at < records_.size(); at += record::Size) {
+            const QByteArray hanzi = records_.mid(at, record::Hanzi.width);
             QVERIFY2(hanzi > previous, hanzi.toHex().constData()); // GBK code order, lead byte first
             QVERIFY(uint8_t(hanzi[0]) >= 0x81 && uint8_t(hanzi[0]) <= 0xFE);
             QVERIFY(fromGbk(hanzi).has_value());
@@ -88,9 +92,9 @@ private Q_SLOTS:
     void codeFieldsFollowTheFullCode()
     {
         static const QRegularExpression lowercase(QStringLiteral("^[a-y]+$"));
-        for (qsizetype at = 0; at < records_.size(); at += 302) {
-            const QString code1 = QString::fromLatin1(records_.mid(at + 2, 4)).trimmed();
-            const QString code3 = QString::fromLatin1(records_.mid(at + 10, 4)).trimmed();
+        for (qsizetype at = 0; at < records_.size(); at += record::Size) {
+            const QString code1 = QString::fromLatin1(records_.mid(at + record::Code[0].offset, record::CodeWidth)).trimmed();
+            const QString code3 = QString::fromLatin1(records_.mid(at + record::Code[2].offset, record::CodeWidth)).trimmed();
             QVERIFY(lowercase.match(code1).hasMatch());
             QVERIFY(code1.size() >= 3);
             if (code1.size() == 3)
@@ -103,9 +107,9 @@ private Q_SLOTS:
     QByteArray recordOf(const QString& ch) const
     {
         const QByteArray hanzi = gbk(ch);
-        for (qsizetype at = 0; at < records_.size(); at += 302) {
-            if (records_.mid(at, 2) == hanzi)
-                return records_.mid(at, 302);
+        for (qsizetype at = 0; at < records_.size(); at += record::Size) {
+            if (records_.mid(at, record::Hanzi.width) == hanzi)
+                return records_.mid(at, record::Size);
         }
         return {};
     }
@@ -128,7 +132,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, ch);
         QFETCH(QByteArray, codes);
-        QCOMPARE(recordOf(ch).mid(2, 12), codes);
+        QCOMPARE(recordOf(ch).mid(record::Code[0].offset, 3 * record::CodeWidth), codes);
     }
 
     void strokeCodes_data()
@@ -158,8 +162,10 @@ private Q_SLOTS:
         QFETCH(QString, line);
         const QByteArray record = recordOf(ch);
         QVERIFY2(!record.isEmpty(), qPrintable(ch + " has no record"));
-        const auto field = [&](int at) { return QString::fromLatin1(record.mid(at, 4)).trimmed(); };
-        QCOMPARE(lumbrell::buildCodeLine(field(10), field(6), field(2)), line);
+        const auto code = [&](int n) {
+            return QString::fromLatin1(record.mid(record::Code[n].offset, record::CodeWidth)).trimmed();
+        };
+        QCOMPARE(lumbrell::buildCodeLine(code(2), code(1), code(0)), line);
     }
 
     // The characters a table lists under one key, in table order.
@@ -167,8 +173,8 @@ private Q_SLOTS:
     {
         QStringList listed;
         for (const QByteArray& line : table)
-            if (line.mid(2, key.size()) == key)
-                listed << fromGbk(line.first(2)).value_or(QString());
+            if (line.mid(tablelines::CharacterBytes, key.size()) == key)
+                listed << fromGbk(line.first(tablelines::CharacterBytes)).value_or(QString());
         return listed;
     }
 
@@ -195,7 +201,7 @@ private Q_SLOTS:
     void everyChooserSyllableListsACharacter()
     {
         for (const QString& syllable : lumbrell::data::chooserSyllables()) {
-            const QByteArray key = syllable.toLatin1().leftJustified(6, ' ');
+            const QByteArray key = syllable.toLatin1().leftJustified(tablelines::SyllableFieldWidth, ' ');
             bool listed = false;
             for (const QList<QByteArray>& table : pinyin_)
                 listed = listed || !listedUnder(table, key).isEmpty();
@@ -212,7 +218,7 @@ private Q_SLOTS:
         for (const QList<QByteArray>& table : strokes_) {
             for (const QByteArray& line : table) {
                 if (line.first(2) == hanzi)
-                    found = line.mid(2, 5);
+                    found = line.mid(tablelines::CharacterBytes, tablelines::StrokeCodeDigits);
             }
         }
         QCOMPARE(found, code);
@@ -246,7 +252,7 @@ private Q_SLOTS:
             for (const QByteArray& line : strokes_[n]) {
                 QCOMPARE(line.size(), 8); // the LF is split off
                 QVERIFY(line.endsWith('\r'));
-                const QByteArray code = line.mid(2, 5);
+                const QByteArray code = line.mid(tablelines::CharacterBytes, tablelines::StrokeCodeDigits);
                 QCOMPARE(code[0], char('1' + n));
                 QVERIFY2(QRegularExpression("^[1-5]+0*$").match(QString::fromLatin1(code)).hasMatch(), code.constData());
                 // By code; under one code level 1, then level 2, then the additions.
@@ -280,7 +286,7 @@ private Q_SLOTS:
                 const QByteArray& line = lines[i];
                 QCOMPARE(line.size(), 9);
                 QVERIFY(line.endsWith('\r'));
-                const QByteArray field = line.mid(2, 6);
+                const QByteArray field = line.mid(tablelines::CharacterBytes, tablelines::SyllableFieldWidth);
                 QVERIFY2(syllables.contains(QString::fromLatin1(field).trimmed()), field.constData());
                 QVERIFY(std::strchr(firstLetters[n], field[0]));
                 QVERIFY(fromGbk(line.first(2)).has_value());
