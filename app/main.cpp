@@ -1,5 +1,6 @@
 #include "app/form11.h"
 #include "app/single_instance.h"
+#include "app/translations.h"
 #include "tables/table_texts.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    lumbrell::loadQtTranslations(QLocale::system());
 
     lumbrell::SingleInstance instance;
     if (!instance.acquire())

@@ -10,6 +10,7 @@ apt_packages=(
   libzstd-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick
   fonts-arphic-uming
+  fonts-dejavu-core qt6-translations-l10n
   rime-data-stroke rime-data-luna-pinyin
 )
 command -v npm >/dev/null 2>&1 || apt_packages+=(nodejs npm)

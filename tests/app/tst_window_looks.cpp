@@ -220,8 +220,18 @@ void WindowLooksTest::fonts()
     QCOMPARE(font.pointSizeF(), points);
     QCOMPARE(font.bold(), bold);
     QCOMPARE(font.underline(), underline);
-    // The face that is actually used writes Simplified Chinese.
+    // The face that is actually used writes Simplified Chinese; the code line
+    // writes its Latin letters in a face of its own and falls back to one
+    // that writes Chinese.
     const QString family = QFontInfo(font).family();
+    if (control == u"Label10" || control == u"Label5") {
+        QCOMPARE(family, QStringLiteral("DejaVu Sans Mono"));
+        const QStringList faces = font.families();
+        QVERIFY(std::any_of(faces.begin(), faces.end(), [](const QString& face) {
+            return QFontDatabase::writingSystems(face).contains(QFontDatabase::SimplifiedChinese);
+        }));
+        return;
+    }
     QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese), qPrintable(family));
 }
 
@@ -243,8 +253,8 @@ void WindowLooksTest::colours_data()
     QTest::newRow("Label22") << "Label22" << QColor(Qt::black) << none;
     QTest::newRow("Line1") << "Line1" << QColor(0xC0C0C0) << none;
     QTest::newRow("Line2") << "Line2" << QColor(Qt::black) << none;
-    QTest::newRow("Frame1") << "Frame1" << QApplication::palette().color(QPalette::Text)
-                            << QApplication::palette().color(QPalette::Base);
+    // The frame has a text box's colours, black on white, whatever the desktop's theme.
+    QTest::newRow("Frame1") << "Frame1" << QColor(Qt::black) << QColor(Qt::white);
 }
 
 void WindowLooksTest::colours()
