@@ -7,11 +7,14 @@ root=$(cd "$(dirname "$0")" && pwd)
 cd "$root/build"
 # The tests get a temporary folder of their own: whatever is in it afterwards
 # was left behind by a test, and that fails the run.
+# Qt keeps its runtime files where XDG_RUNTIME_DIR says, else in the temporary folder.
 scratch=$(mktemp -d)
+runtime=$(mktemp -d)
 status=0
-TMPDIR="$scratch" QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" "$@" || status=$?
+TMPDIR="$scratch" XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$runtime}" QT_QPA_PLATFORM=offscreen \
+  ctest --output-on-failure -j"$(nproc)" "$@" || status=$?
 leftovers=$(find "$scratch" -mindepth 1 -maxdepth 1)
-rm -rf "$scratch"
+rm -rf "$scratch" "$runtime"
 if [ -n "$leftovers" ]; then
   echo "test.sh: tests left files in the temporary folder:" >&2
   echo "$leftovers" >&2

@@ -422,9 +422,10 @@ void ScreenshotTest::windowUnderDarkPalette()
     const QImage shot = grabShown(form, QStringLiteral("dark-palette.png"));
     const QRect candidates = onScreen(QRect(form.Text6->viewport()->mapTo(&form, QPoint(0, 0)),
                                             form.Text6->viewport()->size()));
-    QVERIFY(countPixels(shot, candidates, [](QRgb p) { return qGray(p) < 60; }) > 40 * s * s);
-    QCOMPARE(countPixels(shot, candidates, [](QRgb p) { return qAbs(qGray(p) - 0xDC) < 8; }), 0);
-    QCOMPARE(countPixels(shot, candidates, [](QRgb p) { return qGray(p) < 80 && qGray(p) > 40 && qBlue(p) < 70; }), 0);
+    // Black ink: text in the theme's light grey would have no pixel darker than that grey.
+    QVERIFY(countPixels(shot, candidates, [](QRgb p) { return qGray(p) < 60; }) > 5 * s * s);
+    QVERIFY(countPixels(shot, candidates, [](QRgb p) { return sameColour(p, qRgb(255, 255, 255)); })
+            > candidates.width() * candidates.height() * 3 / 4);
     const QPoint frame = form.Frame1->mapTo(&form, QPoint(0, 0));
     for (const QPoint inFrame : {QPoint(450, 60), QPoint(200, 121), QPoint(440, 146)})
         QVERIFY(sameColour(shot.pixel((frame + inFrame) * s), qRgb(255, 255, 255)));
@@ -519,6 +520,8 @@ void ScreenshotTest::builtDataGallery_data()
     for (const QString& character : shown)
         QTest::newRow(character.toUtf8()) << character;
 
+    if (scale() != 1)
+        return; // the list is the same at every scale
     QFile list(artefactPath(QStringLiteral("gallery.txt")));
     QVERIFY(list.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text));
     QTextStream out(&list);
