@@ -30,4 +30,12 @@ QFont codeFont(qreal pointSize, bool bold)
     return font;
 }
 
+QFont latinFont(qreal pointSize, bool bold)
+{
+    QFont font = songFont(pointSize, bold);
+    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans")} + SongFamilies);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
 } // namespace lumbrell

@@ -13,4 +13,8 @@ QFont songFont(qreal pointSize, bool bold = false);
 // with the Song faces behind it for anything else.
 QFont codeFont(qreal pointSize, bool bold = false);
 
+// The same for Latin text read letter by letter, pinyin and addresses, in a
+// proportional face: "lin" and "lumbrell" do not read "1in" and "1umbre11".
+QFont latinFont(qreal pointSize, bool bold = false);
+
 } // namespace lumbrell

@@ -79,7 +79,7 @@ void Form11::applyLooks()
     setLabelLooks(Label15, small, Qt::black, transparent, false);
     setLabelLooks(Label22, small, Qt::black, transparent, false);
     setLabelLooks(Label27, small, Qt::black, Qt::white, true);
-    QFont link = small;
+    QFont link = latinFont(9);
     link.setUnderline(true);
     setCaption(Label28, addresses::WebHost);
     setLabelLooks(Label28, link, Blue, Qt::white, true);
@@ -87,12 +87,12 @@ void Form11::applyLooks()
     const QFont heading = songFont(10.5, true);
     setLabelLooks(Label9, heading, Qt::black, Qt::white, true);
     setLabelLooks(Label23, heading, Qt::black, Qt::white, true);
-    const QFont display = songFont(12, true);
     const QFont code = codeFont(12, true);
     setLabelLooks(Label10, code, Blue, transparent, false);
-    setLabelLooks(Label24, display, Blue, transparent, false);
+    const QFont pinyin = latinFont(12, true);
+    setLabelLooks(Label24, pinyin, Blue, transparent, false);
     setLabelLooks(Label5, code, Qt::white, transparent, false);
-    setLabelLooks(Label25, display, Qt::white, transparent, false);
+    setLabelLooks(Label25, pinyin, Qt::white, transparent, false);
     // The codes and the pinyin can be selected and copied. The blue label on
     // top takes the mouse; its white twin beneath lets it through, so a drag
     // selects the text the user sees.

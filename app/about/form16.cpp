@@ -74,6 +74,8 @@ void Form16::createControls()
 QLabel* Form16::makeLink(const QString& caption, int left, int top, int width, int height)
 {
     QLabel* link = makeLabel(this, caption, left, top, width, height);
+    link->setFont(latinFont(9)); // an address read letter by letter: l and 1 differ
+    link->adjustSize();
     QPalette palette = link->palette();
     palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
     link->setPalette(palette);

@@ -1,6 +1,7 @@
 // The codes and the pinyin as text the user can take away: selected with the
 // mouse or the keyboard and copied, in a face where l and 1 differ; and Qt's
 // own words (OK, the edit menu) in Chinese under a Chinese locale.
+#include "app/about/form16.h"
 #include "app/form11.h"
 #include "app/translations.h"
 #include "tests/support/fixture_data.h"
@@ -25,13 +26,16 @@ using namespace lumbrell::testing;
 
 namespace {
 
-// A character drawn alone in a font, as black on white pixels.
+// A character drawn alone in a font's faces, four times the font's size so
+// that small fonts show their shapes, as black on white pixels.
 QImage glyph(const QFont& font, QChar character)
 {
-    QImage image(48, 48, QImage::Format_RGB32);
+    QImage image(128, 128, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setFont(font);
+    QFont large = font;
+    large.setPointSizeF(font.pointSizeF() * 4);
+    painter.setFont(large);
     painter.setPen(Qt::black);
     painter.drawText(image.rect(), Qt::AlignCenter, QString(character));
     return image;
@@ -157,18 +161,21 @@ void CodesAndLanguageTest::keyboardSelectsAllAndCopies()
 
 void CodesAndLanguageTest::codeFaceTellsLFromOne()
 {
-    for (QLabel* code : {form->Label10, form->Label5}) {
+    // The codes, the pinyin ("lin") and the addresses of the links.
+    Form16 about([](const QString&) {}, form.get());
+    for (QLabel* code : {form->Label10, form->Label5, form->Label24, form->Label25, form->Label28, about.Label5,
+                         about.Label6, about.Label7}) {
         const QFont font = code->font();
         const QImage l = glyph(font, u'l');
         const QImage one = glyph(font, u'1');
         // The two shapes differ in a good part of their ink, not in a pixel or two.
         const int ink = std::min(inkPixels(l), inkPixels(one));
-        QVERIFY(ink > 10);
+        QVERIFY(ink > 40);
         QVERIFY2(differingInk(l, one) > ink / 2,
                  qPrintable(QStringLiteral("%1: %2 of %3").arg(QFontInfo(font).family()).arg(differingInk(l, one)).arg(ink)));
-        QVERIFY(font.bold());
-        QCOMPARE(font.pointSizeF(), 12.0);
     }
+    QVERIFY(form->Label10->font().bold());
+    QCOMPARE(form->Label10->font().pointSizeF(), 12.0);
 }
 
 void CodesAndLanguageTest::qtStringsSpeakChinese()

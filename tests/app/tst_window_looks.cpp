@@ -220,12 +220,16 @@ void WindowLooksTest::fonts()
     QCOMPARE(font.pointSizeF(), points);
     QCOMPARE(font.bold(), bold);
     QCOMPARE(font.underline(), underline);
-    // The face that is actually used writes Simplified Chinese; the code line
-    // writes its Latin letters in a face of its own and falls back to one
-    // that writes Chinese.
+    // The face that is actually used writes Simplified Chinese; the code line,
+    // the pinyin and the link write their Latin letters in a face of their own
+    // and fall back to one that writes Chinese.
     const QString family = QFontInfo(font).family();
-    if (control == u"Label10" || control == u"Label5") {
-        QCOMPARE(family, QStringLiteral("DejaVu Sans Mono"));
+    const QHash<QString, QString> latinFaces = {
+        {"Label10", "DejaVu Sans Mono"}, {"Label5", "DejaVu Sans Mono"}, {"Label24", "DejaVu Sans"},
+        {"Label25", "DejaVu Sans"},      {"Label28", "DejaVu Sans"},
+    };
+    if (latinFaces.contains(control)) {
+        QCOMPARE(family, latinFaces.value(control));
         const QStringList faces = font.families();
         QVERIFY(std::any_of(faces.begin(), faces.end(), [](const QString& face) {
             return QFontDatabase::writingSystems(face).contains(QFontDatabase::SimplifiedChinese);
