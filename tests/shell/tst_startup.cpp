@@ -35,6 +35,13 @@ namespace {
 const FixtureRecord Feng{QStringLiteral("峰"), QStringLiteral("abcd"), QStringLiteral("abc"), QStringLiteral("abcd"),
                          points({{10, 10}}), points({{10, 10}}), points({{10, 10}}), points({{10, 10}})};
 
+// 峰's pinyin, from the tables the program carries when the data was built with it.
+#ifdef LUMBRELL_TABLES_BUILT
+const QString FengPinyin = QStringLiteral("feng");
+#else
+const QString FengPinyin;
+#endif
+
 // The program copied into a folder of its own, so that it reads that folder's
 // data file and not the build's.
 QString copyProgramInto(const QString& folder)
@@ -104,9 +111,10 @@ void StartupTest::commandLine_data()
     QTest::newRow("two characters") << QStringList{"峰", "国"} << 2 << "" << oneLine;
     QTest::newRow("--print without text") << QStringList{"--print"} << 2 << "" << oneLine;
     QTest::newRow("--print and an argument") << QStringList{"--print", "峰", "国"} << 2 << "" << oneLine;
-    QTest::newRow("--print a character") << QStringList{"--print", "峰"} << 0 << "峰\tabc\tabcd\tfeng\n" << "";
-    QTest::newRow("--print=") << QStringList{"--print=峰峰"} << 0 << "峰\tabc\tabcd\tfeng\n峰\tabc\tabcd\tfeng\n" << "";
-    QTest::newRow("--print, one without record") << QStringList{"--print", "峰國"} << 1 << "峰\tabc\tabcd\tfeng\n"
+    const QString feng = "峰\tabc\tabcd\t" + FengPinyin + "\n";
+    QTest::newRow("--print a character") << QStringList{"--print", "峰"} << 0 << feng << "";
+    QTest::newRow("--print=") << QStringList{"--print=峰峰"} << 0 << feng + feng << "";
+    QTest::newRow("--print, one without record") << QStringList{"--print", "峰國"} << 1 << feng
                                                  << "lumbrell: no record for 國\n";
     QTest::newRow("--print, none with a record") << QStringList{"--print", "国 😀"} << 1 << ""
                                                  << "lumbrell: no record for 国\nlumbrell: no record for 😀\n";
@@ -143,7 +151,7 @@ void StartupTest::characterArgumentIsLookedUp()
 
     lookUpInEntryBox(form, QStringLiteral("峰"));
     QCOMPARE(form.Label10->text(), QStringLiteral("abc  abcd"));
-    QCOMPARE(form.Label24->text().trimmed(), QStringLiteral("feng"));
+    QCOMPARE(form.Label24->text().trimmed(), FengPinyin);
     QCOMPARE(form.Text5->selectedText(), QStringLiteral("峰"));
 
     // The same character again is looked up again, after another lookup.
