@@ -1,5 +1,6 @@
 // Start-up of the real program: the command line, one copy per user with the
 // hand-over to the running copy, and data that is missing or unusable.
+#include "app/data_location.h"
 #include "app/form11.h"
 #include "app/single_instance.h"
 #include "app/window_requests.h"
@@ -24,6 +25,8 @@ private Q_SLOTS:
     void commandLine();
     void characterArgumentIsLookedUp();
     void secondCopyHandsOverItsCharacter();
+    void dataFolderChoice_data();
+    void dataFolderChoice();
     void missingOrEmptyDataIsSaid_data();
     void missingOrEmptyDataIsSaid();
     void unusableDataFileIsNamed();
@@ -195,6 +198,49 @@ void StartupTest::secondCopyHandsOverItsCharacter()
     QCOMPARE(run(QStringLiteral(LUMBRELL_PROGRAM), {}, environment(runtime->path(), true)).exitCode, 0);
     QTRY_VERIFY(!form.isMinimized());
     QCOMPARE(form.Text5->text(), QStringLiteral("峰"));
+}
+
+void StartupTest::dataFolderChoice_data()
+{
+    // What the program's own folder and the installed data folder hold:
+    // "" nothing, "empty" an empty data file, "data" a data file with a record.
+    QTest::addColumn<QString>("own");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("chosen"); // "own", "installed", or "" for a problem
+    QTest::newRow("build tree") << "data" << "data" << "own";
+    QTest::newRow("installed") << "" << "data" << "installed";
+    QTest::newRow("neither") << "" << "" << "";
+    QTest::newRow("empty own file is not passed over") << "empty" << "data" << "";
+    QTest::newRow("empty installed file") << "" << "empty" << "";
+}
+
+void StartupTest::dataFolderChoice()
+{
+    QFETCH(QString, own);
+    QFETCH(QString, installed);
+    QFETCH(QString, chosen);
+    QTemporaryDir root;
+    const QString program = root.filePath("bin");
+    const QString data = root.filePath("share/lumbrell");
+    for (const auto& [folder, content] : {std::pair{program, own}, std::pair{data, installed}}) {
+        QDir().mkpath(folder);
+        if (content.isEmpty())
+            continue;
+        QFile file(folder + "/wwbb11.dat");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (content == u"data")
+            file.write(recordBytes(Feng));
+    }
+
+    const DataLocation location = locateData(dataFolders(program, QStringLiteral("../share/lumbrell")));
+    if (chosen.isEmpty()) {
+        QVERIFY(location.folder.isEmpty());
+        const QString named = own.isEmpty() && !installed.isEmpty() ? data : program;
+        QVERIFY2(location.problem.contains(named + "/wwbb11.dat"), qPrintable(location.problem));
+    } else {
+        QCOMPARE(location.folder, chosen == u"own" ? program : data);
+        QVERIFY(location.problem.isEmpty());
+    }
 }
 
 void StartupTest::missingOrEmptyDataIsSaid_data()
