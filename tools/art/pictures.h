@@ -20,6 +20,11 @@ QImage drawNotFoundNotice(int scale = 1);  // 386 × 33, 24-bit
 QImage drawIdentificationDiagram(int index, int scale = 1); // 108 × 109 (13: 108 × 108), 1-bit
 QImage drawBanner(int scale = 1);          // 407 × 72, 24-bit
 
+// The desktop icon, drawn at any size on a transparent ground, and the same
+// drawing as an SVG document.
+QImage drawAppIcon(int pixelSize);
+QString appIconSvg();
+
 // The Song-style font the pictures write their Chinese captions in.
 QFont songFont(int pixelSize, bool bold = false);
 
