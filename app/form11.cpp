@@ -1,5 +1,7 @@
 #include "app/form11.h"
 
+#include "app/addresses.h"
+#include "app/palette.h"
 #include "app/syllable_chooser.h"
 #include "lookup/picture_box.h"
 #include "app/twips_layout.h"
@@ -42,9 +44,14 @@ Form11::Form11(const QString& programFolder, const TableTexts& tables, QWidget* 
 {
     messageBox = [this](const QString& title, const QString& text) {
         QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+        useDesignPalette(&box);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse); // an address in it can be copied
         box.exec();
     };
-    openOnDesktop = [](const QString& target) { QDesktopServices::openUrl(QUrl(target)); };
+    openOnDesktop = [this](const QString& target) {
+        if (!QDesktopServices::openUrl(QUrl(target)))
+            messageBox(windowTitle(), addresses::linkNotOpenedMessage(target));
+    };
 
     createControls();
     applyLooks();
@@ -152,7 +159,7 @@ void Form11::startUp(const TableTexts& tables)
         Text1bhw[i].setText(tables.stroke[i]);
     }
     for (int i = 0; i < 16; ++i)
-        Image13[i] = art::identificationDiagram(i);
+        Image13[i] = art::identificationDiagram(i, devicePixelRatioF());
 
     Image2 = art::handCursor();
     Label28->setCursor(Image2);

@@ -46,8 +46,9 @@ public:
     const QString& programFolder() const { return programFolder_; }
 
     // Platform seams: a modal message box (title, text) with one OK button and no
-    // icon, and the hand-over of a link target to the desktop's default handler.
-    // Tests replace them.
+    // icon, and the hand-over of a link target to the desktop's default handler
+    // (which says so in a message box, naming the address, when no program
+    // takes it). Tests replace them.
     std::function<void(const QString& title, const QString& text)> messageBox;
     std::function<void(const QString& target)> openOnDesktop;
 
@@ -200,7 +201,6 @@ private:
     void connectHandlers();
     void startUp(const TableTexts& tables);
     void applyLooks();                 // fonts, colours, pictures, pointers
-    QString drawingPath(const QString& character) const;
     bool loadDrawing(QImage* image);
 
     QString programFolder_;

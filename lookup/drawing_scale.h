@@ -7,30 +7,29 @@
 
 namespace lumbrell {
 
-// Every drawing bmp/<char>.bmp may have a twin bmp/<char>@2x.bmp for screens
-// of twice the pixel density: the same outlines rendered at twice the size,
-// exactly twice the width and height (224 × 226 for the 112 × 113 drawing),
-// with the same grey for the same component cover. The record's fill points
-// stay those of the 1x drawing, in twips; in the @2x drawing a point fills at
-//     pixel = round(twips / 15) * 2 + TwinSeedOffset   (each axis)
-// i.e. the 1x pixel scaled by two, then the bottom-right of the four pixels it
-// became: the one nearest the 1x pixel's centre as the outlines fall at 2x (on
-// the built data 97 % of the marked positions mark well this way, 88 % with
-// the top-left pixel). The data builder writes a twin only
-// where every fill point so placed marks its component as well as the 1x
-// drawing's do; where there is no twin the program shows the 1x drawing.
-constexpr int TwinScale = 2;
-constexpr int TwinSeedOffset = 1;
+// Every character drawing comes at 1× (one pixel per 15 twips, 112 × 113 for
+// a box) and, for screens with more than one device pixel per logical pixel,
+// at 2× beside it: "<char>@2x.bmp", exactly twice as wide and twice as high,
+// the same outlines rendered at twice the size (not an upscale), with the same
+// grey for the same component cover. The fill points of a record are kept in
+// twips for the 1× drawing; in a drawing made at `scale` a point fills at
+//     pixel = round(twips / 15) × scale + scale / 2      (each axis)
+// i.e. the 1× pixel scaled, then the bottom-right of the central pixels of the
+// block it became, the one nearest the 1× pixel's centre as the outlines fall
+// at 2× (on the built data 97 % of the marked positions mark well this way,
+// 88 % with the top-left pixel). The data builder seeds each area at a pixel
+// whose 2× pixel lies in the same cover where it can, and writes a 2× drawing
+// only where every fill point so placed marks its component well; where there
+// is none the program shows the 1× drawing.
+constexpr int DoubleDrawingScale = 2;
 
-inline QString twinDrawingName(const QString& character)
-{
-    return character + QStringLiteral("@2x.bmp");
-}
+inline QString drawingFileName(const QString& character) { return character + QStringLiteral(".bmp"); }
+inline QString doubleDrawingFileName(const QString& character) { return character + QStringLiteral("@2x.bmp"); }
 
-// A fill point of a record (twips) in the @2x drawing.
-inline QPoint twinSeedPixel(int xTwips, int yTwips)
+// The pixel of a drawing made at `scale` (1 or 2) that a point in twips marks.
+inline QPoint drawingPixel(int xTwips, int yTwips, int scale)
 {
-    return QPoint(twipsToPixels(xTwips) * TwinScale + TwinSeedOffset, twipsToPixels(yTwips) * TwinScale + TwinSeedOffset);
+    return QPoint(twipsToPixels(xTwips) * scale + scale / 2, twipsToPixels(yTwips) * scale + scale / 2);
 }
 
 } // namespace lumbrell

@@ -2,13 +2,11 @@
 // a component, an identification diagram where the code ends in one, nothing
 // where the code has no such position.
 #include "app/form11.h"
-#include "lookup/drawing_file.h"
+#include "lookup/drawing_files.h"
 #include "lookup/identification.h"
 #include "lookup/picture_box.h"
 #include "store/gbk.h"
 #include "store/spaces.h"
-
-#include <QFileInfo>
 
 namespace lumbrell {
 namespace {
@@ -21,25 +19,21 @@ bool showsComponent(const QString& info)
 
 } // namespace
 
-QString Form11::drawingPath(const QString& character) const
-{
-    return programFolder_ + QStringLiteral("/bmp/") + character + QStringLiteral(".bmp");
-}
-
 bool Form11::loadDrawing(QImage* image)
 {
-    const QString path = drawingPath(firstCharacter(Text11.text()).toString());
-    *image = readDrawingFile(path);
-    if (!image->isNull())
-        return true;
+    const CharacterDrawing drawing = loadCharacterDrawing(programFolder_ + QStringLiteral("/bmp"),
+                                                          firstCharacter(Text11.text()).toString(), devicePixelRatioF());
     // Said once per file, so a lookup repeated by the same keystroke does not
     // raise the same message again.
-    if (!reportedMissingDrawings_.contains(path)) {
+    for (const QString& path : drawing.unusable) {
+        if (reportedMissingDrawings_.contains(path))
+            continue;
         reportedMissingDrawings_.insert(path);
         if (messageBox)
             messageBox(windowTitle(), QStringLiteral("无法读取汉字图片，五笔编码照常显示：\n%1").arg(path));
     }
-    return false;
+    *image = drawing.image;
+    return !image->isNull();
 }
 
 bool Form11::PreparePictures()

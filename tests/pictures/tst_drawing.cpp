@@ -17,7 +17,7 @@
 using namespace lumbrell::data;
 using lumbrell::readDrawingFile;
 using lumbrell::rle8StreamIsWhole;
-using lumbrell::TwinScale;
+using lumbrell::DoubleDrawingScale;
 
 namespace {
 
@@ -248,14 +248,14 @@ private Q_SLOTS:
     void twinMarksAtTheScaledSeeds()
     {
         const CharacterDrawing one = crossAndDot();
-        const CharacterDrawing two = crossAndDot(TwinScale);
+        const CharacterDrawing two = crossAndDot(DoubleDrawingScale);
         QCOMPARE(two.image.size(), QSize(DrawingWidth * 2, DrawingHeight * 2));
         QCOMPARE(two.image.format(), QImage::Format_Indexed8);
         QVERIFY(two.seeds[0].empty()); // filled at the 1x seeds
         for (size_t k = 0; k < 3; ++k) {
             std::vector<QPoint> seeds;
             for (const QPoint& p : one.seeds[k])
-                seeds.push_back(lumbrell::twinSeedPixel(p.x() * TwipsPerPixel, p.y() * TwipsPerPixel));
+                seeds.push_back(lumbrell::drawingPixel(p.x() * TwipsPerPixel, p.y() * TwipsPerPixel, lumbrell::DoubleDrawingScale));
             QVERIFY(measureMarking(two.image, seeds, two.componentPixels[k]).good());
         }
         // Not an upscale: the pole's edges fall on odd pixels, which doubled pixels never do.

@@ -188,7 +188,7 @@ CharacterDrawing drawCharacter(const StrokeOutlines& strokes, const PositionStro
     const SeedFit fits = [&](int p) {
         if (!twin)
             return true;
-        const QPoint q = lumbrell::twinSeedPixel(p % g.width * TwipsPerPixel, p / g.width * TwipsPerPixel);
+        const QPoint q = lumbrell::drawingPixel(p % g.width * TwipsPerPixel, p / g.width * TwipsPerPixel, lumbrell::DoubleDrawingScale);
         const QSize size = twin->image.size();
         return QRect(QPoint(), size).contains(q) && twin->signature[size_t(q.y() * size.width() + q.x())] == signature[size_t(p)];
     };

@@ -163,14 +163,14 @@ void writeTwin(const CharEntry& entry, const CharacterDrawing& drawing, const Ch
             continue;
         std::vector<QPoint> seeds;
         for (const QPoint& p : drawing.seeds[k])
-            seeds.push_back(twinSeedPixel(p.x() * TwipsPerPixel, p.y() * TwipsPerPixel));
+            seeds.push_back(drawingPixel(p.x() * TwipsPerPixel, p.y() * TwipsPerPixel, DoubleDrawingScale));
         r.twinScores[k] = measureMarking(twin.image, seeds, twin.componentPixels[k]);
         marksWell = marksWell && r.twinScores[k].good();
     }
     if (!marksWell)
         return;
     const QByteArray bytes = encodeRle8Bmp(twin.image);
-    r.twinWritten = writeBytes(bmpDir + u'/' + twinDrawingName(entry.ch), bytes, &r.error);
+    r.twinWritten = writeBytes(bmpDir + u'/' + doubleDrawingFileName(entry.ch), bytes, &r.error);
     r.twinBytes = bytes.size();
 }
 
@@ -183,7 +183,7 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
         if (r.decomposition.positions[k].kind == PositionKind::Component && int(k) < entry.fullCode.size())
             marked[k] = r.decomposition.positions[k].strokes;
     // The twin first: the 1x seeds are chosen to fall in the same cover in it.
-    const CharacterDrawing twin = drawCharacter(outlines, marked, TwinScale);
+    const CharacterDrawing twin = drawCharacter(outlines, marked, DoubleDrawingScale);
     const CharacterDrawing drawing = drawCharacter(outlines, marked, 1, &twin);
     const QByteArray bytes = encodeRle8Bmp(drawing.image);
     if (!writeBytes(bmpDir + u'/' + entry.ch + QStringLiteral(".bmp"), bytes, &r.error))
