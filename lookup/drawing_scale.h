@@ -13,8 +13,8 @@ namespace lumbrell {
 // the same outlines rendered at twice the size (not an upscale), with the same
 // grey for the same component cover. The fill points of a record are kept in
 // twips for the 1× drawing; in a drawing made at `scale` a point fills at
-//     pixel = round(twips / 15) × scale + scale / 2      (each axis)
-// i.e. the 1× pixel scaled, then the bottom-right of the central pixels of the
+//     pixel = round(twips / 15) × scale + (scale - 1)    (each axis)
+// i.e. the 1× pixel scaled, then the bottom-right pixel of the
 // block it became, the one nearest the 1× pixel's centre as the outlines fall
 // at 2× (on the built data 97 % of the marked positions mark well this way,
 // 88 % with the top-left pixel). The data builder seeds each area at a pixel
@@ -29,7 +29,7 @@ inline QString doubleDrawingFileName(const QString& character) { return characte
 // The pixel of a drawing made at `scale` (1 or 2) that a point in twips marks.
 inline QPoint drawingPixel(int xTwips, int yTwips, int scale)
 {
-    return QPoint(twipsToPixels(xTwips) * scale + scale / 2, twipsToPixels(yTwips) * scale + scale / 2);
+    return QPoint(twipsToPixels(xTwips) * scale + scale - 1, twipsToPixels(yTwips) * scale + scale - 1);
 }
 
 } // namespace lumbrell
