@@ -76,8 +76,8 @@ void StartupTest::missingDataFileIsCreated()
     Form11 form(folder.path(), TableTexts{});
     QVERIFY(form.startupError().isEmpty());
     QVERIFY(QFile::exists(folder.dataFile()));
-    QCOMPARE(form.RecordCount(), 0.0);
-    QVERIFY(form.Text11.text().isEmpty());
+    QCOMPARE(form.session().file().recordCount(), 0.0);
+    QVERIFY(form.session().shownRecord().Hanzi.isEmpty());
 }
 
 void StartupTest::unusableDataFileIsNamed()
