@@ -1,4 +1,6 @@
 // The data set the build wrote: records, the ten tables and the report.
+#include "formats/record_layout.h"
+#include "formats/table_lines.h"
 #include "tools/data/gbk.h"
 #include "tools/data/syllables.h"
 
@@ -7,6 +9,8 @@
 
 using lumbrell::data::fromGbk;
 using lumbrell::data::toGbk;
+namespace record = lumbrell::record;
+namespace tablelines = lumbrell::tablelines;
 
 namespace {
 const QString kDataDir = QStringLiteral(LUMBRELL_DATA_DIR);
@@ -36,7 +40,7 @@ QByteArray displayedSyllable(const QList<QList<QByteArray>>& tables, const QByte
         for (const QByteArray& line : lines) {
             const QByteArray lineChar = line.first(2);
             if (lineChar == ch && previous != ch)
-                shown = line.mid(2, 6);
+                shown = line.mid(tablelines::CharacterBytes, tablelines::SyllableFieldWidth);
             previous = lineChar;
         }
         if (!shown.isEmpty())
@@ -66,10 +70,10 @@ private Q_SLOTS:
 
     void recordsCoverGb2312InOrder()
     {
-        QCOMPARE(records_.size(), 6763 * 302);
+        QCOMPARE(records_.size(), 6763 * record::Size);
         QByteArray previous;
-        for (qsizetype at = 0; at < records_.size(); at += 302) {
-            const QByteArray hanzi = records_.mid(at, 2);
+        for (qsizetype at = 0; at < records_.size(); at += record::Size) {
+            const QByteArray hanzi = records_.mid(at, record::Hanzi.width);
             QVERIFY(hanzi > previous);
             QVERIFY(uint8_t(hanzi[0]) >= 0xB0 && uint8_t(hanzi[0]) <= 0xF7);
             previous = hanzi;
@@ -79,9 +83,9 @@ private Q_SLOTS:
     void codeFieldsFollowTheFullCode()
     {
         static const QRegularExpression lowercase(QStringLiteral("^[a-y]+$"));
-        for (qsizetype at = 0; at < records_.size(); at += 302) {
-            const QString code1 = QString::fromLatin1(records_.mid(at + 2, 4)).trimmed();
-            const QString code3 = QString::fromLatin1(records_.mid(at + 10, 4)).trimmed();
+        for (qsizetype at = 0; at < records_.size(); at += record::Size) {
+            const QString code1 = QString::fromLatin1(records_.mid(at + record::Code[0].offset, record::CodeWidth)).trimmed();
+            const QString code3 = QString::fromLatin1(records_.mid(at + record::Code[2].offset, record::CodeWidth)).trimmed();
             QVERIFY(lowercase.match(code1).hasMatch());
             QVERIFY(code1.size() >= 3);
             if (code1.size() == 3)
@@ -94,9 +98,9 @@ private Q_SLOTS:
     QByteArray recordOf(const QString& ch) const
     {
         const QByteArray hanzi = gbk(ch);
-        for (qsizetype at = 0; at < records_.size(); at += 302) {
-            if (records_.mid(at, 2) == hanzi)
-                return records_.mid(at, 302);
+        for (qsizetype at = 0; at < records_.size(); at += record::Size) {
+            if (records_.mid(at, record::Hanzi.width) == hanzi)
+                return records_.mid(at, record::Size);
         }
         return {};
     }
@@ -116,7 +120,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, ch);
         QFETCH(QByteArray, codes);
-        QCOMPARE(recordOf(ch).mid(2, 12), codes);
+        QCOMPARE(recordOf(ch).mid(record::Code[0].offset, 3 * record::CodeWidth), codes);
     }
 
     void strokeCodes_data()
@@ -140,7 +144,7 @@ private Q_SLOTS:
         for (const QList<QByteArray>& table : strokes_) {
             for (const QByteArray& line : table) {
                 if (line.first(2) == hanzi)
-                    found = line.mid(2, 5);
+                    found = line.mid(tablelines::CharacterBytes, tablelines::StrokeCodeDigits);
             }
         }
         QCOMPARE(found, code);
@@ -173,7 +177,7 @@ private Q_SLOTS:
             for (const QByteArray& line : strokes_[n]) {
                 QCOMPARE(line.size(), 8); // the LF is split off
                 QVERIFY(line.endsWith('\r'));
-                const QByteArray code = line.mid(2, 5);
+                const QByteArray code = line.mid(tablelines::CharacterBytes, tablelines::StrokeCodeDigits);
                 QCOMPARE(code[0], char('1' + n));
                 QVERIFY2(QRegularExpression("^[1-5]+0*$").match(QString::fromLatin1(code)).hasMatch(), code.constData());
                 const QByteArray key = code + line.first(2);
@@ -204,7 +208,7 @@ private Q_SLOTS:
                 const QByteArray& line = lines[i];
                 QCOMPARE(line.size(), 9);
                 QVERIFY(line.endsWith('\r'));
-                const QByteArray field = line.mid(2, 6);
+                const QByteArray field = line.mid(tablelines::CharacterBytes, tablelines::SyllableFieldWidth);
                 QVERIFY2(chooser.contains(QString::fromLatin1(field).trimmed()), field.constData());
                 QVERIFY(std::strchr(firstLetters[n], field[0]));
                 QVERIFY(fromGbk(line.first(2)).has_value());

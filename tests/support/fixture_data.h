@@ -15,7 +15,7 @@ struct FixtureRecord {
     QString info1, info2, info3, info4;
 };
 
-// The 302 bytes of one record. Fields longer than their width are cut.
+// The bytes of one record. Fields longer than their width are cut.
 QByteArray recordBytes(const FixtureRecord& record);
 
 // A seed-point field: groups of x and y, each right-aligned in four characters.

@@ -1,5 +1,7 @@
 #include "tools/data/data_build.h"
 
+#include "formats/record_layout.h"
+#include "formats/table_lines.h"
 #include "tools/data/pinyin_choice.h"
 #include "tools/data/pinyin_source.h"
 #include "tools/data/record_writer.h"
@@ -34,7 +36,7 @@ bool writeRecords(const SourceSet& sources, const std::vector<std::array<QByteAr
                   const QString& path, QString* error)
 {
     QByteArray file;
-    file.reserve(qsizetype(sources.chars.size()) * kRecordSize);
+    file.reserve(qsizetype(sources.chars.size()) * record::Size);
     for (size_t i = 0; i < sources.chars.size(); ++i) {
         const std::optional<QByteArray> record = charRecord(sources.chars[i], info[i], error);
         if (!record)
@@ -46,10 +48,10 @@ bool writeRecords(const SourceSet& sources, const std::vector<std::array<QByteAr
 
 QString strokeTableCounts(int table, const QByteArray& text)
 {
-    constexpr qsizetype lineBytes = 9;
+    constexpr qsizetype lineBytes = tablelines::StrokeLineBytes;
     int byStrokes[5] = {};
     for (qsizetype at = 0; at + lineBytes <= text.size(); at += lineBytes) {
-        const QByteArray code = text.mid(at + 2, 5);
+        const QByteArray code = text.mid(at + tablelines::CharacterBytes, tablelines::StrokeCodeDigits);
         const int strokes = int(code.indexOf('0'));
         ++byStrokes[strokes < 0 ? 4 : std::max(strokes - 1, 0)];
     }
@@ -60,11 +62,11 @@ QString strokeTableCounts(int table, const QByteArray& text)
 
 QString pinyinTableCounts(int table, const QByteArray& text)
 {
-    constexpr qsizetype lineBytes = 10;
+    constexpr qsizetype lineBytes = tablelines::PinyinLineBytes;
     const qsizetype entries = text.size() / lineBytes - 1; // less the closing line
     QSet<QByteArray> syllables;
     for (qsizetype i = 0; i < entries; ++i)
-        syllables.insert(text.mid(i * lineBytes + 2, 6));
+        syllables.insert(text.mid(i * lineBytes + tablelines::CharacterBytes, tablelines::SyllableFieldWidth));
     return QStringLiteral("Text1bh%1: %2 entry lines, %3 syllables").arg(table + 1).arg(entries).arg(syllables.size());
 }
 

@@ -1,40 +1,37 @@
 #include "tools/data/table_lines.h"
 
+#include "formats/stroke_letters.h"
+#include "formats/syllable_groups.h"
+#include "formats/table_lines.h"
+
 #include <algorithm>
-#include <cstring>
 
 namespace lumbrell::data {
 
 namespace {
-constexpr char kLineEnd[] = "\r\n";
-constexpr int kSyllableColumns = 6;
+using tablelines::LineEnd;
 
 QByteArray syllableField(const QString& syllable)
 {
-    return syllable.toLatin1().leftJustified(kSyllableColumns, ' ', true);
+    return syllable.toLatin1().leftJustified(tablelines::SyllableFieldWidth, ' ', true);
 }
 } // namespace
 
 QByteArray strokeCode(const QString& strokeClasses)
 {
-    QByteArray code("00000");
+    constexpr int last = tablelines::StrokeCodeDigits - 1;
+    QByteArray code(tablelines::StrokeCodeDigits, strokes::NoStrokeDigit);
     const QByteArray digits = strokeClasses.toLatin1();
-    for (qsizetype i = 0; i < std::min<qsizetype>(4, digits.size()); ++i)
+    for (qsizetype i = 0; i < std::min<qsizetype>(last, digits.size()); ++i)
         code[i] = digits[i];
-    if (digits.size() >= 5)
-        code[4] = digits.back();
+    if (digits.size() > last)
+        code[last] = digits.back();
     return code;
 }
 
 int pinyinTableOf(const QString& syllable)
 {
-    static const char* const firstLetters[] = {"abcde", "fghijk", "lmnopq", "rstuvwx", "yz"};
-    const char first = syllable.isEmpty() ? '\0' : char(syllable[0].toLatin1());
-    for (int table = 0; table < 5; ++table) {
-        if (first != '\0' && std::strchr(firstLetters[table], first))
-            return table;
-    }
-    return -1;
+    return syllable.isEmpty() ? -1 : syllables::groupOf(syllable[0].unicode());
 }
 
 void sortPinyinLines(std::vector<PinyinLine>& lines)
@@ -60,8 +57,8 @@ std::array<QByteArray, 5> strokeTables(const std::vector<CharEntry>& chars)
     std::array<QByteArray, 5> tables;
     for (const auto& [code, gbk] : coded) {
         const int table = code[0] - '1';
-        if (table >= 0 && table < 5)
-            tables[size_t(table)] += gbk + code + kLineEnd;
+        if (table >= 0 && table < tablelines::TableCount)
+            tables[size_t(table)] += gbk + code + LineEnd;
     }
     return tables;
 }
@@ -73,10 +70,10 @@ std::array<QByteArray, 5> pinyinTables(std::vector<PinyinLine> lines)
     for (const PinyinLine& line : lines) {
         const int table = pinyinTableOf(line.syllable);
         if (table >= 0)
-            tables[size_t(table)] += line.gbk + syllableField(line.syllable) + kLineEnd;
+            tables[size_t(table)] += line.gbk + syllableField(line.syllable) + LineEnd;
     }
     for (QByteArray& table : tables)
-        table += QByteArray(8, ' ') + kLineEnd;
+        table += QByteArray(tablelines::ClosingLineSpaces, ' ') + LineEnd;
     return tables;
 }
 
