@@ -3,6 +3,7 @@
 #include "app/syllable_chooser.h"
 #include "lookup/picture_box.h"
 #include "app/twips_layout.h"
+#include "formats/stroke_letters.h"
 #include "lookup/units.h"
 #include "resources/art.h"
 #include "tables/syllables.h"
@@ -31,9 +32,6 @@ QFrame* makeLine(QWidget* parent, QFrame::Shape shape)
     line->setFrameShadow(QFrame::Plain);
     return line;
 }
-
-const QStringList StrokeSymbols = {QStringLiteral("一"), QStringLiteral("丨"), QStringLiteral("丿"),
-                                   QStringLiteral("丶"), QStringLiteral("乙")};
 
 
 } // namespace
@@ -166,9 +164,9 @@ void Form11::startUp()
     setCaption(Label24, QString());
     setCaption(Label25, QString());
 
-    for (const QString& symbol : StrokeSymbols)
+    for (const char16_t symbol : strokes::Symbols)
         for (QComboBox* chooser : Combo)
-            chooser->addItem(symbol);
+            chooser->addItem(QString(QChar(symbol)));
     for (int i = 1; i < 5; ++i)
         Combo[i]->addItem(QStringLiteral(" "));
     // Nothing is chosen: the first Down key gives the first stroke.

@@ -1,5 +1,7 @@
 #include "input/input_session.h"
 
+#include "formats/table_lines.h"
+
 #include "input/stroke_key.h"
 #include "input/syllable_key.h"
 #include "store/find_record.h"
@@ -132,7 +134,7 @@ void InputSession::pinyinKeyChanged()
     if (isBlank(key))
         return;
     if (keyKind_ == KeyKind::Syllable) {
-        for (int table = 0; table < 5; ++table)
+        for (int table = 0; table < tablelines::TableCount; ++table)
             if (inSyllableGroup(table, firstCharacter(key)))
                 searchSyllable(table);
         return;
