@@ -40,6 +40,8 @@ void Form11::connectHandlers()
     for (QComboBox* chooser : Combo) {
         connect(chooser->lineEdit(), &QLineEdit::textEdited, this, [this] { bian(); });
         connect(chooser, qOverload<int>(&QComboBox::activated), this, [this] { bian(); });
+        // Enter in a chooser's field picks its stroke again.
+        connect(chooser->lineEdit(), &QLineEdit::returnPressed, this, [this] { bian(); });
     }
     connect(Combo6, &SyllableChooser::edited, this, [this] { Combo6_Change(); });
     connect(Combo6, &SyllableChooser::chosen, this, [this] { Combo6_Click(); });

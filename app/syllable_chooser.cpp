@@ -26,10 +26,21 @@ bool isTyping(const QKeyEvent& key)
     return !key.text().isEmpty() && key.text()[0].isPrint() && !(key.modifiers() & Qt::ControlModifier);
 }
 
+// A line edit that tells input methods it takes none of them: with fcitx or
+// ibus on, the keys still arrive as plain Latin letters.
+class LatinLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override
+    {
+        return query == Qt::ImEnabled ? QVariant(false) : QLineEdit::inputMethodQuery(query);
+    }
+};
+
 } // namespace
 
 SyllableChooser::SyllableChooser(QWidget* parent)
-    : QWidget(parent), edit_(new QLineEdit(this)), list_(new QListWidget(this))
+    : QWidget(parent), edit_(new LatinLineEdit(this)), list_(new QListWidget(this))
 {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Pinyin is typed as Latin letters: the field opts out of input methods.
