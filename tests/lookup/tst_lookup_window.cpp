@@ -5,7 +5,10 @@
 #include "lookup/picture_box.h"
 #include "tests/support/fixture_data.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QTest>
 
@@ -94,6 +97,8 @@ private Q_SLOTS:
     void notFoundShowsThePanel();
     void missingDrawingShowsCodesAndTellsOnce();
     void emptyDataFileFindsNothing();
+    void characterWithoutDrawingShowsItself();
+    void missingDrawingsFolderLosesNoTypedKey();
     void fillAreaKeepsFillStyleAndColour();
 };
 
@@ -257,6 +262,65 @@ void LookupWindowTest::fillAreaKeepsFillStyleAndColour()
     QCOMPARE(box.surface().pixel(1, 1), 0xFFFFFFFF);
     box.erase();
     QCOMPARE(box.surface().pixel(LeftPixel), LeftGrey);
+}
+
+// A record without fill points and without a drawing: codes and pinyin as
+// for any character, the character itself in the first box, no message.
+void LookupWindowTest::characterWithoutDrawingShowsItself()
+{
+    std::vector<FixtureRecord> withoutOutline = records();
+    withoutOutline.insert(withoutOutline.begin(), {QStringLiteral("彧"), QStringLiteral("akgr"), QString(),
+                                                   QStringLiteral("ak"), QString(), QString(), QString(), QString()});
+    Window w(withoutOutline, {QStringLiteral("峰")});
+    w.lookUp(QStringLiteral("峰"));
+    w.lookUp(QStringLiteral("彧"));
+
+    QCOMPARE(w.form->Label5->text(), QStringLiteral("ak  akgr"));
+    QVERIFY(w.form->Picture2->isHidden());
+    QVERIFY(w.form->notChinese->isHidden());
+    const QImage& first = w.picture(0);
+    QCOMPARE(first.size(), QSize(112, 113));
+    int ink = 0;
+    for (int y = 0; y < first.height(); ++y)
+        for (int x = 0; x < first.width(); ++x)
+            ink += qGray(first.pixel(x, y)) < 128;
+    QVERIFY2(ink > 200, "the character is drawn large");
+    for (int box = 1; box < 4; ++box)
+        QVERIFY(!w.form->Picture1[box]->hasPicture());
+    QVERIFY(w.messages.isEmpty());
+}
+
+// With the whole drawing folder gone, typing goes on: one message for the
+// run, shown without taking the focus, and every typed character kept.
+void LookupWindowTest::missingDrawingsFolderLosesNoTypedKey()
+{
+    FixtureFolder folder;
+    folder.writeRecords(records());
+    Form11 form(folder.path(), TableTexts{});
+    form.messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.Text5->setFocus();
+
+    for (const QChar character : QStringLiteral("峰啊倔一")) {
+        // Keys that carry a character, as a keyboard layout delivers them.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+        QApplication::sendEvent(QApplication::focusWidget(), &release);
+    }
+
+    QCOMPARE(form.Text5->text(), QStringLiteral("峰啊倔一"));
+    QCOMPARE(form.Label5->text(), QStringLiteral("g  ggl  ggll"));
+    QVERIFY(form.Text5->hasFocus());
+    QList<QMessageBox*> notices;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible())
+            notices.append(box);
+    QCOMPARE(notices.size(), 1);
+    QCOMPARE(notices[0]->windowModality(), Qt::NonModal);
+    QVERIFY(notices[0]->text().contains(QStringLiteral("峰.bmp")));
 }
 
 QTEST_MAIN(LookupWindowTest)
