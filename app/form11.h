@@ -37,7 +37,6 @@ public:
     ~Form11() override;
 
     const QString& startupError() const { return startupError_; }
-    const QString& programFolder() const { return programFolder_; }
     InputSession& session() { return session_; }
 
     // Platform seams: a modal message box (title, text) with one OK button and no

@@ -209,14 +209,6 @@ void SyllableChooser::setPrompt(const QString& prompt)
 
 void SyllableChooser::addItem(const QString& item) { list_->addItem(item); }
 
-int SyllableChooser::count() const { return list_->count(); }
-
-QString SyllableChooser::itemText(int index) const
-{
-    const QListWidgetItem* item = list_->item(index);
-    return item ? item->text() : QString();
-}
-
 void SyllableChooser::resizeEvent(QResizeEvent*)
 {
     const int editHeight = edit_->sizeHint().height();

@@ -23,8 +23,6 @@ public:
     // A text shown until the user types: focus selects it, the first key replaces it.
     void setPrompt(const QString& prompt);
     void addItem(const QString& item);
-    int count() const;
-    QString itemText(int index) const;
 
     QLineEdit* edit() const { return edit_; }
     QListWidget* list() const { return list_; }
