@@ -5,7 +5,22 @@ root=$(cd "$(dirname "$0")" && pwd)
 "$root/scripts/setup.sh" --test
 "$root/scripts/build.sh"
 cd "$root/build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" "$@"
+# The tests get a temporary folder of their own: whatever is in it afterwards
+# was left behind by a test, and that fails the run.
+# Qt keeps its runtime files where XDG_RUNTIME_DIR says, else in the temporary folder.
+scratch=$(mktemp -d)
+runtime=$(mktemp -d)
+status=0
+TMPDIR="$scratch" XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$runtime}" QT_QPA_PLATFORM=offscreen \
+  ctest --output-on-failure -j"$(nproc)" "$@" || status=$?
+leftovers=$(find "$scratch" -mindepth 1 -maxdepth 1)
+rm -rf "$scratch" "$runtime"
+if [ -n "$leftovers" ]; then
+  echo "test.sh: tests left files in the temporary folder:" >&2
+  echo "$leftovers" >&2
+  status=1
+fi
+[ "$status" -eq 0 ] || exit "$status"
 # The program's own tests once more under AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan); LUMBRELL_SANITIZE_TESTS=0 leaves them out, =full runs every test there.
 case "${LUMBRELL_SANITIZE_TESTS:-quick}" in

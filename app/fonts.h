@@ -8,4 +8,13 @@ namespace lumbrell {
 // with the closest faces Debian ships as fall-backs.
 QFont songFont(qreal pointSize, bool bold = false);
 
+// The face of the Wubi codes: a monospaced Latin face in which l and 1, and O
+// and 0, cannot be mistaken for each other (the Song faces draw l like 1),
+// with the Song faces behind it for anything else.
+QFont codeFont(qreal pointSize, bool bold = false);
+
+// The same for Latin text read letter by letter, pinyin and addresses, in a
+// proportional face: "lin" and "lumbrell" do not read "1in" and "1umbre11".
+QFont latinFont(qreal pointSize, bool bold = false);
+
 } // namespace lumbrell

@@ -1,5 +1,7 @@
 #include "app/form11.h"
 
+#include "app/addresses.h"
+#include "app/palette.h"
 #include "app/syllable_chooser.h"
 #include "lookup/picture_box.h"
 #include "app/twips_layout.h"
@@ -41,17 +43,24 @@ Form11::Form11(const QString& programFolder, const TableTexts& tables, QWidget* 
 {
     messageBox = [this](const QString& title, const QString& text) {
         QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+        useDesignPalette(&box);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse); // an address in it can be copied
         box.exec();
     };
     // Shown beside the window without taking the focus, so typing goes on.
     notice = [this](const QString& title, const QString& text) {
         auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+        useDesignPalette(box);
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setAttribute(Qt::WA_ShowWithoutActivating);
         box->setWindowModality(Qt::NonModal);
         box->show();
     };
-    openOnDesktop = [](const QString& target) { QDesktopServices::openUrl(QUrl(target)); };
+    openOnDesktop = [this](const QString& target) {
+        if (!QDesktopServices::openUrl(QUrl(target)))
+            messageBox(windowTitle(), addresses::linkNotOpenedMessage(target));
+    };
 
     createControls();
     applyLooks();
@@ -134,7 +143,7 @@ void Form11::createControls()
 
     // Tab starts at the entry box, then goes from the top left to the bottom right.
     QWidget* order[] = {Text5, Command2, Combo6->edit(), Combo6->list(), Combo[0], Combo[1], Combo[2],
-                        Combo[3], Combo[4], Command8, Text6};
+                        Combo[3], Combo[4], Command8, Text6, Label10, Label24};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     Text5->setFocus();
@@ -149,7 +158,7 @@ void Form11::setCaption(QLabel* label, const QString& caption)
 void Form11::startUp()
 {
     for (int i = 0; i < 16; ++i)
-        Image13[i] = art::identificationDiagram(i);
+        Image13[i] = art::identificationDiagram(i, devicePixelRatioF());
 
     Image2 = art::handCursor();
     Label28->setCursor(Image2);

@@ -40,8 +40,10 @@ public:
     InputSession& session() { return session_; }
 
     // Platform seams: a modal message box (title, text) with one OK button and no
-    // icon, a message that neither blocks nor takes the keyboard focus, and the
-    // hand-over of a link target to the desktop's default handler. Tests replace them.
+    // icon; a message that neither blocks nor takes the keyboard focus; and the
+    // hand-over of a link target to the desktop's default handler (which says
+    // so in a message box, naming the address, when no program takes it).
+    // Tests replace them.
     std::function<void(const QString& title, const QString& text)> messageBox;
     std::function<void(const QString& title, const QString& text)> notice;
     std::function<void(const QString& target)> openOnDesktop;
@@ -102,7 +104,7 @@ private:
     void showLookup();
     void showCandidates();
     void focusFirstCandidate();
-    void reportUnreadableDrawing(const QString& character);
+    void reportUnreadableDrawings(const QStringList& paths);
 
     bool refuseInputMethod(QObject* watched, QEvent* event);
     void createControls();

@@ -3,6 +3,7 @@
 #include "app/fonts.h"
 #include "app/form11.h"
 #include "app/syllable_chooser.h"
+#include "lookup/drawing_files.h"
 #include "lookup/picture_box.h"
 #include "lookup/plan_view.h"
 #include "tables/characters.h"
@@ -196,27 +197,31 @@ void Form11::showLookup()
     PlanPictures pictures;
     pictures.diagrams = &Image13;
     if (plan.needsDrawing()) {
-        pictures.drawing = loadDrawing(programFolder_, plan.character);
-        if (pictures.drawing.isNull() && plan.drawingExpected)
-            reportUnreadableDrawing(plan.character);
-        else if (pictures.drawing.isNull())
+        const CharacterDrawing drawing =
+            loadCharacterDrawing(programFolder_ + QStringLiteral("/bmp"), plan.character, devicePixelRatioF());
+        pictures.drawing = drawing.image;
+        // A character without fill points may simply have no drawing; one with
+        // them, or a file there that cannot be used, is a fault of the data.
+        const bool simplyNone = pictures.drawing.isNull() && !plan.drawingExpected;
+        if (simplyNone)
             plan = plan.withoutDrawing();
+        else if (!drawing.unusable.isEmpty())
+            reportUnreadableDrawings(drawing.unusable);
     }
     if (plan.positions[0].picture == PositionPicture::CharacterOnly)
-        pictures.character = characterPicture(plan.character, songFont(12));
+        pictures.character = characterPicture(plan.character, songFont(12), devicePixelRatioF());
     for (int i = 0; i < 4; ++i)
         showPosition(*Picture1[i], plan.positions[i], pictures);
 }
 
-void Form11::reportUnreadableDrawing(const QString& character)
+void Form11::reportUnreadableDrawings(const QStringList& paths)
 {
     // Said once per run: with the whole drawing folder gone, every keystroke
     // would say it again.
     if (drawingProblemTold_ || !notice)
         return;
     drawingProblemTold_ = true;
-    const QString path = programFolder_ + QStringLiteral("/bmp/") + character + QStringLiteral(".bmp");
-    notice(windowTitle(), QStringLiteral("无法读取汉字图片，五笔编码照常显示：\n%1").arg(path));
+    notice(windowTitle(), QStringLiteral("无法读取汉字图片，五笔编码照常显示：\n%1").arg(paths.join(u'\n')));
 }
 
 void Form11::showCandidates()

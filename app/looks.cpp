@@ -2,17 +2,18 @@
 #include "app/addresses.h"
 #include "app/fonts.h"
 #include "app/form11.h"
+#include "app/palette.h"
 #include "app/syllable_chooser.h"
 #include "lookup/picture_box.h"
 #include "resources/art.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolTip>
 
 namespace lumbrell {
 namespace {
@@ -53,11 +54,16 @@ void Form11::applyLooks()
     setFixedSize(size());
     setWindowIcon(art::windowIcon());
 
+    // The window draws in its own colours whatever the desktop's theme: a dark
+    // palette would otherwise give light text on the boxes' forced white.
+    useDesignPalette(this);
+    QToolTip::setPalette(designPalette());
+
     // The background picture, the two white panels on the grey field, lies
     // under every control at the client area's top-left corner.
     auto* background = new QLabel(this);
     background->setObjectName(QStringLiteral("background"));
-    background->setPixmap(QPixmap::fromImage(art::background()));
+    background->setPixmap(QPixmap::fromImage(art::background(devicePixelRatioF())));
     background->setAttribute(Qt::WA_TransparentForMouseEvents);
     background->adjustSize();
     background->lower();
@@ -73,7 +79,7 @@ void Form11::applyLooks()
     setLabelLooks(Label15, small, Qt::black, transparent, false);
     setLabelLooks(Label22, small, Qt::black, transparent, false);
     setLabelLooks(Label27, small, Qt::black, Qt::white, true);
-    QFont link = small;
+    QFont link = latinFont(9);
     link.setUnderline(true);
     setCaption(Label28, addresses::WebHost);
     setLabelLooks(Label28, link, Blue, Qt::white, true);
@@ -81,24 +87,34 @@ void Form11::applyLooks()
     const QFont heading = songFont(10.5, true);
     setLabelLooks(Label9, heading, Qt::black, Qt::white, true);
     setLabelLooks(Label23, heading, Qt::black, Qt::white, true);
-    const QFont display = songFont(12, true);
-    setLabelLooks(Label10, display, Blue, transparent, false);
-    setLabelLooks(Label24, display, Blue, transparent, false);
-    setLabelLooks(Label5, display, Qt::white, transparent, false);
-    setLabelLooks(Label25, display, Qt::white, transparent, false);
+    const QFont code = codeFont(12, true);
+    setLabelLooks(Label10, code, Blue, transparent, false);
+    const QFont pinyin = latinFont(12, true);
+    setLabelLooks(Label24, pinyin, Blue, transparent, false);
+    setLabelLooks(Label5, code, Qt::white, transparent, false);
+    setLabelLooks(Label25, pinyin, Qt::white, transparent, false);
+    // The codes and the pinyin can be selected and copied. The blue label on
+    // top takes the mouse; its white twin beneath lets it through, so a drag
+    // selects the text the user sees.
+    for (QLabel* shown : {Label10, Label24}) {
+        shown->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        shown->setFocusPolicy(Qt::StrongFocus); // reached by Tab as well as by a click
+    }
+    for (QLabel* twin : {Label5, Label25})
+        twin->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     // Text6 keeps the window's 12-point font on white.
     QPalette candidates = Text6->palette();
     candidates.setColor(QPalette::Base, Qt::white);
     Text6->setPalette(candidates);
 
-    // The frame takes the system's window colours (a text box's ground and text).
-    const QPalette system = QApplication::palette();
-    setColours(Frame1, system.color(QPalette::Text), system.color(QPalette::Base), true);
+    // The frame takes the window colours of a text box: black on white.
+    const QPalette design = designPalette();
+    setColours(Frame1, design.color(QPalette::Text), design.color(QPalette::Base), true);
     setLineColour(Line1, Silver);
     setLineColour(Line2, Qt::black);
 
-    Picture2->setPicture(art::notFoundNotice());
+    Picture2->setPicture(art::notFoundNotice(devicePixelRatioF()));
 
     const QStringList strokeTips = {QStringLiteral("第一笔画"), QStringLiteral("第二笔画"), QStringLiteral("第三笔画"),
                                     QStringLiteral("第四笔画"), QStringLiteral("最后一笔画")};

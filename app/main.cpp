@@ -3,6 +3,7 @@
 #include "app/form11.h"
 #include "app/print_lookup.h"
 #include "app/single_instance.h"
+#include "app/translations.h"
 #include "app/window_requests.h"
 #include "tables/table_texts.h"
 
@@ -73,6 +74,7 @@ int openWindow(int argc, char* argv[], const QString& character)
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationName);
     QGuiApplication::setDesktopFileName(QStringLiteral(LUMBRELL_APP_ID));
+    loadQtTranslations(QLocale::system());
 
     SingleInstance instance;
     if (!instance.acquire()) {

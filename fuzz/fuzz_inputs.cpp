@@ -42,7 +42,8 @@ QString textOf(QByteArrayView bytes, bool units)
     return text;
 }
 
-// One data file per process, rewritten for every input.
+// One data file per process, written for every input and removed after it, so
+// no run leaves it behind in the temporary folder.
 const QString& scratchDataFile()
 {
     static const QString path =
@@ -86,6 +87,7 @@ void recordFileInput(QByteArrayView bytes)
             require(rec.hanziBytes.isEmpty(), "a number below 1 reads as empty");
     }
     records.close();
+    QFile::remove(scratchDataFile());
 }
 
 void pointListInput(QByteArrayView bytes)

@@ -1,15 +1,13 @@
 #include "lookup/fill_area.h"
 
+#include "lookup/drawing_scale.h"
 #include "lookup/flood_fill.h"
 #include "lookup/picture_box.h"
-#include "lookup/units.h"
 
 namespace lumbrell {
 
 void FillArea(PictureBox& box, int x, int y, QRgb fillColor, std::optional<QRgb> borderColor)
 {
-    const QPoint seed(twipsToPixels(x), twipsToPixels(y));
-
     const auto savedStyle = box.fillStyle;
     const QRgb savedColor = box.fillColor;
     box.fillStyle = PictureBox::FillStyle::Solid;
@@ -17,6 +15,8 @@ void FillArea(PictureBox& box, int x, int y, QRgb fillColor, std::optional<QRgb>
 
     QImage& surface = box.surface();
     if (!surface.isNull()) {
+        // A drawing made at 2× for a high-density screen is filled at its own pixels.
+        const QPoint seed = drawingPixel(x, y, qRound(surface.devicePixelRatio()));
         const int painted = borderColor ? floodFillBorder(surface, seed, *borderColor, box.fillColor)
                                         : floodFillSurface(surface, seed, box.fillColor);
         if (painted > 0)

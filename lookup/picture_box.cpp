@@ -25,6 +25,9 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
+    // A picture made at another scale than the screen's (a 2× drawing at
+    // 150 %) is resampled smoothly rather than by repeating pixels.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!surface_.isNull())
         painter.drawImage(0, 0, surface_);
 }

@@ -4,7 +4,6 @@
 #include "lookup/picture_box.h"
 #include "lookup/units.h"
 
-#include <QFileInfo>
 #include <QPainter>
 
 namespace lumbrell {
@@ -15,26 +14,17 @@ const QSize BoxSize(twipsToPixels(1680), twipsToPixels(1695));
 
 } // namespace
 
-QImage loadDrawing(const QString& programFolder, const QString& character)
+QImage characterPicture(const QString& character, const QFont& font, qreal devicePixelRatio)
 {
-    const QString path = programFolder + QStringLiteral("/bmp/") + character + QStringLiteral(".bmp");
-    QImage image;
-    // Only a plain file is read: a pipe in its place would hold the window up.
-    if (!QFileInfo(path).isFile() || !image.load(path, "BMP"))
-        return {};
-    return image;
-}
-
-QImage characterPicture(const QString& character, const QFont& font)
-{
-    QImage picture(BoxSize, QImage::Format_RGB32);
+    QImage picture(BoxSize * devicePixelRatio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(devicePixelRatio);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     QFont large = font;
     large.setPixelSize(BoxSize.height() * 3 / 4);
     painter.setFont(large);
     painter.setPen(Qt::black);
-    painter.drawText(picture.rect(), Qt::AlignCenter, character);
+    painter.drawText(QRect(QPoint(0, 0), BoxSize), Qt::AlignCenter, character);
     return picture;
 }
 

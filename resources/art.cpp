@@ -12,9 +12,23 @@ QImage load(const QString& name)
     return QImage(QStringLiteral(":/art/") + name);
 }
 
+// The picture `stem`.bmp, or its 2× drawing "`stem`@2x.bmp" for a
+// high-density screen.
+QImage loadForScreen(const QString& stem, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1) {
+        QImage doubled = load(stem + QStringLiteral("@2x.bmp"));
+        if (!doubled.isNull()) {
+            doubled.setDevicePixelRatio(2);
+            return doubled;
+        }
+    }
+    return load(stem + QStringLiteral(".bmp"));
+}
+
 } // namespace
 
-QImage background() { return load(QStringLiteral("background.bmp")); }
+QImage background(qreal devicePixelRatio) { return loadForScreen(QStringLiteral("background"), devicePixelRatio); }
 
 QIcon windowIcon()
 {
@@ -39,15 +53,18 @@ QCursor handCursor()
     return QCursor(QBitmap::fromImage(shape), QBitmap::fromImage(mask), 5, 0);
 }
 
-QImage notFoundNotice() { return load(QStringLiteral("notfound.bmp")); }
+QImage notFoundNotice(qreal devicePixelRatio)
+{
+    return loadForScreen(QStringLiteral("notfound"), devicePixelRatio);
+}
 
-QImage identificationDiagram(int index)
+QImage identificationDiagram(int index, qreal devicePixelRatio)
 {
     if (index < 0 || index > 15)
         return {};
-    return load(QStringLiteral("id%1.bmp").arg(index, 2, 10, QLatin1Char('0')));
+    return loadForScreen(QStringLiteral("id%1").arg(index, 2, 10, QLatin1Char('0')), devicePixelRatio);
 }
 
-QImage aboutBanner() { return load(QStringLiteral("banner.bmp")); }
+QImage aboutBanner(qreal devicePixelRatio) { return loadForScreen(QStringLiteral("banner"), devicePixelRatio); }
 
 } // namespace lumbrell::art

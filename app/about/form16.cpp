@@ -2,6 +2,7 @@
 
 #include "app/addresses.h"
 #include "app/fonts.h"
+#include "app/palette.h"
 #include "app/twips_layout.h"
 #include "lookup/units.h"
 #include "resources/art.h"
@@ -38,6 +39,7 @@ Form16::Form16(OpenOnDesktop openOnDesktop, QWidget* owner)
     setWindowTitle(QStringLiteral(" 关于"));
     setFixedSize(twipsToPixels(5985), twipsToPixels(4185));
     setWindowIcon(art::windowIcon());
+    useDesignPalette(this);
     setFont(songFont(9));
     setModal(true);
     createControls();
@@ -54,7 +56,7 @@ void Form16::createControls()
 
     Image1 = new QLabel(this);
     place(Image1, 0, 0, 6105, 1080);
-    Image1->setPixmap(QPixmap::fromImage(art::aboutBanner()));
+    Image1->setPixmap(QPixmap::fromImage(art::aboutBanner(devicePixelRatioF())));
 
     Label1 = makeLabel(this, QStringLiteral("软件名称： Lumbrell 3.0"), 1320, 1350, 2250, 180);
     Label2 = makeLabel(this, QStringLiteral("官方网站： "), 1320, 1676, 990, 180);
@@ -72,6 +74,8 @@ void Form16::createControls()
 QLabel* Form16::makeLink(const QString& caption, int left, int top, int width, int height)
 {
     QLabel* link = makeLabel(this, caption, left, top, width, height);
+    link->setFont(latinFont(9)); // an address read letter by letter: l and 1 differ
+    link->adjustSize();
     QPalette palette = link->palette();
     palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
     link->setPalette(palette);

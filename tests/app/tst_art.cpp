@@ -41,6 +41,8 @@ private Q_SLOTS:
     void iconHasSixteenColoursAndATransparentGround();
     void diagramsAreDistinctAndInkedInsideTheirCircle();
     void noticeIsBrownOnWhite();
+    void doublePicturesAreDrawnAnewAtTwiceTheSize_data();
+    void doublePicturesAreDrawnAnewAtTwiceTheSize();
 };
 
 void ArtTest::filesHaveTheirSizeAndDepth_data()
@@ -58,6 +60,14 @@ void ArtTest::filesHaveTheirSizeAndDepth_data()
     for (int i = 0; i < 16; ++i) {
         const QString name = QStringLiteral("id%1.bmp").arg(i, 2, 10, QLatin1Char('0'));
         QTest::newRow(qPrintable(name)) << name << 108 << (i == 13 ? 108 : 109) << 1;
+    }
+    // Twice the size for high-density screens, in the same format.
+    QTest::newRow("background@2x") << "background@2x.bmp" << 1228 << 678 << 24;
+    QTest::newRow("notice@2x") << "notfound@2x.bmp" << 772 << 66 << 24;
+    QTest::newRow("banner@2x") << "banner@2x.bmp" << 814 << 144 << 24;
+    for (int i = 0; i < 16; ++i) {
+        const QString name = QStringLiteral("id%1@2x.bmp").arg(i, 2, 10, QLatin1Char('0'));
+        QTest::newRow(qPrintable(name)) << name << 216 << (i == 13 ? 216 : 218) << 1;
     }
 }
 
@@ -147,6 +157,49 @@ void ArtTest::noticeIsBrownOnWhite()
         for (int x = 0; x < notice.width(); ++x)
             brown += notice.pixel(x, y) == qRgb(128, 64, 0);
     QVERIFY(brown > 200);
+}
+
+void ArtTest::doublePicturesAreDrawnAnewAtTwiceTheSize_data()
+{
+    QTest::addColumn<QImage>("single");
+    QTest::addColumn<QImage>("doubled");
+    QTest::addColumn<int>("finePixels"); // at least this many 2 × 2 squares not of one colour
+    QTest::newRow("background") << art::background() << art::background(2) << 100;
+    QTest::newRow("notice") << art::notFoundNotice() << art::notFoundNotice(1.5) << 300;
+    QTest::newRow("banner") << art::aboutBanner() << art::aboutBanner(2) << 1000;
+    for (int i = 0; i < 16; ++i)
+        QTest::newRow(qPrintable(QStringLiteral("diagram %1").arg(i)))
+            << art::identificationDiagram(i) << art::identificationDiagram(i, 1.25) << 150;
+}
+
+// A 2× picture is the same picture drawn at twice the size, not the 1× one
+// with every pixel repeated: it has detail finer than a doubled pixel, and
+// halved again it matches the 1× picture.
+void ArtTest::doublePicturesAreDrawnAnewAtTwiceTheSize()
+{
+    QFETCH(QImage, single);
+    QFETCH(QImage, doubled);
+    QFETCH(int, finePixels);
+    QCOMPARE(doubled.devicePixelRatio(), 2.0);
+    QCOMPARE(single.devicePixelRatio(), 1.0);
+    QCOMPARE(doubled.size(), single.size() * 2);
+    const QImage fine = doubled.convertToFormat(QImage::Format_RGB32);
+    int squares = 0;
+    for (int y = 0; y + 1 < fine.height(); y += 2)
+        for (int x = 0; x + 1 < fine.width(); x += 2) {
+            const QRgb p = fine.pixel(x, y);
+            squares += fine.pixel(x + 1, y) != p || fine.pixel(x, y + 1) != p || fine.pixel(x + 1, y + 1) != p;
+        }
+    QVERIFY2(squares >= finePixels, qPrintable(QString::number(squares)));
+
+    const QImage halved = fine.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage reference = single.convertToFormat(QImage::Format_RGB32);
+    double difference = 0;
+    for (int y = 0; y < reference.height(); ++y)
+        for (int x = 0; x < reference.width(); ++x)
+            difference += qAbs(qGray(halved.pixel(x, y)) - qGray(reference.pixel(x, y)));
+    difference /= reference.width() * reference.height();
+    QVERIFY2(difference < 30, qPrintable(QString::number(difference)));
 }
 
 QTEST_MAIN(ArtTest)

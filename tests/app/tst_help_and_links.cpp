@@ -4,12 +4,15 @@
 #include "tests/support/fixture_data.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 using namespace lumbrell;
 using namespace lumbrell::testing;
@@ -24,6 +27,9 @@ private Q_SLOTS:
     void helpTextIsExact();
     void focusReturnsToEntryBoxAfterHelp();
     void notFoundLinkOpensHomePage();
+    void linkNoProgramOpensIsNamedInAMessage_data();
+    void linkNoProgramOpensIsNamedInAMessage();
+    void linkTheDesktopOpensRaisesNoMessage();
 
 private:
     FixtureFolder folder;
@@ -100,6 +106,63 @@ void HelpAndLinksTest::notFoundLinkOpensHomePage()
     QTest::mouseClick(form->Label28, Qt::LeftButton);
     QCOMPARE(opened, QStringList{QStringLiteral("http://") + form->Label28->text()});
     QVERIFY(form->Label28->text().endsWith(QStringLiteral(".example.org")));
+    QVERIFY(messages.isEmpty());
+}
+
+void HelpAndLinksTest::linkNoProgramOpensIsNamedInAMessage_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("web site") << "http://www.lumbrell.example.org" << "http://www.lumbrell.example.org";
+    QTest::newRow("e-mail") << "mailto:contact@lumbrell.example.org" << "contact@lumbrell.example.org";
+}
+
+// The desktop's own hand-over, not the tests' stand-in: on the offscreen
+// platform no program takes a link, as on a desktop without a browser.
+void HelpAndLinksTest::linkNoProgramOpensIsNamedInAMessage()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, named);
+    Form11 real(folder.path(), TableTexts{});
+    real.messageBox = [this](const QString& title, const QString& text) { messages.append({title, text}); };
+    real.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&real));
+    if (target.startsWith(u"http")) {
+        real.Picture2->show();
+        QTest::mouseClick(real.Label28, Qt::LeftButton);
+    } else {
+        real.openOnDesktop(target); // as the about window's e-mail link hands it over
+    }
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].first, real.windowTitle());
+    QVERIFY2(messages[0].second.contains(named), qPrintable(messages[0].second));
+    if (target.startsWith(u"mailto"))
+        QVERIFY(!messages[0].second.contains(u"mailto"));
+}
+
+// A desktop that takes the link opens it and nothing is said.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+void HelpAndLinksTest::linkTheDesktopOpensRaisesNoMessage()
+{
+    LinkCatcher browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+    const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); });
+    Form11 real(folder.path(), TableTexts{});
+    real.messageBox = [this](const QString& title, const QString& text) { messages.append({title, text}); };
+    real.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&real));
+    real.Picture2->show();
+    QTest::mouseClick(real.Label28, Qt::LeftButton);
+    QCOMPARE(browser.urls, QList<QUrl>{QUrl(QStringLiteral("http://www.lumbrell.example.org"))});
     QVERIFY(messages.isEmpty());
 }
 

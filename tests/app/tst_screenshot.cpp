@@ -1,13 +1,18 @@
 // Screenshots of the real windows on an X server (Xvfb): the program as
-// started by a user, the window after a lookup and with the not-found panel,
-// and the about window. The pictures are saved in the artefact folder for a
-// reader to open.
+// started by a user, the window after a lookup, under a dark desktop palette
+// and with the not-found panel, a gallery of lookups in the built data, and
+// the about window. CTest runs it at scale 1 and at scale 2 (QT_SCALE_FACTOR);
+// the pictures are saved in the artefact folder for a reader to open, those of
+// scale 2 with "-scale2" in their names.
 #include "app/form11.h"
 #include "app/syllable_chooser.h"
+#include "lookup/drawing_scale.h"
 #include "lookup/picture_box.h"
 #include "resources/art.h"
+#include "store/gbk.h"
 #include "tables/table_texts.h"
 #include "tests/support/fixture_data.h"
+#include "tests/tables/fixture_tables.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,23 +23,51 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPainter>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 #include <QTimer>
+#include <algorithm>
 #include <optional>
 
 using namespace lumbrell;
 using namespace lumbrell::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
+
+// Device pixels per logical pixel of the screen the test runs on (1 or 2).
+int scale()
+{
+    return qRound(qApp->devicePixelRatio());
+}
+
+// A logical rectangle of the window in the screenshot's device pixels.
+QRect onScreen(const QRect& logical)
+{
+    return QRect(logical.topLeft() * scale(), logical.size() * scale());
+}
 
 QString artefactPath(const QString& name)
 {
     QDir().mkpath(QStringLiteral(LUMBRELL_ARTEFACTS));
-    return QStringLiteral(LUMBRELL_ARTEFACTS "/") + name;
+    QString file = name;
+    if (scale() != 1)
+        file.insert(file.lastIndexOf(u'.'), QStringLiteral("-scale%1").arg(scale()));
+    return QStringLiteral(LUMBRELL_ARTEFACTS "/") + file;
+}
+
+// The folder the data build writes the program's data to, when it does.
+const QString BuiltData = QStringLiteral(LUMBRELL_BIN_DIR);
+
+bool dataBuilt()
+{
+    return QFile::exists(BuiltData + QStringLiteral("/wwbb11.dat")) && QDir(BuiltData + QStringLiteral("/bmp")).exists();
 }
 
 bool sameColour(QRgb a, QRgb b) { return (a & 0xFFFFFF) == (b & 0xFFFFFF); }
@@ -47,13 +80,15 @@ const QPoint Landmarks[] = {{4, 180},  {10, 180}, {13, 45},  {13, 320}, {125, 18
                             {300, 327}, {300, 333}};
 
 // The top-left corner of the program's window on the screen, if it shows.
+// The background is the picture at the screen's scale.
 std::optional<QPoint> findWindow(const QImage& screen, const QImage& background)
 {
-    for (int y = 0; y + 336 <= screen.height(); ++y)
-        for (int x = 0; x + 611 <= screen.width(); ++x) {
+    const int s = scale();
+    for (int y = 0; y + 336 * s <= screen.height(); ++y)
+        for (int x = 0; x + 611 * s <= screen.width(); ++x) {
             bool all = true;
             for (const QPoint& mark : Landmarks)
-                if (!sameColour(screen.pixel(x + mark.x(), y + mark.y()), background.pixel(mark))) {
+                if (!sameColour(screen.pixel(x + mark.x() * s, y + mark.y() * s), background.pixel(mark * s))) {
                     all = false;
                     break;
                 }
@@ -111,19 +146,51 @@ QList<QPair<QString, QRect>> controlRectangles(Form11& form)
 }
 
 // Four blocks in different greys, one per component, on white: 112 × 113
-// like a character drawing.
-QImage fourBlockDrawing()
+// like a character drawing, or twice that at scale 2 (the same blocks with
+// rounded corners, which only the finer drawing can show).
+QImage fourBlockDrawing(int drawingScale = 1)
 {
-    QImage drawing(112, 113, QImage::Format_RGB32);
+    QImage drawing(QSize(112, 113) * drawingScale, QImage::Format_RGB32);
     drawing.fill(Qt::white);
-    for (int y = 0; y < 113; ++y)
-        for (int x = 0; x < 112; ++x) {
-            const bool inBlock = (x % 56) >= 8 && (x % 56) < 48 && (y % 56) >= 8 && (y % 56) < 48 && y < 104;
-            const int shade = 112 + 16 * (x / 56) + 32 * (y / 56);
-            if (inBlock)
-                drawing.setPixel(x, y, qRgb(shade, shade, shade));
+    QPainter painter(&drawing);
+    painter.setPen(Qt::NoPen);
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < 2; ++column) {
+            const int shade = 112 + 16 * column + 32 * row;
+            painter.setBrush(QColor(shade, shade, shade));
+            const QRect block(QPoint(8 + 56 * column, 8 + 56 * row) * drawingScale, QSize(40, 40) * drawingScale);
+            if (drawingScale == 1)
+                painter.drawRect(block);
+            else
+                painter.drawRoundedRect(block, 4 * drawingScale, 4 * drawingScale);
         }
     return drawing;
+}
+
+// GB2312 holds the double-byte codes with both bytes in A1–FE and the lead
+// byte up to F7; the rest of GBK are its additions.
+bool inGb2312(const QString& character)
+{
+    const auto bytes = toGbk(character);
+    if (!bytes || bytes->size() != 2)
+        return false;
+    const auto lead = uchar(bytes->at(0));
+    const auto trail = uchar(bytes->at(1));
+    return lead >= 0xA1 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE;
+}
+
+// The characters of the built data beyond GB2312 that have a drawing, in
+// code-point order.
+QStringList builtAdditions()
+{
+    QStringList additions;
+    for (const QString& file : QDir(BuiltData + QStringLiteral("/bmp")).entryList({QStringLiteral("*.bmp")}, QDir::Files)) {
+        const QString character = file.chopped(4);
+        if (character.size() == 1 && character[0].unicode() >= 0x3400 && !inGb2312(character))
+            additions.append(character);
+    }
+    std::sort(additions.begin(), additions.end());
+    return additions;
 }
 
 int countPixels(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& test)
@@ -144,6 +211,7 @@ private Q_SLOTS:
     void initTestCase();
     void programWindowAsStarted();
     void windowAfterLookup();
+    void windowUnderDarkPalette();
     void notFoundPanel();
     void builtDataLookup();
     void builtDataGallery_data();
@@ -157,9 +225,17 @@ private:
 
 void ScreenshotTest::initTestCase()
 {
-    if (QGuiApplication::platformName() != u"xcb")
-        QSKIP("Xvfb (xvfb-run) is not installed: the screenshots need an X server. Install the Debian package xvfb.");
-    qInfo("Screenshots are saved in %s", LUMBRELL_ARTEFACTS);
+    // CTest runs this test under xvfb-run and says so; there a missing X
+    // server is a failure, not a reason to skip.
+    if (QGuiApplication::platformName() != u"xcb") {
+        const char* why = "the screenshots need an X server: run under xvfb-run (Debian package xvfb) with "
+                          "QT_QPA_PLATFORM=xcb";
+        if (qEnvironmentVariableIsSet("LUMBRELL_SCREENSHOTS_NEED_X"))
+            QFAIL(why);
+        QSKIP(why);
+    }
+    QCOMPARE(qApp->devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
+    qInfo("Screenshots at scale %d are saved in %s", scale(), LUMBRELL_ARTEFACTS);
 }
 
 void ScreenshotTest::programWindowAsStarted()
@@ -184,7 +260,10 @@ void ScreenshotTest::programWindowAsStarted()
         lumbrell.waitForFinished();
     });
 
-    const QImage background = art::background().convertToFormat(QImage::Format_RGB32);
+    const int s = scale();
+    const QImage background = art::background(s).convertToFormat(QImage::Format_RGB32);
+    const int width = 611 * s;
+    const int height = 336 * s;
     QScreen* screen = QGuiApplication::primaryScreen();
     QImage desktop;
     std::optional<QPoint> origin;
@@ -203,31 +282,31 @@ void ScreenshotTest::programWindowAsStarted()
     desktop = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
 
     // Shown centred on the screen (there is no window manager to add a frame).
-    const QPoint centred((desktop.width() - 611) / 2, (desktop.height() - 336) / 2);
-    QVERIFY((*origin - centred).manhattanLength() <= 2);
+    const QPoint centred((desktop.width() - width) / 2, (desktop.height() - height) / 2);
+    QVERIFY((*origin - centred).manhattanLength() <= 2 * s);
 
-    const QImage shot = desktop.copy(QRect(*origin, QSize(611, 336)));
+    const QImage shot = desktop.copy(QRect(*origin, QSize(width, height)));
     const QString file = artefactPath(QStringLiteral("main-window.png"));
     QVERIFY(shot.save(file));
     qInfo("main window screenshot: %s", qPrintable(file));
 
     // The client area has its designed size: the background picture (614 × 339)
     // shows up to column 610 and row 335 and is cut off right after them.
-    const QPoint right = *origin + QPoint(610, 180);
-    const QPoint below = *origin + QPoint(300, 335);
-    QVERIFY(sameColour(desktop.pixel(right), background.pixel(610, 180)));
-    QVERIFY(!sameColour(desktop.pixel(right + QPoint(1, 0)), background.pixel(611, 180)));
-    QVERIFY(sameColour(desktop.pixel(below), background.pixel(300, 335)));
-    QVERIFY(!sameColour(desktop.pixel(below + QPoint(0, 1)), background.pixel(300, 336)));
+    const QPoint right = *origin + QPoint(width - 1, 180 * s);
+    const QPoint below = *origin + QPoint(300 * s, height - 1);
+    QVERIFY(sameColour(desktop.pixel(right), background.pixel(right - *origin)));
+    QVERIFY(!sameColour(desktop.pixel(right + QPoint(1, 0)), background.pixel(right - *origin + QPoint(1, 0))));
+    QVERIFY(sameColour(desktop.pixel(below), background.pixel(below - *origin)));
+    QVERIFY(!sameColour(desktop.pixel(below + QPoint(0, 1)), background.pixel(below - *origin + QPoint(0, 1))));
 
     // The two white panels of the background at their places, grey around them.
     for (const QPoint panel : {QPoint(13, 45), QPoint(13, 320), QPoint(141, 45), QPoint(141, 320), QPoint(600, 45),
                                QPoint(600, 320)})
-        QVERIFY2(sameColour(shot.pixel(panel), qRgb(255, 255, 255)),
+        QVERIFY2(sameColour(shot.pixel(panel * s), qRgb(255, 255, 255)),
                  qPrintable(QStringLiteral("%1,%2").arg(panel.x()).arg(panel.y())));
     for (const QPoint field : {QPoint(4, 180), QPoint(131, 180), QPoint(609, 180), QPoint(600, 20), QPoint(300, 333)})
-        QVERIFY(sameColour(shot.pixel(field), background.pixel(field))
-                && !sameColour(shot.pixel(field), qRgb(255, 255, 255)));
+        QVERIFY(sameColour(shot.pixel(field * s), background.pixel(field * s))
+                && !sameColour(shot.pixel(field * s), qRgb(255, 255, 255)));
 
     // Each visible control is drawn inside its rectangle and nothing is drawn
     // outside them: there the window shows its background picture unchanged.
@@ -238,7 +317,7 @@ void ScreenshotTest::programWindowAsStarted()
     QRegion controls;
     for (const auto& [name, rect] : rects) {
         QVERIFY2(QRect(0, 0, 611, 336).contains(rect), qPrintable(name));
-        controls += rect;
+        controls += onScreen(rect);
     }
     int strayPixels = 0;
     QPoint firstStray;
@@ -251,9 +330,10 @@ void ScreenshotTest::programWindowAsStarted()
                                                .arg(strayPixels).arg(firstStray.x()).arg(firstStray.y())));
     // Controls with a frame or text show it (the picture boxes and the frame
     // are white on the white panel at start).
-    for (const auto& [name, rect] : rects) {
+    for (const auto& [name, logical] : rects) {
         if (name.startsWith(u"Picture1") || name == u"Frame1")
             continue;
+        const QRect rect = onScreen(logical);
         int differing = 0;
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             for (int x = rect.left(); x <= rect.right(); ++x)
@@ -284,6 +364,8 @@ void ScreenshotTest::windowAfterLookup()
     data.writeRecords({{QStringLiteral("峰"), QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
                         seeds[0], seeds[1], seeds[2], seeds[3]}});
     data.writeDrawing(QStringLiteral("峰"), fourBlockDrawing());
+    QVERIFY(fourBlockDrawing(2).save(data.path() + QStringLiteral("/bmp/") + doubleDrawingFileName(QStringLiteral("峰")),
+                                     "BMP"));
     Form11 form(data.path(), TableTexts{});
     form.messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
     form.notice = form.messageBox;
@@ -291,22 +373,65 @@ void ScreenshotTest::windowAfterLookup()
     form.Command6_Click();
     QVERIFY(!form.Label10->text().isEmpty());
 
+    const int s = scale();
     const QImage shot = grabShown(form, QStringLiteral("after-lookup.png"));
-    QCOMPARE(shot.size(), QSize(611, 336));
+    QCOMPARE(shot.size(), QSize(611, 336) * s);
     // Each box shows the drawing with one block filled in black, the others grey.
     for (int i = 0; i < 4; ++i) {
-        const QRect box(form.Picture1[i]->pos(), form.Picture1[i]->size());
+        const QRect box = onScreen(QRect(form.Picture1[i]->pos(), form.Picture1[i]->size()));
         const int black = countPixels(shot, box, [](QRgb p) { return sameColour(p, qRgb(0, 0, 0)); });
         const int grey = countPixels(shot, box, [](QRgb p) {
             return qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) >= 112 && qRed(p) <= 160;
         });
-        QVERIFY2(black > 1000 && grey > 3000,
+        QVERIFY2(black > 1000 * s * s && grey > 3000 * s * s,
                  qPrintable(QStringLiteral("box %1: %2 black, %3 grey").arg(i).arg(black).arg(grey)));
+        // At scale 2 the 2× drawing shows, rounded corners and all: the
+        // corner pixel of a block is white there and grey in the 1× drawing.
+        const QPoint corner = box.topLeft() + QPoint(8, 8) * s;
+        QCOMPARE(sameColour(shot.pixel(corner), qRgb(255, 255, 255)), s == 2);
     }
     // The code line: blue text over its white twin.
-    const QRect codeLine(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size() + QSize(1, 1));
-    QVERIFY(countPixels(shot, codeLine, blueInk) > 20);
+    const QRect codeLine = onScreen(QRect(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size() + QSize(1, 1)));
+    QVERIFY(countPixels(shot, codeLine, blueInk) > 20 * s * s);
     QVERIFY(form.Picture2->isHidden());
+}
+
+// A dark desktop theme leaves the window as it is designed: the candidates
+// black on white, the code area white.
+void ScreenshotTest::windowUnderDarkPalette()
+{
+    const QPalette desktop = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+    const QColor ground(0x35, 0x35, 0x35);
+    const QColor lightText(0xDC, 0xDC, 0xDC);
+    QApplication::setPalette(QPalette(lightText, ground, ground.lighter(150), ground.darker(150), ground.darker(120),
+                                      lightText, Qt::white, QColor(0x23, 0x23, 0x23), ground));
+
+    FixtureFolder data;
+    const QString seeds[4] = {points({{25 * 15, 25 * 15}}), points({{80 * 15, 25 * 15}}),
+                              points({{25 * 15, 80 * 15}}), points({{80 * 15, 80 * 15}})};
+    data.writeRecords({{QStringLiteral("峰"), QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
+                        seeds[0], seeds[1], seeds[2], seeds[3]}});
+    data.writeDrawing(QStringLiteral("峰"), fourBlockDrawing());
+    Form11 form(data.path(), fixtureTables());
+    form.messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
+    form.Text5->setText(QStringLiteral("峰"));
+    form.Text6->setPlainText(QStringLiteral("峰 刿 峁 峤 峥 嵛 "));
+    QVERIFY(!form.Label24->text().isEmpty());
+
+    const int s = scale();
+    const QImage shot = grabShown(form, QStringLiteral("dark-palette.png"));
+    const QRect candidates = onScreen(QRect(form.Text6->viewport()->mapTo(&form, QPoint(0, 0)),
+                                            form.Text6->viewport()->size()));
+    // Black ink: text in the theme's light grey would have no pixel darker than that grey.
+    QVERIFY(countPixels(shot, candidates, [](QRgb p) { return qGray(p) < 60; }) > 5 * s * s);
+    QVERIFY(countPixels(shot, candidates, [](QRgb p) { return sameColour(p, qRgb(255, 255, 255)); })
+            > candidates.width() * candidates.height() * 3 / 4);
+    const QPoint frame = form.Frame1->mapTo(&form, QPoint(0, 0));
+    for (const QPoint inFrame : {QPoint(450, 60), QPoint(200, 121), QPoint(440, 146)})
+        QVERIFY(sameColour(shot.pixel((frame + inFrame) * s), qRgb(255, 255, 255)));
+    const QRect entry = onScreen(QRect(form.Text5->pos(), form.Text5->size()).adjusted(3, 3, -3, -3));
+    QVERIFY(countPixels(shot, entry, [](QRgb p) { return sameColour(p, qRgb(255, 255, 255)); }) > entry.width() * 10);
 }
 
 void ScreenshotTest::notFoundPanel()
@@ -319,17 +444,22 @@ void ScreenshotTest::notFoundPanel()
     QVERIFY(!form.Picture2->isHidden());
 
     const QImage shot = grabShown(form, QStringLiteral("not-found.png"));
-    const QRect panel(form.Picture2->pos(), form.Picture2->size());
-    QVERIFY(countPixels(shot, panel, [](QRgb p) { return sameColour(p, qRgb(128, 64, 0)); }) > 200);
-    const QRect link(form.Label28->mapTo(&form, QPoint(0, 0)), form.Label28->size());
-    QVERIFY(countPixels(shot, link, blueInk) > 50);
+    const int s = scale();
+    const QRect panel = onScreen(QRect(form.Picture2->pos(), form.Picture2->size()));
+    QVERIFY(countPixels(shot, panel, [](QRgb p) { return sameColour(p, qRgb(128, 64, 0)); }) > 200 * s * s);
+    const QRect link = onScreen(QRect(form.Label28->mapTo(&form, QPoint(0, 0)), form.Label28->size()));
+    QVERIFY(countPixels(shot, link, blueInk) > 50 * s * s);
 }
 
 void ScreenshotTest::builtDataLookup()
 {
-    const QString folder = QStringLiteral(LUMBRELL_BIN_DIR);
-    if (!QFile::exists(folder + QStringLiteral("/wwbb11.dat")) || !QDir(folder + QStringLiteral("/bmp")).exists())
+    const QString folder = BuiltData;
+    if (!dataBuilt()) {
+#ifdef LUMBRELL_DATA_BUILT
+        QFAIL("the data build ran in this build folder, yet its data is missing");
+#endif
         QSKIP("The data is not built in this build folder; the fixture lookup above stands in for it.");
+    }
     QString tableProblems;
     Form11 form(folder, loadEmbeddedTables(&tableProblems));
     QStringList messages;
@@ -343,28 +473,70 @@ void ScreenshotTest::builtDataLookup()
     // Every box shows ink: a marked component in black on the grey drawing, or
     // an identification diagram in black on white.
     for (int i = 0; i < 4; ++i) {
-        const QRect box(form.Picture1[i]->pos(), form.Picture1[i]->size());
+        const QRect box = onScreen(QRect(form.Picture1[i]->pos(), form.Picture1[i]->size()));
         const int black = countPixels(shot, box, [](QRgb p) { return sameColour(p, qRgb(0, 0, 0)); });
         const int drawn = countPixels(shot, box, [](QRgb p) { return !sameColour(p, qRgb(255, 255, 255)); });
         QVERIFY2(black > 30, qPrintable(QStringLiteral("box %1: %2 black of %3").arg(i).arg(black).arg(drawn)));
         if (i == 0)
             QVERIFY2(drawn > black + 100, "the first box shows the drawing around its marked component");
     }
-    const QRect codeLine(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size());
+    const QRect codeLine = onScreen(QRect(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size()));
     QVERIFY(countPixels(shot, codeLine, blueInk) > 20);
     if (tableProblems.isEmpty()) {
         QVERIFY(!form.Label24->text().isEmpty());
-        const QRect pinyin(form.Label24->mapTo(&form, QPoint(0, 0)), form.Label24->size());
+        const QRect pinyin = onScreen(QRect(form.Label24->mapTo(&form, QPoint(0, 0)), form.Label24->size()));
         QVERIFY(countPixels(shot, pinyin, blueInk) > 20);
     }
 }
 
+// The gallery: common characters, the characters whose splits need care, and
+// 30 of the GBK additions the data holds, picked at random with a fixed seed.
+// What it shows is listed in gallery.txt in the artefact folder.
 void ScreenshotTest::builtDataGallery_data()
 {
     QTest::addColumn<QString>("character");
+    if (!dataBuilt())
+        return;
+    QStringList common;
     for (const char16_t* c : {u"峰", u"你", u"国", u"中", u"倔", u"王", u"五", u"八", u"一", u"的", u"这", u"区", u"器",
                               u"赢", u"鼻"})
-        QTest::newRow(QString::fromUtf16(c).toUtf8()) << QString::fromUtf16(c);
+        common.append(QString::fromUtf16(c));
+    const QStringList careful = {u"年"_s, u"临"_s, u"舞"_s, u"乘"_s, u"藏"_s, u"剩"_s, u"掘"_s, u"國"_s, u"門"_s};
+
+    const QStringList additions = builtAdditions();
+    QStringList picked = additions;
+    QRandomGenerator random(20261211);
+    std::shuffle(picked.begin(), picked.end(), random);
+    picked = picked.first(std::min<qsizetype>(30, picked.size()));
+
+    QStringList shown = common;
+    QStringList leftOut;
+    for (const QString& character : careful) {
+        // Characters beyond GB2312 come with the GBK additions of the data.
+        if (inGb2312(character) || !additions.isEmpty())
+            shown.append(character);
+        else
+            leftOut.append(character);
+    }
+    shown += picked;
+    for (const QString& character : shown)
+        QTest::newRow(character.toUtf8()) << character;
+
+    if (scale() != 1)
+        return; // the list is the same at every scale
+    QFile list(artefactPath(QStringLiteral("gallery.txt")));
+    QVERIFY(list.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text));
+    QTextStream out(&list);
+    out << "Gallery of lookups in the built data (lookup-<character>.png)\n";
+    out << "common: " << common.join(u' ') << "\n";
+    out << "characters whose splits need care: " << careful.join(u' ') << "\n";
+    if (!leftOut.isEmpty())
+        out << "  not in this data (it holds GB2312 only): " << leftOut.join(u' ') << "\n";
+    out << "GBK additions in the data: " << additions.size() << "; picked at random (seed 20261211): "
+        << (picked.isEmpty() ? QStringLiteral("none") : picked.join(u' ')) << "\n";
+    for (const QString& character : picked)
+        out << "  " << character << QStringLiteral(" U+%1").arg(character[0].unicode(), 4, 16, QLatin1Char('0')).toUpper()
+            << "\n";
 }
 
 // A screenshot per character for a reader to look at, each checked for its
@@ -372,9 +544,7 @@ void ScreenshotTest::builtDataGallery_data()
 void ScreenshotTest::builtDataGallery()
 {
     QFETCH(QString, character);
-    const QString folder = QStringLiteral(LUMBRELL_BIN_DIR);
-    if (!QFile::exists(folder + QStringLiteral("/wwbb11.dat")) || !QDir(folder + QStringLiteral("/bmp")).exists())
-        QSKIP("The data is not built in this build folder.");
+    const QString folder = BuiltData;
     Form11 form(folder, loadEmbeddedTables());
     QStringList messages;
     form.messageBox = [&](const QString&, const QString& text) { messages.append(text); };
@@ -383,9 +553,9 @@ void ScreenshotTest::builtDataGallery()
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
 
     const QImage shot = grabShown(form, QStringLiteral("lookup-%1.png").arg(character));
-    const QRect codeLine(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size());
+    const QRect codeLine = onScreen(QRect(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size()));
     QVERIFY(countPixels(shot, codeLine, blueInk) > 20);
-    const QRect first(form.Picture1[0]->pos(), form.Picture1[0]->size());
+    const QRect first = onScreen(QRect(form.Picture1[0]->pos(), form.Picture1[0]->size()));
     const int drawn = countPixels(shot, first, [](QRgb p) { return !sameColour(p, qRgb(255, 255, 255)); });
     QVERIFY2(drawn > 100, "the first box shows the character's drawing");
     if (!form.session().shownRecord().Info1.trimmed().isEmpty()) {
@@ -403,12 +573,14 @@ void ScreenshotTest::aboutWindow()
     const QString file = artefactPath(QStringLiteral("about-window.png"));
     shot.save(file);
     qInfo("screenshot: %s", qPrintable(file));
-    QCOMPARE(shot.size(), QSize(399, 279));
+    const int s = scale();
+    QCOMPARE(shot.size(), QSize(399, 279) * s);
     // The banner across the top, its name in white on the dark blue ground.
-    QVERIFY(countPixels(shot, QRect(150, 0, 249, 72), [](QRgb p) { return sameColour(p, qRgb(255, 255, 255)); }) > 200);
-    QVERIFY(countPixels(shot, QRect(150, 0, 249, 72), [](QRgb p) { return qBlue(p) > qRed(p) + 40; }) > 5000);
+    const QRect banner = onScreen(QRect(150, 0, 249, 72));
+    QVERIFY(countPixels(shot, banner, [](QRgb p) { return sameColour(p, qRgb(255, 255, 255)); }) > 200 * s * s);
+    QVERIFY(countPixels(shot, banner, [](QRgb p) { return qBlue(p) > qRed(p) + 40; }) > 5000 * s * s);
     // The three links are blue.
-    QVERIFY(countPixels(shot, QRect(154, 110, 240, 80), blueInk) > 100);
+    QVERIFY(countPixels(shot, onScreen(QRect(154, 110, 240, 80)), blueInk) > 100 * s * s);
 }
 
 void ScreenshotTest::helpMessage()
@@ -425,7 +597,7 @@ void ScreenshotTest::helpMessage()
     QVERIFY(!shot.isNull());
     int bands = 0;
     bool inBand = false;
-    for (int y = 0; y < shot.height() - 50; ++y) { // above the OK button
+    for (int y = 0; y < shot.height() - 50 * scale(); ++y) { // above the OK button
         const bool ink = countPixels(shot, QRect(0, y, shot.width(), 1), [](QRgb p) { return qGray(p) < 100; }) > 0;
         bands += ink && !inBand;
         inBand = ink;

@@ -220,8 +220,22 @@ void WindowLooksTest::fonts()
     QCOMPARE(font.pointSizeF(), points);
     QCOMPARE(font.bold(), bold);
     QCOMPARE(font.underline(), underline);
-    // The face that is actually used writes Simplified Chinese.
+    // The face that is actually used writes Simplified Chinese; the code line,
+    // the pinyin and the link write their Latin letters in a face of their own
+    // and fall back to one that writes Chinese.
     const QString family = QFontInfo(font).family();
+    const QHash<QString, QString> latinFaces = {
+        {"Label10", "DejaVu Sans Mono"}, {"Label5", "DejaVu Sans Mono"}, {"Label24", "DejaVu Sans"},
+        {"Label25", "DejaVu Sans"},      {"Label28", "DejaVu Sans"},
+    };
+    if (latinFaces.contains(control)) {
+        QCOMPARE(family, latinFaces.value(control));
+        const QStringList faces = font.families();
+        QVERIFY(std::any_of(faces.begin(), faces.end(), [](const QString& face) {
+            return QFontDatabase::writingSystems(face).contains(QFontDatabase::SimplifiedChinese);
+        }));
+        return;
+    }
     QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese), qPrintable(family));
 }
 
@@ -243,8 +257,8 @@ void WindowLooksTest::colours_data()
     QTest::newRow("Label22") << "Label22" << QColor(Qt::black) << none;
     QTest::newRow("Line1") << "Line1" << QColor(0xC0C0C0) << none;
     QTest::newRow("Line2") << "Line2" << QColor(Qt::black) << none;
-    QTest::newRow("Frame1") << "Frame1" << QApplication::palette().color(QPalette::Text)
-                            << QApplication::palette().color(QPalette::Base);
+    // The frame has a text box's colours, black on white, whatever the desktop's theme.
+    QTest::newRow("Frame1") << "Frame1" << QColor(Qt::black) << QColor(Qt::white);
 }
 
 void WindowLooksTest::colours()

@@ -3,6 +3,7 @@
 #include "tests/input/input_window.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -140,7 +141,7 @@ private Q_SLOTS:
         Form11& f = *w.form;
         const QList<QWidget*> expected = {f.Command2, f.Combo6->edit(), f.Combo6->list(), f.Combo[0], f.Combo[1],
                                           f.Combo[2],     f.Combo[3],       f.Combo[4],       f.Command8,
-                                          f.Text6,        f.Text5};
+                                          f.Text6,        f.Label10,        f.Label24,        f.Text5};
         for (QWidget* next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);

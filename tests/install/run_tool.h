@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace lumbrell::testing {
 
@@ -17,7 +19,14 @@ struct ToolRun {
 
 inline ToolRun runTool(const QString& program, const QStringList& arguments, int timeoutSeconds = 120)
 {
+    // The tool keeps its scratch files in a folder of its own that goes when
+    // the run is over: some (lintian) leave theirs in the temporary folder.
+    QTemporaryDir scratch;
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (scratch.isValid())
+        environment.insert(QStringLiteral("TMPDIR"), scratch.path());
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     ToolRun run;
     if (!process.waitForFinished(timeoutSeconds * 1000)) {

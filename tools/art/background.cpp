@@ -20,11 +20,12 @@ void drawPanel(QPainter& painter, const QRect& area)
 
 } // namespace
 
-QImage drawBackground()
+QImage drawBackground(int scale)
 {
-    QImage image(614, 339, QImage::Format_RGB32);
+    QImage image = scaledCanvas(QSize(614, 339), scale);
     image.fill(Field);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     // A faint shade along the bottom of each panel lifts it off the field.
     painter.fillRect(QRect(12, 40, 116, 290), Field.darker(108));

@@ -43,16 +43,18 @@ void drawHand(QPainter& painter, QPointF wrist, qreal lean)
 
 } // namespace
 
-QImage drawBanner()
+QImage drawBanner(int scale)
 {
-    QImage image(407, 72, QImage::Format_RGB32);
+    const QRect area(0, 0, 407, 72);
+    QImage image = scaledCanvas(area.size(), scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient ground(0, 0, 407, 0);
     ground.setColorAt(0, DarkBlue.lighter(160));
     ground.setColorAt(1, DarkBlue);
-    painter.fillRect(image.rect(), ground);
+    painter.fillRect(area, ground);
 
     drawKeyboard(painter);
     drawHand(painter, QPointF(40, 80), -12);

@@ -110,13 +110,13 @@ void drawCaption(QPainter& painter, const QRect& area, const QString& caption)
 
 } // namespace
 
-QImage drawIdentificationDiagram(int index)
+QImage drawIdentificationDiagram(int index, int scale)
 {
     const Diagram& diagram = Diagrams.at(index);
     const int height = index == 13 ? 108 : 109;
-    QImage image(108, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = scaledCanvas(QSize(108, height), scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setPen(Qt::black);
     drawCaption(painter, QRect(0, 1, 108, 19), QString::fromUtf8(diagram.above));
     drawCaption(painter, QRect(0, height - 20, 108, 19), QString::fromUtf8(diagram.below));

@@ -19,6 +19,13 @@ QFont songFont(int pixelSize, bool bold)
     return font;
 }
 
+QImage scaledCanvas(QSize size, int scale)
+{
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
 QImage toOneBit(const QImage& image)
 {
     QImage mono(image.size(), QImage::Format_Mono);

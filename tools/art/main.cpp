@@ -59,16 +59,24 @@ int main(int argc, char* argv[])
                      qPrintable(face));
 
     std::vector<std::pair<QString, std::function<QImage()>>> pictures = {
-        {QStringLiteral("background.bmp"), drawBackground},
+        {QStringLiteral("background.bmp"), [] { return drawBackground(); }},
         {QStringLiteral("icon.bmp"), drawIcon},
         {QStringLiteral("hand.bmp"), drawHandShape},
         {QStringLiteral("hand-mask.bmp"), drawHandMask},
-        {QStringLiteral("notfound.bmp"), drawNotFoundNotice},
-        {QStringLiteral("banner.bmp"), drawBanner},
+        {QStringLiteral("notfound.bmp"), [] { return drawNotFoundNotice(); }},
+        {QStringLiteral("banner.bmp"), [] { return drawBanner(); }},
     };
     for (int i = 0; i < 16; ++i)
         pictures.emplace_back(QStringLiteral("id%1.bmp").arg(i, 2, 10, QLatin1Char('0')),
                               [i] { return drawIdentificationDiagram(i); });
+    // The same pictures at twice the size for high-density screens, beside
+    // the 1× ones as "<name>@2x.bmp".
+    pictures.emplace_back(QStringLiteral("background@2x.bmp"), [] { return drawBackground(2); });
+    pictures.emplace_back(QStringLiteral("notfound@2x.bmp"), [] { return drawNotFoundNotice(2); });
+    pictures.emplace_back(QStringLiteral("banner@2x.bmp"), [] { return drawBanner(2); });
+    for (int i = 0; i < 16; ++i)
+        pictures.emplace_back(QStringLiteral("id%1@2x.bmp").arg(i, 2, 10, QLatin1Char('0')),
+                              [i] { return drawIdentificationDiagram(i, 2); });
 
     for (const auto& [name, draw] : pictures) {
         const QString path = folder.filePath(name);

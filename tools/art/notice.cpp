@@ -4,14 +4,15 @@
 
 namespace lumbrell::art_tool {
 
-QImage drawNotFoundNotice()
+QImage drawNotFoundNotice(int scale)
 {
-    QImage image(386, 33, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    const QRect area(0, 0, 386, 33);
+    QImage image = scaledCanvas(area.size(), scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setFont(songFont(22));
     painter.setPen(QColor(128, 64, 0));
-    painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("暂无此汉字的编码和拆分图！"));
+    painter.drawText(area, Qt::AlignCenter, QStringLiteral("暂无此汉字的编码和拆分图！"));
     return image;
 }
 

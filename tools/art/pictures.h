@@ -7,15 +7,18 @@
 namespace lumbrell::art_tool {
 
 // Each function draws one of the pictures the windows carry, at its exact
-// pixel size and in its file format (depth and colour count).
+// pixel size and in its file format (depth and colour count). Those that take
+// a scale draw the same picture at that many times its size (2 for screens
+// with two device pixels to a logical pixel), with strokes and text drawn at
+// the larger size rather than enlarged pixels.
 
-QImage drawBackground();                   // 614 × 339, 24-bit
+QImage drawBackground(int scale = 1);      // 614 × 339, 24-bit
 QImage drawIcon();                         // 32 × 32, 16 colours
 QImage drawHandShape();                    // 32 × 32, 1-bit: black outline, white inside
 QImage drawHandMask();                     // 32 × 32, 1-bit: black where the hand is opaque
-QImage drawNotFoundNotice();               // 386 × 33, 24-bit
-QImage drawIdentificationDiagram(int index); // 108 × 109 (13: 108 × 108), 1-bit
-QImage drawBanner();                       // 407 × 72, 24-bit
+QImage drawNotFoundNotice(int scale = 1);  // 386 × 33, 24-bit
+QImage drawIdentificationDiagram(int index, int scale = 1); // 108 × 109 (13: 108 × 108), 1-bit
+QImage drawBanner(int scale = 1);          // 407 × 72, 24-bit
 
 // The desktop icon, drawn at any size on a transparent ground, and the same
 // drawing as an SVG document.
@@ -24,6 +27,10 @@ QString appIconSvg();
 
 // The Song-style font the pictures write their Chinese captions in.
 QFont songFont(int pixelSize, bool bold = false);
+
+// A white 24-bit canvas of `size` × scale pixels; a painter on it scaled by
+// `scale` draws in the picture's own coordinates.
+QImage scaledCanvas(QSize size, int scale);
 
 // A drawing made in full colour, reduced to one bit: dark pixels become black.
 QImage toOneBit(const QImage& image);
