@@ -138,6 +138,7 @@ void HighDpiTest::openWindow()
 {
     form = std::make_unique<Form11>(folder->path(), TableTexts{});
     form->messageBox = [this](const QString&, const QString& text) { messages.append(text); };
+    form->notice = form->messageBox;
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     QCOMPARE(form->devicePixelRatioF(), ratio);
