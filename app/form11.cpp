@@ -5,6 +5,7 @@
 #include "app/syllable_chooser.h"
 #include "lookup/picture_box.h"
 #include "app/twips_layout.h"
+#include "formats/stroke_letters.h"
 #include "lookup/units.h"
 #include "resources/art.h"
 #include "tables/syllables.h"
@@ -16,6 +17,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -33,20 +35,27 @@ QFrame* makeLine(QWidget* parent, QFrame::Shape shape)
     return line;
 }
 
-const QStringList StrokeSymbols = {QStringLiteral("一"), QStringLiteral("丨"), QStringLiteral("丿"),
-                                   QStringLiteral("丶"), QStringLiteral("乙")};
-
 
 } // namespace
 
 Form11::Form11(const QString& programFolder, const TableTexts& tables, QWidget* parent)
-    : QWidget(parent), programFolder_(programFolder)
+    : QWidget(parent), programFolder_(programFolder), session_(tables)
 {
     messageBox = [this](const QString& title, const QString& text) {
         QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
         useDesignPalette(&box);
         box.setTextInteractionFlags(Qt::TextSelectableByMouse); // an address in it can be copied
         box.exec();
+    };
+    // Shown beside the window without taking the focus, so typing goes on.
+    notice = [this](const QString& title, const QString& text) {
+        auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+        useDesignPalette(box);
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setAttribute(Qt::WA_ShowWithoutActivating);
+        box->setWindowModality(Qt::NonModal);
+        box->show();
     };
     openOnDesktop = [this](const QString& target) {
         if (!QDesktopServices::openUrl(QUrl(target)))
@@ -56,7 +65,7 @@ Form11::Form11(const QString& programFolder, const TableTexts& tables, QWidget* 
     createControls();
     applyLooks();
     connectHandlers();
-    startUp(tables);
+    startUp();
 }
 
 Form11::~Form11() = default;
@@ -74,7 +83,7 @@ void Form11::createControls()
 
     Combo6 = new SyllableChooser(this);
     place(Combo6, 300, 690, 1455, 4140);
-    Combo6->setText(QStringLiteral("输入拼音"));
+    Combo6->setPrompt(QStringLiteral("输入拼音"));
 
     Label22 = makeLabel(this, QStringLiteral("鼠标选择笔画输入："), 2190, 720, 1620, 180);
     for (int i = 0; i < 5; ++i) {
@@ -90,6 +99,7 @@ void Form11::createControls()
     Text6 = new QPlainTextEdit(this);
     place(Text6, 2190, 990, 6735, 1545);
     Text6->setReadOnly(true);
+    Text6->setAttribute(Qt::WA_InputMethodEnabled, false); // holds only what a search wrote
     Text6->setUndoRedoEnabled(false);
     Text6->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -119,14 +129,23 @@ void Form11::createControls()
                         5220, 180);
     Label28 = makeLabel(Picture2, QString(), 1860, 810, 1890, 180);
     Picture2->hide();
+    notChinese = new QLabel(this);
+    place(notChinese, 2700, 3000, 5790, 1080);
+    notChinese->setAlignment(Qt::AlignCenter);
+    notChinese->hide();
 
     // Stacking, top first: the not-found panel, the four pictures, the frame.
     Frame1->lower();
     for (PictureBox* box : Picture1)
         box->raise();
     Picture2->raise();
+    notChinese->raise();
 
-    setTabOrder(Text5, Command2);
+    // Tab starts at the entry box, then goes from the top left to the bottom right.
+    QWidget* order[] = {Text5, Command2, Combo6->edit(), Combo6->list(), Combo[0], Combo[1], Combo[2],
+                        Combo[3], Combo[4], Command8, Text6, Label10, Label24};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     Text5->setFocus();
 }
 
@@ -136,39 +155,16 @@ void Form11::setCaption(QLabel* label, const QString& caption)
     label->adjustSize();
 }
 
-void Form11::setText6(const QString& text)
+void Form11::startUp()
 {
-    const QString current = Text6->toPlainText();
-    if (current == text)
-        return;
-    // A search appends one candidate at a time: appending spares clearing and
-    // rebuilding the document for each of them.
-    if (!current.isEmpty() && text.startsWith(current)) {
-        QTextCursor end(Text6->document());
-        end.movePosition(QTextCursor::End);
-        end.insertText(text.sliced(current.size())); // its change handler runs on textChanged
-        return;
-    }
-    Text6->setPlainText(text); // its change handler runs on textChanged
-}
-
-void Form11::startUp(const TableTexts& tables)
-{
-    for (int i = 0; i < 5; ++i) {
-        Text1bh[i].setText(tables.pinyin[i]);
-        Text1bhw[i].setText(tables.stroke[i]);
-    }
     for (int i = 0; i < 16; ++i)
         Image13[i] = art::identificationDiagram(i, devicePixelRatioF());
 
     Image2 = art::handCursor();
     Label28->setCursor(Image2);
 
-    if (!DataFile.open(programFolder_ + QStringLiteral("/wwbb11.dat"), &startupError_))
+    if (!session_.open(programFolder_ + QStringLiteral("/wwbb11.dat"), &startupError_))
         return;
-
-    RecNo = 1;
-    display();
 
     for (PictureBox* box : Picture1)
         box->setPicture(QImage());
@@ -177,13 +173,16 @@ void Form11::startUp(const TableTexts& tables)
     setCaption(Label24, QString());
     setCaption(Label25, QString());
 
-    for (const QString& symbol : StrokeSymbols)
+    for (const char16_t symbol : strokes::Symbols)
         for (QComboBox* chooser : Combo)
-            chooser->addItem(symbol);
+            chooser->addItem(QString(QChar(symbol)));
     for (int i = 1; i < 5; ++i)
         Combo[i]->addItem(QStringLiteral(" "));
-    for (QComboBox* chooser : Combo)
+    // Nothing is chosen: the first Down key gives the first stroke.
+    for (QComboBox* chooser : Combo) {
+        chooser->setCurrentIndex(-1);
         chooser->setEditText(QStringLiteral(" "));
+    }
     for (const QString& syllable : chooserSyllables())
         Combo6->addItem(syllable);
 
@@ -197,7 +196,7 @@ void Form11::startUp(const TableTexts& tables)
 
 void Form11::closeEvent(QCloseEvent* event)
 {
-    DataFile.close();
+    session_.close();
     event->accept();
     QApplication::quit();
 }

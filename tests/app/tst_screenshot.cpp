@@ -368,7 +368,8 @@ void ScreenshotTest::windowAfterLookup()
                                      "BMP"));
     Form11 form(data.path(), TableTexts{});
     form.messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
-    form.Text23.setText(QStringLiteral("峰"));
+    form.notice = form.messageBox;
+    form.session().query().setText(QStringLiteral("峰"));
     form.Command6_Click();
     QVERIFY(!form.Label10->text().isEmpty());
 
@@ -438,7 +439,7 @@ void ScreenshotTest::notFoundPanel()
     FixtureFolder data;
     data.writeRecords({FixtureRecord{}});
     Form11 form(data.path(), TableTexts{});
-    form.Text23.setText(QStringLiteral("峰"));
+    form.session().query().setText(QStringLiteral("峰"));
     form.Command6_Click();
     QVERIFY(!form.Picture2->isHidden());
 
@@ -463,6 +464,7 @@ void ScreenshotTest::builtDataLookup()
     Form11 form(folder, loadEmbeddedTables(&tableProblems));
     QStringList messages;
     form.messageBox = [&](const QString&, const QString& text) { messages.append(text); };
+    form.notice = form.messageBox;
     form.Text5->setText(QStringLiteral("峰")); // typed into the entry box: the whole input chain runs
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
     QVERIFY(!form.Label10->text().isEmpty());
@@ -546,6 +548,7 @@ void ScreenshotTest::builtDataGallery()
     Form11 form(folder, loadEmbeddedTables());
     QStringList messages;
     form.messageBox = [&](const QString&, const QString& text) { messages.append(text); };
+    form.notice = form.messageBox;
     form.Text5->setText(character);
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
 
@@ -555,7 +558,7 @@ void ScreenshotTest::builtDataGallery()
     const QRect first = onScreen(QRect(form.Picture1[0]->pos(), form.Picture1[0]->size()));
     const int drawn = countPixels(shot, first, [](QRgb p) { return !sameColour(p, qRgb(255, 255, 255)); });
     QVERIFY2(drawn > 100, "the first box shows the character's drawing");
-    if (!form.Text17.text().trimmed().isEmpty()) {
+    if (!form.session().shownRecord().Info1.trimmed().isEmpty()) {
         const int black = countPixels(shot, first, [](QRgb p) { return sameColour(p, qRgb(0, 0, 0)); });
         QVERIFY2(black > 30, "the first component is marked");
     }

@@ -39,6 +39,7 @@ void KeystrokeBench::initTestCase()
     qInfo("data: %s", qPrintable(folder));
     form_ = std::make_unique<Form11>(folder, loadEmbeddedTables());
     form_->messageBox = [](const QString&, const QString&) {};
+    form_->notice = form_->messageBox;
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     form_->Text5->setFocus();

@@ -55,6 +55,7 @@ public:
         : form(std::make_unique<Form11>(folder, tables))
     {
         form->messageBox = [this](const QString&, const QString& text) { messages.append(text); };
+        form->notice = form->messageBox;
     }
 
     bool show()
@@ -64,7 +65,8 @@ public:
         return QTest::qWaitForWindowExposed(form.get());
     }
 
-    // Text as an input method commits it into the entry box.
+    // Text as an input method commits it into the entry box: its last character
+    // ends up looked up.
     void type(const QString& text)
     {
         form->Text5->setFocus();
@@ -88,7 +90,8 @@ public:
     }
 
     QString codeLine() const { return form->Label5->text(); }
-    bool notFoundShown() const { return !form->Picture2->isHidden(); }
+    // The not-found panel, or the note that the input is no Chinese character.
+    bool notFoundShown() const { return !form->Picture2->isHidden() || !form->notChinese->isHidden(); }
     bool pictureShown() const { return form->Picture1[0]->hasPicture(); }
 
     std::unique_ptr<Form11> form;

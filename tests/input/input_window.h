@@ -38,6 +38,9 @@ inline QString codeLineOf(const QString& character)
     return {};
 }
 
+// What the window shows for the last lookup.
+enum class Shown { Found, Panel, Note };
+
 class InputWindow {
 public:
     InputWindow()
@@ -51,6 +54,7 @@ public:
         folder_.writeRecords(records);
         form = std::make_unique<Form11>(folder_.path(), fixtureTables());
         form->messageBox = [this](const QString&, const QString& text) { messages.append(text); };
+        form->notice = form->messageBox;
         form->show();
         QApplication::setActiveWindow(form.get());
     }
@@ -63,6 +67,8 @@ public:
     QString pinyin() const { return form->Label24->text(); }
     QString pinyinTwin() const { return form->Label25->text(); }
     bool notFoundShown() const { return !form->Picture2->isHidden(); }
+    bool noteShown() const { return !form->notChinese->isHidden(); }
+    Shown shown() const { return notFoundShown() ? Shown::Panel : noteShown() ? Shown::Note : Shown::Found; }
     bool pictureShown() const { return !form->Picture1[0]->picture().isNull(); }
     QString candidates() const { return form->Text6->toPlainText(); }
 
@@ -81,7 +87,8 @@ public:
         QTest::keyClick(form->Text5, Qt::Key_Delete);
     }
 
-    // Types into the entry box through the input method (no key is released).
+    // Types into the entry box through the input method (no key is released):
+    // the last character committed is looked up.
     void typeEntry(const QString& text)
     {
         form->Text5->setFocus();
@@ -126,3 +133,5 @@ private:
 };
 
 } // namespace lumbrell::testing
+
+Q_DECLARE_METATYPE(lumbrell::testing::Shown)

@@ -30,15 +30,13 @@ private Q_SLOTS:
         QCOMPARE(w.form->Text6->toolTip(), QString());
         searchA(w);
         QCOMPARE(w.form->Text6->toolTip(), Tip);
-        QCOMPARE(w.form->Text1a.text(), u"啊阿吖"_s);
-        QCOMPARE(w.form->List1, (QStringList{u"啊"_s, u"阿"_s, u"吖"_s}));
+        QCOMPARE(w.form->session().candidates(), (QStringList{u"啊"_s, u"阿"_s, u"吖"_s}));
 
-        // A search that finds nothing empties the box and its tooltip; the
-        // list keeps the earlier candidates.
+        // A search that finds nothing empties the box, its tooltip and the list.
         w.typeSyllable(u"zh"_s);
         QCOMPARE(w.candidates(), QString());
         QCOMPARE(w.form->Text6->toolTip(), QString());
-        QCOMPARE(w.form->List1, (QStringList{u"啊"_s, u"阿"_s, u"吖"_s}));
+        QVERIFY(w.form->session().candidates().isEmpty());
     }
 
     void clicks_data()
@@ -69,8 +67,8 @@ private Q_SLOTS:
         QTest::mouseClick(w.form->Text6->viewport(), Qt::LeftButton, {}, w.candidatePoint(at));
 
         QCOMPARE(w.form->Text6->textCursor().selectedText(), selected);
-        QCOMPARE(w.form->Text2bh.text(), selected);
-        QCOMPARE(w.form->Label20.text(), u"1"_s);
+        QCOMPARE(w.form->session().pinyinKey(), selected);
+        QCOMPARE(w.form->session().keyKind(), InputSession::KeyKind::Character);
         QCOMPARE(w.codeLine(), codeLine);
         QCOMPARE(w.codeTwin(), codeLine);
         QCOMPARE(w.notFoundShown(), notFound);
@@ -106,38 +104,9 @@ private Q_SLOTS:
             QCOMPARE(w.form->Text6->textCursor().position(), step.caret);
             QCOMPARE(w.codeLine(), step.codeLine);
             QCOMPARE(w.notFoundShown(), step.notFound);
-            QCOMPARE(w.form->Label20.text(), u"1"_s);
+            QCOMPARE(w.form->session().keyKind(), InputSession::KeyKind::Character);
         }
-        QCOMPARE(w.form->Text2bh.text(), u"啊"_s);
-    }
-
-    // List1 is off-window; its selection handler passes a double-byte item on.
-    void listItems_data()
-    {
-        QTest::addColumn<QString>("candidates");
-        QTest::addColumn<int>("item");
-        QTest::addColumn<QString>("codeLine");
-        QTest::addColumn<QString>("pinyinKey");
-
-        QTest::newRow("a character") << u"啊 阿 吖 "_s << 1 << codeLineOf(u"阿"_s) << u"阿"_s;
-        QTest::newRow("an ASCII item goes no further") << u"x 阿 "_s << 0 << codeLineOf(u"峰"_s) << u"峰"_s;
-    }
-
-    void listItems()
-    {
-        QFETCH(QString, candidates);
-        QFETCH(int, item);
-        QFETCH(QString, codeLine);
-        QFETCH(QString, pinyinKey);
-
-        InputWindow w;
-        QVERIFY(w.active());
-        w.typeEntry(u"峰"_s);
-        w.form->setText6(candidates);
-        w.form->List1_Click(item);
-        QCOMPARE(w.form->Label3.text(), w.form->List1[item]);
-        QCOMPARE(w.codeLine(), codeLine);
-        QCOMPARE(w.form->Text2bh.text(), pinyinKey);
+        QCOMPARE(w.form->session().pinyinKey(), u"啊"_s);
     }
 };
 

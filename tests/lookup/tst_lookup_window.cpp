@@ -5,7 +5,10 @@
 #include "lookup/picture_box.h"
 #include "tests/support/fixture_data.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QTest>
 
@@ -44,13 +47,14 @@ struct Window {
             folder.writeDrawing(character, twoBlockDrawing());
         form = std::make_unique<Form11>(folder.path(), TableTexts{});
         form->messageBox = [this](const QString&, const QString& text) { messages.append(text); };
+        form->notice = form->messageBox;
         for (int i = 0; i < 16; ++i)
             form->Image13[i] = diagram(i);
     }
 
     void lookUp(const QString& character)
     {
-        form->Text23.setText(character); // its change handler runs the lookup
+        form->session().query().setText(character); // its change handler runs the lookup
         form->Command6_Click();
     }
 
@@ -93,6 +97,8 @@ private Q_SLOTS:
     void notFoundShowsThePanel();
     void missingDrawingShowsCodesAndTellsOnce();
     void emptyDataFileFindsNothing();
+    void characterWithoutDrawingShowsItself();
+    void missingDrawingsFolderLosesNoTypedKey();
     void fillAreaKeepsFillStyleAndColour();
 };
 
@@ -100,9 +106,9 @@ void LookupWindowTest::startsEmpty()
 {
     Window w(records(), {});
     QVERIFY(w.form->startupError().isEmpty());
-    QCOMPARE(w.form->Text11.text(), QStringLiteral("啊")); // record 1 mirrored at start-up
-    QCOMPARE(w.form->Text12.text(), QStringLiteral("kbsk"));
-    QCOMPARE(w.form->Text19.text(), LeftBlock.leftJustified(72));
+    QCOMPARE(w.form->session().shownRecord().Hanzi, QStringLiteral("啊")); // record 1 read at start-up
+    QCOMPARE(w.form->session().shownRecord().Code1, QStringLiteral("kbsk"));
+    QCOMPARE(w.form->session().shownRecord().Info3, LeftBlock.leftJustified(72));
     QVERIFY(w.form->Label5->text().isEmpty());
     QVERIFY(w.form->Label10->text().isEmpty());
     for (PictureBox* box : w.form->Picture1)
@@ -119,9 +125,8 @@ void LookupWindowTest::foundCharacterIsShownAndMarked()
 
     QCOMPARE(w.form->Label5->text(), QStringLiteral("mtd  mtdh"));
     QCOMPARE(w.form->Label10->text(), QStringLiteral("mtd  mtdh"));
-    QCOMPARE(w.form->Label4.text(), QStringLiteral("峰"));
-    QCOMPARE(w.form->Label8.text(), QStringLiteral("mtdh"));
-    QVERIFY(w.form->Text23.text().isEmpty());
+    QCOMPARE(w.form->session().plan().character, QStringLiteral("峰"));
+    QVERIFY(w.form->session().query().text().isEmpty());
     QVERIFY(w.form->Picture2->isHidden());
     for (int box = 0; box < 4; ++box) {
         QCOMPARE(w.picture(box).size(), QSize(112, 113));
@@ -148,14 +153,14 @@ void LookupWindowTest::identificationDiagramEndsTheLookup()
 {
     Window w(records(), {QStringLiteral("峰"), QStringLiteral("八")});
     w.lookUp(QStringLiteral("峰")); // fills all four boxes first
-    w.form->Text23.setText(QStringLiteral("八"));
+    w.form->session().query().setText(QStringLiteral("八"));
 
     QCOMPARE(w.form->Label5->text(), QStringLiteral("wty"));
     QCOMPARE(w.pixel(0, LeftPixel), Black);
     QCOMPARE(w.pixel(1, RightPixel), Black);
     QCOMPARE(w.picture(2), diagram(9)); // y: left-right, last stroke a dot
     QVERIFY(!w.form->Picture1[3]->hasPicture()); // a three-letter code has no fourth position
-    QCOMPARE(w.form->Text23.text(), QStringLiteral("八")); // kept after a diagram
+    QCOMPARE(w.form->session().query().text(), QStringLiteral("八")); // kept after a diagram
 }
 
 void LookupWindowTest::singleStrokeShowsBothDiagrams()
@@ -173,8 +178,6 @@ void LookupWindowTest::twoLetterCode3EmptiesLastBoxes()
     w.lookUp(QStringLiteral("峰"));
     w.lookUp(QStringLiteral("啊"));
     QCOMPARE(w.form->Label5->text(), QStringLiteral("kb  kbsk"));
-    QVERIFY(w.form->Text19.text().isEmpty());
-    QVERIFY(w.form->Text20.text().isEmpty());
     QVERIFY(w.form->Picture1[0]->hasPicture());
     QVERIFY(!w.form->Picture1[2]->hasPicture());
     QVERIFY(!w.form->Picture1[3]->hasPicture());
@@ -187,24 +190,24 @@ void LookupWindowTest::juePositionFourStaysUnmarked()
     QCOMPARE(w.pixel(2, LeftPixel), Black);
     QCOMPARE(w.pixel(3, RightPixel), RightGrey);
     QCOMPARE(w.pixel(3, LeftPixel), LeftGrey);
-    QVERIFY(w.form->Text23.text().isEmpty());
+    QVERIFY(w.form->session().query().text().isEmpty());
 }
 
 void LookupWindowTest::notFoundShowsThePanel()
 {
     Window w(records(), {QStringLiteral("峰")});
     w.lookUp(QStringLiteral("峰"));
-    const QString before = w.form->Text11.text();
+    const QString before = w.form->session().shownRecord().Hanzi;
     w.lookUp(QStringLiteral("中"));
 
     QVERIFY(!w.form->Picture2->isHidden());
     QVERIFY(w.form->Label5->text().isEmpty());
     QVERIFY(w.form->Label10->text().isEmpty());
-    QVERIFY(w.form->Label4.text().isEmpty());
-    QVERIFY(w.form->Text23.text().isEmpty());
+    QVERIFY(w.form->session().plan().character.isEmpty());
+    QVERIFY(w.form->session().query().text().isEmpty());
     for (PictureBox* box : w.form->Picture1)
         QVERIFY(!box->hasPicture());
-    QCOMPARE(w.form->Text11.text(), before); // display is not run
+    QCOMPARE(w.form->session().shownRecord().Hanzi, before); // the record shown stays
 
     w.lookUp(QStringLiteral("峰"));
     QVERIFY(w.form->Picture2->isHidden());
@@ -231,14 +234,14 @@ void LookupWindowTest::missingDrawingShowsCodesAndTellsOnce()
     bad.write("not a picture");
     bad.close();
     w.lookUp(QStringLiteral("倔"));
-    QCOMPARE(w.messages.size(), 2);
+    QCOMPARE(w.messages.size(), 1); // once per run, not once per file
     QCOMPARE(w.form->Label5->text(), QStringLiteral("wnb  wnbm"));
 }
 
 void LookupWindowTest::emptyDataFileFindsNothing()
 {
     Window w({}, {});
-    QVERIFY(w.form->Text11.text().isEmpty());
+    QVERIFY(w.form->session().shownRecord().Hanzi.isEmpty());
     w.lookUp(QStringLiteral("峰"));
     QVERIFY(!w.form->Picture2->isHidden());
 }
@@ -259,6 +262,65 @@ void LookupWindowTest::fillAreaKeepsFillStyleAndColour()
     QCOMPARE(box.surface().pixel(1, 1), 0xFFFFFFFF);
     box.erase();
     QCOMPARE(box.surface().pixel(LeftPixel), LeftGrey);
+}
+
+// A record without fill points and without a drawing: codes and pinyin as
+// for any character, the character itself in the first box, no message.
+void LookupWindowTest::characterWithoutDrawingShowsItself()
+{
+    std::vector<FixtureRecord> withoutOutline = records();
+    withoutOutline.insert(withoutOutline.begin(), {QStringLiteral("彧"), QStringLiteral("akgr"), QString(),
+                                                   QStringLiteral("ak"), QString(), QString(), QString(), QString()});
+    Window w(withoutOutline, {QStringLiteral("峰")});
+    w.lookUp(QStringLiteral("峰"));
+    w.lookUp(QStringLiteral("彧"));
+
+    QCOMPARE(w.form->Label5->text(), QStringLiteral("ak  akgr"));
+    QVERIFY(w.form->Picture2->isHidden());
+    QVERIFY(w.form->notChinese->isHidden());
+    const QImage& first = w.picture(0);
+    QCOMPARE(first.size(), QSize(112, 113));
+    int ink = 0;
+    for (int y = 0; y < first.height(); ++y)
+        for (int x = 0; x < first.width(); ++x)
+            ink += qGray(first.pixel(x, y)) < 128;
+    QVERIFY2(ink > 200, "the character is drawn large");
+    for (int box = 1; box < 4; ++box)
+        QVERIFY(!w.form->Picture1[box]->hasPicture());
+    QVERIFY(w.messages.isEmpty());
+}
+
+// With the whole drawing folder gone, typing goes on: one message for the
+// run, shown without taking the focus, and every typed character kept.
+void LookupWindowTest::missingDrawingsFolderLosesNoTypedKey()
+{
+    FixtureFolder folder;
+    folder.writeRecords(records());
+    Form11 form(folder.path(), TableTexts{});
+    form.messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.Text5->setFocus();
+
+    for (const QChar character : QStringLiteral("峰啊倔一")) {
+        // Keys that carry a character, as a keyboard layout delivers them.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+        QApplication::sendEvent(QApplication::focusWidget(), &release);
+    }
+
+    QCOMPARE(form.Text5->text(), QStringLiteral("峰啊倔一"));
+    QCOMPARE(form.Label5->text(), QStringLiteral("g  ggl  ggll"));
+    QVERIFY(form.Text5->hasFocus());
+    QList<QMessageBox*> notices;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible())
+            notices.append(box);
+    QCOMPARE(notices.size(), 1);
+    QCOMPARE(notices[0]->windowModality(), Qt::NonModal);
+    QVERIFY(notices[0]->text().contains(QStringLiteral("峰.bmp")));
 }
 
 QTEST_MAIN(LookupWindowTest)

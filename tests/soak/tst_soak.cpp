@@ -77,6 +77,7 @@ void SoakTest::tenRoundsOfEveryCharacter()
     QVERIFY(form.startupError().isEmpty());
     int messages = 0;
     form.messageBox = [&messages](const QString&, const QString&) { ++messages; };
+    form.notice = form.messageBox;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.Text5->setFocus();

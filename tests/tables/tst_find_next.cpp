@@ -1,6 +1,6 @@
 // The find-next searches over table texts: which text each step returns and
 // where the next step starts, on tables where the position arithmetic matters.
-#include "app/form11.h"
+#include "input/input_session.h"
 #include "tables/find_next.h"
 #include "tests/support/fixture_data.h"
 #include "tests/tables/fixture_tables.h"
@@ -143,65 +143,48 @@ private Q_SLOTS:
         QCOMPARE(position, 0);
     }
 
-    // Through the window: the result pair and the two remembered positions.
-    void missKeepsTheLastHitText()
+    // Through the input session: the two remembered positions.
+    void missSetsThePositionBack()
     {
-        FixtureFolder folder;
-        Form11 form(folder.path(), fixtureTables());
-        QCOMPARE(form.Label1bh.text(), u"0"_s);
-        QCOMPARE(form.Label2bh.text(), u"Label2"_s);
+        InputSession session(fixtureTables());
+        const QString& strokes = session.tables().stroke[0];
+        QCOMPARE(session.searchPreceding(strokes, u"10000"_s), u"一"_s);
+        QCOMPARE(session.precedingPosition(), StrokeLine);
 
-        form.TextSearch(form.Text1bhw[0], u"10000"_s);
-        QCOMPARE(form.Label1bh.text(), u"1"_s);
-        QCOMPARE(form.Label2bh.text(), u"一"_s);
-        QCOMPARE(form.TextSearchPos, StrokeLine);
+        QCOMPARE(session.searchPreceding(strokes, u"10000"_s), std::nullopt);
+        QCOMPARE(session.precedingPosition(), 0);
 
-        form.TextSearch(form.Text1bhw[0], u"10000"_s);
-        QCOMPARE(form.Label1bh.text(), u"0"_s);
-        QCOMPARE(form.Label2bh.text(), u"一"_s);
-        QCOMPARE(form.TextSearchPos, 0);
-
-        form.TextSearch(form.Text1bhw[0], u"99999"_s);
-        QCOMPARE(form.Label1bh.text(), u"0"_s);
-        QCOMPARE(form.Label2bh.text(), u"一"_s);
-        QCOMPARE(form.TextSearchPos, 0);
+        QCOMPARE(session.searchPreceding(strokes, u"99999"_s), std::nullopt);
+        QCOMPARE(session.precedingPosition(), 0);
     }
 
     void runsOfOneMethodLeaveTheOtherInPlace()
     {
-        FixtureFolder folder;
         TableTexts tables;
         tables.pinyin[0] = TwoReadings;
         tables.stroke[0] = Strokes;
-        Form11 form(folder.path(), tables);
+        InputSession session(tables);
 
-        form.TextSearchf(form.Text1bh[0], u"铛"_s);
-        QCOMPARE(form.Label2bh.text(), u"cheng "_s);
-        const std::int32_t inTheMiddle = form.TextSearchfPos;
+        QCOMPARE(session.searchFollowing(TwoReadings, u"铛"_s), u"cheng "_s);
+        const std::int32_t inTheMiddle = session.followingPosition();
 
         QStringList strokeRun;
-        for (form.TextSearch(form.Text1bhw[0], u"12000"_s); form.Label1bh.text() == u"1";
-             form.TextSearch(form.Text1bhw[0], u"12000"_s))
-            strokeRun.append(form.Label2bh.text());
+        while (const auto hit = session.searchPreceding(Strokes, u"12000"_s))
+            strokeRun.append(*hit);
         QCOMPARE(strokeRun, (QStringList{u"十"_s, u"丁"_s}));
-        QCOMPARE(form.TextSearchfPos, inTheMiddle);
+        QCOMPARE(session.followingPosition(), inTheMiddle);
 
-        form.TextSearchf(form.Text1bh[0], u"铛"_s);
-        QCOMPARE(form.Label1bh.text(), u"1"_s);
-        QCOMPARE(form.Label2bh.text(), u"dang  "_s);
+        QCOMPARE(session.searchFollowing(TwoReadings, u"铛"_s), u"dang  "_s);
 
-        // And the other way round: a TextSearch run stopped after its first hit
-        // is not moved by a whole TextSearchf run.
-        form.TextSearchf(form.Text1bh[0], u"铛"_s);
-        QCOMPARE(form.Label1bh.text(), u"0"_s);
-        form.TextSearch(form.Text1bhw[0], u"12000"_s);
-        const std::int32_t strokePosition = form.TextSearchPos;
-        for (form.TextSearchf(form.Text1bh[0], u"铛"_s); form.Label1bh.text() == u"1";
-             form.TextSearchf(form.Text1bh[0], u"铛"_s)) {
+        // And the other way round: a run stopped after its first hit is not
+        // moved by a whole run of the other method.
+        QCOMPARE(session.searchFollowing(TwoReadings, u"铛"_s), std::nullopt);
+        QVERIFY(session.searchPreceding(Strokes, u"12000"_s));
+        const std::int32_t strokePosition = session.precedingPosition();
+        while (session.searchFollowing(TwoReadings, u"铛"_s)) {
         }
-        QCOMPARE(form.TextSearchPos, strokePosition);
-        form.TextSearch(form.Text1bhw[0], u"12000"_s);
-        QCOMPARE(form.Label2bh.text(), u"丁"_s);
+        QCOMPARE(session.precedingPosition(), strokePosition);
+        QCOMPARE(session.searchPreceding(Strokes, u"12000"_s), u"丁"_s);
     }
 };
 

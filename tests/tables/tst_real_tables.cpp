@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace lumbrell;
@@ -164,11 +165,11 @@ private Q_SLOTS:
         FixtureFolder folder;
         Form11 form(folder.path(), tables_);
         form.messageBox = [](const QString&, const QString&) {};
-        form.Label20.setText(u"1"_s);
-        form.Text2bh.setText(character);
+        form.notice = form.messageBox;
+        form.Text5->setText(character); // the entry box's change handler asks for its pinyin
         QCOMPARE(form.Label24->text(), pinyin);
         QCOMPARE(form.Label25->text(), pinyin);
-        QCOMPARE(form.TextSearchfPos, 0);
+        QCOMPARE(form.session().followingPosition(), 0);
     }
 
 private:
