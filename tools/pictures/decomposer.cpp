@@ -357,7 +357,7 @@ private:
     static bool framesUncoded(const Piece& frame, size_t k, size_t pieceCount, const Piece& cut)
     {
         return frame.root->encloses() && k == 2 && pieceCount > 4
-            && cut.root->glyph.startsWith(frame.root->glyph + u'(');
+            && cut.root->glyph == frame.root->glyph && !cut.root->usualForm();
     }
 
     int unlikeCount(const std::vector<Piece>& pieces) const
@@ -469,11 +469,11 @@ Decomposition fromPieces(const std::vector<Piece>& pieces, size_t codeLength)
     d.kind = DecompositionKind::Roots;
     const bool identified = pieces.size() + 1 == codeLength;
     for (size_t k = 0; k < 3 && k < pieces.size(); ++k)
-        d.positions[k] = component(pieces[k].strokes, pieces[k].root->glyph);
+        d.positions[k] = component(pieces[k].strokes, pieces[k].root->name());
     if (identified)
         d.positions[codeLength - 1] = identification();
     else
-        d.positions[3] = component(pieces.back().strokes, pieces.back().root->glyph);
+        d.positions[3] = component(pieces.back().strokes, pieces.back().root->name());
     return d;
 }
 
