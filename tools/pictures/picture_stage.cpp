@@ -14,6 +14,7 @@
 #include <QFile>
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <mutex>
 #include <numeric>
 #include <thread>
@@ -268,6 +269,22 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
     report << failures;
 }
 
+// How many characters each criterion decided.
+void reportCriteria(const std::vector<CharacterResult>& results, QStringList& report)
+{
+    std::map<Criterion, int> decided;
+    for (const CharacterResult& r : results)
+        if (r.decomposition.ok())
+            ++decided[r.decomposition.decidedBy];
+    report << QStringLiteral("pictures: characters each criterion decided (the kinds first, then the ranking in order):");
+    for (const CriterionInfo& c : criteria())
+        report << QStringLiteral("  %1 %2: %3 (%4)")
+                      .arg(QString::fromUtf8(c.wubiName))
+                      .arg(decided[c.id], 5)
+                      .arg(QString::fromUtf8(c.rule))
+                      .arg(QString::fromUtf8(c.examples));
+}
+
 void reportFidelity(const SourceSet& sources, const std::vector<CharacterResult>& results, QStringList& report)
 {
     struct Marked {
@@ -356,6 +373,7 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
 
     report << QStringLiteral("pictures: %1 root table entries").arg(roots.roots().size());
     reportCoverage(sources, results, report);
+    reportCriteria(results, report);
     reportFidelity(sources, results, report);
     report << QStringLiteral("pictures: stage time %1 ms").arg(timer.elapsed());
     return true;
