@@ -93,7 +93,7 @@ public:
           openEnclosures_(options.openEnclosures), shapesRank_(options.shapesRank), parts_(input.parts)
     {
         for (const Root& r : table.roots())
-            if (!r.encloses() && !r.writtenLast && !r.alone)
+            if (!r.encloses() && !r.writtenLast && r.searched())
                 plainRoots_.push_back(&r);
         for (const Root& r : table.roots())
             if (r.alone && !r.encloses() && centreLines_ && !r.shape.empty()) // only where it is seen
@@ -269,7 +269,7 @@ private:
     void lastInsideEnclosure(int pos, const Root& last)
     {
         for (const Root& r : table_.roots()) {
-            if (!r.encloses() || r.alone)
+            if (!r.encloses() || !r.searched())
                 continue;
             const int tailStart = n_ - int(r.tail.size());
             const int lastStart = tailStart - int(last.head.size());

@@ -1,6 +1,7 @@
 #include "tools/pictures/picture_stage.h"
 
 #include "tools/pictures/decomposer.h"
+#include "tools/pictures/exception_table.h"
 #include "tools/pictures/fill_points.h"
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/known_parts.h"
@@ -68,12 +69,22 @@ void renumber(Decomposition& d, const std::vector<int>& inDrawing)
     }
 }
 
-CharacterResult splitCharacter(const RootTable& roots, const CharEntry& entry, const QString& hanziWriterDir)
+CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
+                               const QString& hanziWriterDir)
 {
     CharacterResult r;
     StrokeOutlines& outlines = r.outlines;
     if (!loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
         return r;
+    if (const Exception* e = exceptions.find(entry.ch)) {
+        if (int(outlines.outlines.size()) == e->classes.size())
+            r.decomposition = fromException(*e);
+        else
+            r.decomposition.reason = QStringLiteral("the exception table gives %1 strokes, the drawing has %2")
+                                         .arg(e->classes.size())
+                                         .arg(outlines.outlines.size());
+        return r;
+    }
     const QString completed = classesWithMissingStroke(entry.strokeClasses, outlines.medians);
     if (!completed.isEmpty()) {
         r.completed = true;
@@ -179,11 +190,12 @@ void forEachCharacter(size_t count, const Job& job)
 
 // Splits every character, lets the ones that end in another follow that
 // one's split, then draws them; results keep the characters' order.
-std::vector<CharacterResult> processAll(const RootTable& roots, const SourceSet& sources, const QString& bmpDir)
+std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionTable& exceptions,
+                                       const SourceSet& sources, const QString& bmpDir)
 {
     std::vector<CharacterResult> results(sources.chars.size());
     forEachCharacter(results.size(), [&](size_t i) {
-        results[i] = splitCharacter(roots, sources.chars[i], sources.hanziWriterDir);
+        results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir);
     });
     auto knownParts = [&] {
         KnownParts known;
@@ -269,6 +281,65 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
     report << failures;
 }
 
+// The character sets the figures are given for: GB2312 (lead bytes B0-F7,
+// trail A1-FE) and the GBK characters beyond it.
+enum class CharacterSet { Gb2312, GbkAdditions };
+
+CharacterSet setOf(const CharEntry& entry)
+{
+    if (entry.gbk.size() != 2)
+        return CharacterSet::Gb2312;
+    const uchar lead = uchar(entry.gbk[0]), trail = uchar(entry.gbk[1]);
+    return lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 ? CharacterSet::Gb2312 : CharacterSet::GbkAdditions;
+}
+
+// Coverage and marking fidelity per character set, and every marked
+// position that falls short.
+void reportBySet(const SourceSet& sources, const std::vector<CharacterResult>& results, QStringList& report)
+{
+    for (CharacterSet set : {CharacterSet::Gb2312, CharacterSet::GbkAdditions}) {
+        const QString name = set == CharacterSet::Gb2312 ? QStringLiteral("GB2312") : QStringLiteral("GBK additions");
+        int characters = 0, decomposed = 0, marked = 0, good = 0, blackOutside = 0;
+        QStringList short_;
+        for (size_t i = 0; i < results.size(); ++i) {
+            if (setOf(sources.chars[i]) != set)
+                continue;
+            ++characters;
+            decomposed += results[i].decomposition.ok();
+            for (int k = 0; k < 4; ++k) {
+                const MarkingScore& score = results[i].scores[size_t(k)];
+                if (score.componentPixels == 0)
+                    continue;
+                ++marked;
+                good += score.good();
+                blackOutside += score.blackened > score.blackenedInside;
+                if (!score.good())
+                    short_ << QStringLiteral("%1:%2 %3/%4")
+                                  .arg(sources.chars[i].ch)
+                                  .arg(k + 1)
+                                  .arg(percent(score.blackenedInside, score.componentPixels))
+                                  .arg(percent(score.blackened - score.blackenedInside, score.blackened));
+            }
+        }
+        if (characters == 0)
+            continue;
+        report << QStringLiteral("pictures: %1: %2 of %3 outlined characters decomposed (%4); %5 of %6 marked "
+                                 "positions blacken >= 97% of their component with <= 1% outside (%7); %8 "
+                                 "positions with any black outside their component")
+                      .arg(name)
+                      .arg(decomposed)
+                      .arg(characters)
+                      .arg(percent(decomposed, characters))
+                      .arg(good)
+                      .arg(marked)
+                      .arg(percent(good, marked))
+                      .arg(blackOutside);
+        if (!short_.isEmpty())
+            report << QStringLiteral("pictures: %1: positions short of the mark (character:position blackened/outside): %2")
+                          .arg(name, short_.join(u' '));
+    }
+}
+
 // How many characters each criterion decided.
 void reportCriteria(const std::vector<CharacterResult>& results, QStringList& report)
 {
@@ -329,6 +400,39 @@ bool rootsAgreeWithCodes(const RootTable& roots, const SourceSet& sources, QStri
     return false;
 }
 
+// Each exception of a character in the sources must add up and fit its code.
+bool exceptionsHold(const ExceptionTable& exceptions, const RootTable& roots, const SourceSet& sources, QString* error)
+{
+    QHash<QString, QString> codes;
+    for (const CharEntry& entry : sources.chars)
+        codes.insert(entry.ch, entry.fullCode);
+    QStringList problems;
+    for (const Exception& e : exceptions.exceptions()) {
+        const auto own = codes.constFind(e.ch);
+        if (own == codes.constEnd())
+            continue;
+        for (const QString& problem : exceptionProblems(e, roots, *own))
+            problems << e.ch + QStringLiteral(": ") + problem;
+    }
+    if (problems.isEmpty())
+        return true;
+    *error = QStringLiteral("exception table tools/pictures/exceptions.tsv: ") + problems.join(QStringLiteral("; "));
+    return false;
+}
+
+void reportExceptions(const ExceptionTable& exceptions, const SourceSet& sources, QStringList& report)
+{
+    QHash<QString, bool> present;
+    for (const CharEntry& entry : sources.chars)
+        present.insert(entry.ch, true);
+    QStringList used;
+    for (const Exception& e : exceptions.exceptions())
+        if (present.contains(e.ch))
+            used << QStringLiteral("  %1 %2: %3").arg(e.ch, e.fullCode, e.reason);
+    report << QStringLiteral("pictures: %1 characters split by the reviewed exception table:").arg(used.size());
+    report << used;
+}
+
 } // namespace
 
 bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vector<std::array<QByteArray, 4>>& info,
@@ -337,7 +441,9 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
     QElapsedTimer timer;
     timer.start();
     RootTable roots;
-    if (!roots.loadBuiltIn(error) || !rootsAgreeWithCodes(roots, sources, error))
+    ExceptionTable exceptions;
+    if (!roots.loadBuiltIn(error) || !rootsAgreeWithCodes(roots, sources, error) || !exceptions.loadBuiltIn(error)
+        || !exceptionsHold(exceptions, roots, sources, error))
         return false;
     roots.attachShapes([&sources](const QString& glyph) {
         StrokeOutlines drawn;
@@ -351,7 +457,7 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
         *error = QStringLiteral("%1: cannot be created").arg(bmpDir);
         return false;
     }
-    const std::vector<CharacterResult> results = processAll(roots, sources, bmpDir);
+    const std::vector<CharacterResult> results = processAll(roots, exceptions, sources, bmpDir);
     for (const CharacterResult& r : results) {
         if (!r.error.isEmpty()) {
             *error = r.error + QStringLiteral(" (hanzi-writer-data outlines: run scripts/fetch-sources.sh)");
@@ -374,7 +480,9 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
     report << QStringLiteral("pictures: %1 root table entries").arg(roots.roots().size());
     reportCoverage(sources, results, report);
     reportCriteria(results, report);
+    reportExceptions(exceptions, sources, report);
     reportFidelity(sources, results, report);
+    reportBySet(sources, results, report);
     report << QStringLiteral("pictures: stage time %1 ms").arg(timer.elapsed());
     return true;
 }

@@ -44,10 +44,11 @@ bool parseColumns(const QStringList& f, Root& root)
 {
     if (f[3] != u"-" && f[3] != u"last")
         return false;
-    if (f[4] != u"-" && f[4] != u"alone")
+    if (f[4] != u"-" && f[4] != u"alone" && f[4] != u"exception")
         return false;
     root.writtenLast = f[3] == u"last";
     root.alone = f[4] == u"alone";
+    root.exceptionOnly = f[4] == u"exception";
     if (f[5] != u"-") {
         if (f[5].toUcs4().size() != 1)
             return false;
@@ -110,7 +111,7 @@ bool RootTable::parse(const QString& text, QString* error)
     for (auto& list : byKey_)
         list.clear();
     for (const Root& root : roots_)
-        if (!root.alone)
+        if (root.searched())
             byKey_[root.key - 'a'].push_back(&root);
     if (roots_.empty()) {
         *error = QStringLiteral("root table: no roots");
@@ -159,7 +160,16 @@ void RootTable::attachShapes(const std::function<std::vector<QPolygonF>(const QS
 bool RootTable::hasGlyph(const QString& glyph, char key) const
 {
     return std::any_of(roots_.begin(), roots_.end(),
-                       [&](const Root& root) { return root.key == key && root.glyph == glyph && root.usualForm(); });
+                       [&](const Root& root) { return root.key == key && root.glyph == glyph && root.usualForm() && !root.exceptionOnly;
+                       });
+}
+
+const Root* RootTable::find(const QString& name, char key) const
+{
+    for (const Root& root : roots_)
+        if (root.key == key && root.name() == name)
+            return &root;
+    return nullptr;
 }
 
 }

@@ -21,6 +21,8 @@ struct Root {
     // Typed only as the character of its own; in other characters its strokes
     // are other roots (犭 is ⺨ and 丿 in 狗, 猪, 黎).
     bool alone = false;
+    // A part named only by the reviewed exception table: no split searches with it.
+    bool exceptionOnly = false;
     // The character whose writing of the root this is, where it has a stroke
     // order or a cut of its own (干 as 半 writes it); empty for the usual form.
     QString form;
@@ -31,6 +33,9 @@ struct Root {
     std::vector<int> shapeStrokes;
 
     bool usualForm() const { return form.isEmpty(); }
+    // Whether splits may place it (roots typed only alone or named only by
+    // exceptions may not).
+    bool searched() const { return !alone && !exceptionOnly; }
     // The root's name in reports: 干, or 干(半) for 干 as 半 writes it.
     QString name() const { return usualForm() ? glyph : glyph + u'(' + form + u')'; }
     bool encloses() const { return !tail.empty(); }
@@ -59,15 +64,17 @@ public:
     bool loadBuiltIn(QString* error);
 
     const std::vector<Root>& roots() const { return roots_; }
-    // The roots of a key that splits may use (none typed alone).
+    // The roots of a key that splits may use (none typed alone or named only by exceptions).
     const std::vector<const Root*>& rootsOfKey(char key) const;
     // Gives each root whose glyph (or the character it is like) the lookup can
     // draw its shape, where the stroke counts agree; a root in another
     // character's form has only a borrowed shape.
     void attachShapes(const std::function<std::vector<QPolygonF>(const QString& glyph)>& centreLines);
     // Whether some root in its usual form with this glyph sits on key
-    // (characters that are components).
+    // (characters that are components); parts named only by exceptions are none.
     bool hasGlyph(const QString& glyph, char key) const;
+    // The root of this name (Root::name) on key, if any.
+    const Root* find(const QString& name, char key) const;
 
 private:
     std::vector<Root> roots_;
