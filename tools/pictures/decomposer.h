@@ -19,8 +19,8 @@
 //   stroke is that of the part inside a frame written last (困: 木's 丶, i)
 //   or before a 辶 or 廴 (边: 力's 丿, e).
 // - 取大优先 (the larger root first): of two splits, the one whose first
-//   码元 takes more strokes wins, then the second, and so on (夫 is 二 人 in
-//   86 terms, but one 码元 夫 where the table has it).
+//   码元 takes more strokes wins, then the second, and so on (班: 王 whole,
+//   not 一 and the rest).
 // - 能散不连 (separate rather than connected): where parts stand apart, no
 //   码元 joins the end of one with the start of the next (狴: 犭's 丿 ends
 //   with 犭, it does not join 比's 一 into 𠂉).

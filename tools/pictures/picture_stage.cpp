@@ -344,16 +344,22 @@ void reportBySet(const SourceSet& sources, const std::vector<CharacterResult>& r
 void reportCriteria(const std::vector<CharacterResult>& results, QStringList& report)
 {
     std::map<Criterion, int> decided;
+    std::map<Criterion, QString> firstDecided;
     for (const CharacterResult& r : results)
-        if (r.decomposition.ok())
+        if (r.decomposition.ok()) {
             ++decided[r.decomposition.decidedBy];
+            QString& first = firstDecided[r.decomposition.decidedBy];
+            if (first.size() < 20 && !r.tsvLine.isEmpty())
+                first += r.tsvLine.section(u'\t', 0, 0);
+        }
     report << QStringLiteral("pictures: characters each criterion decided (the kinds first, then the ranking in order):");
     for (const CriterionInfo& c : criteria())
-        report << QStringLiteral("  %1 %2: %3 (%4)")
+        report << QStringLiteral("  %1 %2: %3 (%4; in the build: %5)")
                       .arg(QString::fromUtf8(c.wubiName))
                       .arg(decided[c.id], 5)
                       .arg(QString::fromUtf8(c.rule))
-                      .arg(QString::fromUtf8(c.examples));
+                      .arg(QString::fromUtf8(c.examples))
+                      .arg(firstDecided[c.id]);
 }
 
 void reportFidelity(const SourceSet& sources, const std::vector<CharacterResult>& results, QStringList& report)
