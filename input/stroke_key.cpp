@@ -1,13 +1,17 @@
 #include "input/stroke_key.h"
 
+#include "formats/stroke_letters.h"
+
 #include <array>
 
 namespace lumbrell {
 namespace {
 
 // Symbol and digit of "no stroke", then of the five stroke classes.
-const std::array<char16_t, 6> Symbols = {u' ', u'一', u'丨', u'丿', u'丶', u'乙'};
-const std::array<char16_t, 6> Digits = {u'0', u'1', u'2', u'3', u'4', u'5'};
+constexpr std::array<char16_t, 6> Symbols = {u' ', strokes::Symbols[0], strokes::Symbols[1], strokes::Symbols[2],
+                                             strokes::Symbols[3], strokes::Symbols[4]};
+constexpr std::array<char16_t, 6> Digits = {strokes::NoStrokeDigit, strokes::digitOfClass(1), strokes::digitOfClass(2),
+                                            strokes::digitOfClass(3), strokes::digitOfClass(4), strokes::digitOfClass(5)};
 
 } // namespace
 

@@ -6,7 +6,7 @@
 
 namespace lumbrell {
 
-// The stroke choosers' symbols 一 丨 丿 丶 乙 stand for the stroke classes 1 to 5.
+// The stroke choosers' symbols stand for the stroke classes (formats/stroke_letters.h).
 
 // A chooser's text as a stroke symbol: the text itself when it is exactly one
 // of the five symbols, else " " (no stroke).

@@ -16,7 +16,7 @@ std::optional<QString> syllableKey(QStringView text)
 
 bool inSyllableGroup(int table, QStringView firstCharacter)
 {
-    return !firstCharacter.isEmpty() && SyllableGroups[table].contains(firstCharacter);
+    return firstCharacter.size() == 1 && syllables::Groups[size_t(table)].find(firstCharacter[0].unicode()) != std::u16string_view::npos;
 }
 
 } // namespace lumbrell

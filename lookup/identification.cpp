@@ -1,13 +1,13 @@
 #include "lookup/identification.h"
 
-#include <QStringView>
+#include "formats/identification_letters.h"
 
 namespace lumbrell {
 
 int identificationIndex(QChar letter)
 {
-    static constexpr QStringView letters = u"gfdhjktreyuinbvl";
-    return static_cast<int>(letters.indexOf(letter));
+    const auto at = identification::DiagramLetters.find(letter.unicode());
+    return at == std::u16string_view::npos ? -1 : static_cast<int>(at);
 }
 
 } // namespace lumbrell

@@ -2,6 +2,7 @@
 // a component, an identification diagram where the code ends in one, nothing
 // where the code has no such position.
 #include "app/form11.h"
+#include "lookup/drawing_file.h"
 #include "lookup/identification.h"
 #include "lookup/picture_box.h"
 #include "store/gbk.h"
@@ -28,8 +29,8 @@ QString Form11::drawingPath(const QString& character) const
 bool Form11::loadDrawing(QImage* image)
 {
     const QString path = drawingPath(firstCharacter(Text11.text()).toString());
-    // Only a plain file is read: a pipe in its place would hold the window up.
-    if (QFileInfo(path).isFile() && image->load(path, "BMP") && !image->isNull())
+    *image = readDrawingFile(path);
+    if (!image->isNull())
         return true;
     // Said once per file, so a lookup repeated by the same keystroke does not
     // raise the same message again.

@@ -1,5 +1,6 @@
 #include "lookup/point_list.h"
 
+#include "formats/fill_points.h"
 #include "store/rounding.h"
 
 #include <algorithm>
@@ -53,17 +54,17 @@ QList<QPoint> parsePointList(QStringView info)
     while (length > 0 && info[length - 1] == u' ')
         --length;
     const QStringView s = info.first(length);
-    const long long groups = roundHalfEven(static_cast<double>(s.size()) / 8.0);
+    const long long groups = roundHalfEven(static_cast<double>(s.size()) / fillpoints::PointWidth);
 
     auto part = [&s](qsizetype from) {
         if (from >= s.size())
             return QStringView();
-        return s.mid(from, std::min<qsizetype>(4, s.size() - from));
+        return s.mid(from, std::min<qsizetype>(fillpoints::CoordinateWidth, s.size() - from));
     };
     QList<QPoint> points;
     for (long long i = 0; i < groups; ++i) {
-        const qsizetype at = static_cast<qsizetype>(i) * 8;
-        points.append(QPoint(readNumber(part(at)), readNumber(part(at + 4))));
+        const qsizetype at = static_cast<qsizetype>(i) * fillpoints::PointWidth;
+        points.append(QPoint(readNumber(part(at)), readNumber(part(at + fillpoints::CoordinateWidth))));
     }
     return points;
 }

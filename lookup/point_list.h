@@ -12,9 +12,9 @@ namespace lumbrell {
 // Text that does not begin with a number reads as 0.
 int readNumber(QStringView text);
 
-// The seed points of a fill-point field: after its trailing spaces, groups of
-// eight characters, x in the first four and y in the last four. The number of
-// groups is the length divided by 8, rounded halves to even, so a last group
+// The seed points of a fill-point field (formats/fill_points.h): after its
+// trailing spaces, groups of x and y. The number of groups is the length
+// divided by the width of a group, rounded halves to even, so a last group
 // missing only the spaces of its y counts and a lone x may or may not.
 // Characters past the end of the text read as missing.
 QList<QPoint> parsePointList(QStringView info);

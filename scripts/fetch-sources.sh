@@ -82,8 +82,8 @@ fetch_wubi98_table() {
 
 check_debian_sources() {
   local f
-  for f in /usr/share/rime-data/stroke.dict.yaml /usr/share/rime-data/luna_pinyin.dict.yaml; do
-    [ -f "$f" ] || fail "$f is missing; install the Debian packages rime-data-stroke and rime-data-luna-pinyin (scripts/setup.sh does)"
+  for f in /usr/share/rime-data/stroke.dict.yaml /usr/share/rime-data/luna_pinyin.dict.yaml /usr/share/rime-data/pinyin_simp.dict.yaml; do
+    [ -f "$f" ] || fail "$f is missing; install the Debian packages rime-data-stroke, rime-data-luna-pinyin and rime-data-pinyin-simp (scripts/setup.sh does)"
   done
 }
 

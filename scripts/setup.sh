@@ -10,7 +10,7 @@ apt_packages=(
   libzstd-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick
   fonts-arphic-uming
-  rime-data-stroke rime-data-luna-pinyin
+  rime-data-stroke rime-data-luna-pinyin rime-data-pinyin-simp
 )
 command -v npm >/dev/null 2>&1 || apt_packages+=(nodejs npm)
 

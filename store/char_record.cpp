@@ -1,5 +1,6 @@
 #include "store/char_record.h"
 
+#include "formats/record_layout.h"
 #include "store/gbk.h"
 
 namespace lumbrell {
@@ -22,16 +23,16 @@ CharRecord CharRecord::fromBytes(const QByteArray& bytes)
     QByteArray full = bytes.left(Size);
     if (full.size() < Size)
         full.append(QByteArray(Size - full.size(), ' '));
-    auto field = [&full](int offset, int width) { return fromGbk(full.mid(offset, width)); };
-    rec.hanziBytes = full.left(2);
-    rec.Hanzi = field(0, 2);
-    rec.Code1 = field(2, 4);
-    rec.Code2 = field(6, 4);
-    rec.Code3 = field(10, 4);
-    rec.Info1 = field(14, 72);
-    rec.Info2 = field(86, 72);
-    rec.Info3 = field(158, 72);
-    rec.Info4 = field(230, 72);
+    auto field = [&full](record::Field f) { return fromGbk(full.mid(f.offset, f.width)); };
+    rec.hanziBytes = full.mid(record::Hanzi.offset, record::Hanzi.width);
+    rec.Hanzi = field(record::Hanzi);
+    rec.Code1 = field(record::Code[0]);
+    rec.Code2 = field(record::Code[1]);
+    rec.Code3 = field(record::Code[2]);
+    rec.Info1 = field(record::Info[0]);
+    rec.Info2 = field(record::Info[1]);
+    rec.Info3 = field(record::Info[2]);
+    rec.Info4 = field(record::Info[3]);
     return rec;
 }
 

@@ -13,7 +13,7 @@ namespace lumbrell {
 class RecordFile {
 public:
     // The program's 16-bit record numbers reach this far and no further.
-    static constexpr int MaxRecords = 32767;
+    static constexpr int MaxRecords = record::MaxRecords;
 
     // Opens the file for reading, creating it empty when it does not exist.
     // False, with a reason naming the path, when neither is possible.

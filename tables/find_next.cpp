@@ -1,5 +1,7 @@
 #include "tables/find_next.h"
 
+#include "formats/table_lines.h"
+
 #include "tables/characters.h"
 
 namespace lumbrell {
@@ -58,8 +60,8 @@ std::optional<QString> findNextFollowing(QStringView table, QStringView key, std
         return std::nullopt;
     }
     const qsizetype afterFirst = match->unit + characterAfter(table, match->unit).size();
-    const QString found = charactersFrom(table, afterFirst, 6).toString();
-    position = match->number + keyLength(key) + 8;
+    const QString found = charactersFrom(table, afterFirst, tablelines::SyllableFieldWidth).toString();
+    position = match->number + keyLength(key) + tablelines::SyllableFieldWidth + tablelines::LineEndWidth;
     return found;
 }
 

@@ -8,7 +8,7 @@ namespace lumbrell {
 // The ten tables as the searches see them: each one string, a Chinese
 // character one position like every ASCII character, CR and LF.
 struct TableTexts {
-    std::array<QString, 5> pinyin; // Text1bh1 … Text1bh5: syllables a–e, f–k, l–q, r–x, y–z
+    std::array<QString, 5> pinyin; // Text1bh1 … Text1bh5: one syllable group each (formats/syllable_groups.h)
     std::array<QString, 5> stroke; // Text1bh1w … Text1bh5w: first stroke 1 … 5
 };
 

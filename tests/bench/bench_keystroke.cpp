@@ -32,7 +32,7 @@ void KeystrokeBench::initTestCase()
 {
     QString folder = QStringLiteral(LUMBRELL_DATA_DIR);
     if (!QFile::exists(folder + QStringLiteral("/wwbb11.dat"))) {
-        fixture_.writeRecords(everyGb2312Record(points({{300, 600}, {1200, 600}})));
+        fixture_.writeRecords(everyGbkHanziRecord(points({{300, 600}, {1200, 600}})));
         fixture_.writeDrawing(QStringLiteral("峰"), twoBlockDrawing());
         folder = fixture_.path();
     }
@@ -48,7 +48,7 @@ void KeystrokeBench::typedCharacter_data()
 {
     QTest::addColumn<QString>("character");
     QTest::newRow("found") << QStringLiteral("峰");
-    QTest::newRow("not found") << QStringLiteral("丂");
+    QTest::newRow("not found") << QStringLiteral("〇");
 }
 
 void KeystrokeBench::typedCharacter()

@@ -24,7 +24,7 @@ private:
 
 void LookupBench::initTestCase()
 {
-    folder_.writeRecords(everyGb2312Record(points({{300, 600}, {1200, 600}})));
+    folder_.writeRecords(everyGbkHanziRecord(points({{300, 600}, {1200, 600}})));
     folder_.writeDrawing(QStringLiteral("峰"), twoBlockDrawing());
     form_ = std::make_unique<Form11>(folder_.path(), TableTexts{});
 }
@@ -40,7 +40,7 @@ void LookupBench::foundCharacter()
 void LookupBench::notFoundCharacter()
 {
     QBENCHMARK {
-        form_->Text23.setText(QStringLiteral("丂")); // below every record: two reads
+        form_->Text23.setText(QStringLiteral("〇")); // between records: a whole bisection
         form_->Command6_Click();
     }
 }

@@ -23,7 +23,7 @@ QString dataFolder(FixtureFolder& fixture)
     const QString built = QDir::cleanPath(QStringLiteral(LUMBRELL_DATA_DIR "/../bin"));
     if (QFile::exists(built + QStringLiteral("/wwbb11.dat")))
         return built;
-    fixture.writeRecords(everyGb2312Record(QString()));
+    fixture.writeRecords(everyGbkHanziRecord(QString()));
     return fixture.path();
 }
 

@@ -1,12 +1,19 @@
 // The data set the build wrote: records, the ten tables and the report.
+#include "formats/record_layout.h"
+#include "formats/table_lines.h"
+#include "lookup/code_line.h"
 #include "tools/data/gbk.h"
 #include "tools/data/syllables.h"
 
 #include <QtTest>
 #include <map>
 
+using lumbrell::data::CharSet;
+using lumbrell::data::charSetOf;
 using lumbrell::data::fromGbk;
 using lumbrell::data::toGbk;
+namespace record = lumbrell::record;
+namespace tablelines = lumbrell::tablelines;
 
 namespace {
 const QString kDataDir = QStringLiteral(LUMBRELL_DATA_DIR);
@@ -36,7 +43,7 @@ QByteArray displayedSyllable(const QList<QList<QByteArray>>& tables, const QByte
         for (const QByteArray& line : lines) {
             const QByteArray lineChar = line.first(2);
             if (lineChar == ch && previous != ch)
-                shown = line.mid(2, 6);
+                shown = line.mid(tablelines::CharacterBytes, tablelines::SyllableFieldWidth);
             previous = lineChar;
         }
         if (!shown.isEmpty())
@@ -64,24 +71,30 @@ private Q_SLOTS:
         QVERIFY2(!records_.isEmpty(), qPrintable(kDataDir + " holds no wwbb11.dat"));
     }
 
-    void recordsCoverGb2312InOrder()
+    void recordsCoverGbkInOrder()
     {
-        QCOMPARE(records_.size(), 6763 * 302);
+        QCOMPARE(records_.size(), 20924 * record::Size);
         QByteArray previous;
-        for (qsizetype at = 0; at < records_.size(); at += 302) {
-            const QByteArray hanzi = records_.mid(at, 2);
-            QVERIFY(hanzi > previous);
-            QVERIFY(uint8_t(hanzi[0]) >= 0xB0 && uint8_t(hanzi[0]) <= 0xF7);
+        int bySet[3] = {};
+        for (qsizetype at = 0; at < records_.size(); at += record::Size) {
+            const QByteArray hanzi = records_.mid(at, record::Hanzi.width);
+            QVERIFY2(hanzi > previous, hanzi.toHex().constData()); // GBK code order, lead byte first
+            QVERIFY(uint8_t(hanzi[0]) >= 0x81 && uint8_t(hanzi[0]) <= 0xFE);
+            QVERIFY(fromGbk(hanzi).has_value());
+            ++bySet[int(charSetOf(hanzi))];
             previous = hanzi;
         }
+        QCOMPARE(bySet[int(CharSet::Level1)], 3755);
+        QCOMPARE(bySet[int(CharSet::Level2)], 3008);
+        QCOMPARE(bySet[int(CharSet::Addition)], 14161);
     }
 
     void codeFieldsFollowTheFullCode()
     {
         static const QRegularExpression lowercase(QStringLiteral("^[a-y]+$"));
-        for (qsizetype at = 0; at < records_.size(); at += 302) {
-            const QString code1 = QString::fromLatin1(records_.mid(at + 2, 4)).trimmed();
-            const QString code3 = QString::fromLatin1(records_.mid(at + 10, 4)).trimmed();
+        for (qsizetype at = 0; at < records_.size(); at += record::Size) {
+            const QString code1 = QString::fromLatin1(records_.mid(at + record::Code[0].offset, record::CodeWidth)).trimmed();
+            const QString code3 = QString::fromLatin1(records_.mid(at + record::Code[2].offset, record::CodeWidth)).trimmed();
             QVERIFY(lowercase.match(code1).hasMatch());
             QVERIFY(code1.size() >= 3);
             if (code1.size() == 3)
@@ -94,9 +107,9 @@ private Q_SLOTS:
     QByteArray recordOf(const QString& ch) const
     {
         const QByteArray hanzi = gbk(ch);
-        for (qsizetype at = 0; at < records_.size(); at += 302) {
-            if (records_.mid(at, 2) == hanzi)
-                return records_.mid(at, 302);
+        for (qsizetype at = 0; at < records_.size(); at += record::Size) {
+            if (records_.mid(at, record::Hanzi.width) == hanzi)
+                return records_.mid(at, record::Size);
         }
         return {};
     }
@@ -110,13 +123,16 @@ private Q_SLOTS:
         QTest::newRow("啊") << "啊" << QByteArray("kbskkb  kbsk");
         QTest::newRow("国") << "国" << QByteArray("lgyi    l   ");
         QTest::newRow("中") << "中" << QByteArray("khk k   khk ");
+        QTest::newRow("彧, a name character") << "彧" << QByteArray("akgr    akgr");
+        QTest::newRow("國, a traditional form") << "國" << QByteArray("lakg    lakg");
+        QTest::newRow("堃") << "堃" << QByteArray("yyffyyf yyff");
     }
 
     void codeFields()
     {
         QFETCH(QString, ch);
         QFETCH(QByteArray, codes);
-        QCOMPARE(recordOf(ch).mid(2, 12), codes);
+        QCOMPARE(recordOf(ch).mid(record::Code[0].offset, 3 * record::CodeWidth), codes);
     }
 
     void strokeCodes_data()
@@ -131,6 +147,68 @@ private Q_SLOTS:
             QTest::newRow(ch) << QString::fromUtf8(ch) << QByteArray(code);
     }
 
+    void codeLinesOfAdditions_data()
+    {
+        QTest::addColumn<QString>("ch");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("彧") << "彧" << "akgr";
+        QTest::newRow("國") << "國" << "lakg";
+        QTest::newRow("堃") << "堃" << "yyf  yyff";
+    }
+
+    void codeLinesOfAdditions()
+    {
+        QFETCH(QString, ch);
+        QFETCH(QString, line);
+        const QByteArray record = recordOf(ch);
+        QVERIFY2(!record.isEmpty(), qPrintable(ch + " has no record"));
+        const auto code = [&](int n) {
+            return QString::fromLatin1(record.mid(record::Code[n].offset, record::CodeWidth)).trimmed();
+        };
+        QCOMPARE(lumbrell::buildCodeLine(code(2), code(1), code(0)), line);
+    }
+
+    // The characters a table lists under one key, in table order.
+    QStringList listedUnder(const QList<QByteArray>& table, const QByteArray& key) const
+    {
+        QStringList listed;
+        for (const QByteArray& line : table)
+            if (line.mid(tablelines::CharacterBytes, key.size()) == key)
+                listed << fromGbk(line.first(tablelines::CharacterBytes)).value_or(QString());
+        return listed;
+    }
+
+    void candidatesMostUsedFirst_data()
+    {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QStringList>("first");
+        QTest::newRow("12000 (一丨)") << 5 << QByteArray("12000") << QStringList{"十", "丁"};
+        QTest::newRow("34000 (丿丶)") << 7 << QByteArray("34000") << QStringList{"人", "入", "八"};
+        QTest::newRow("fo, typed") << 1 << QByteArray("fo    ") << QStringList{"佛"};
+        QTest::newRow("ren") << 3 << QByteArray("ren   ") << QStringList{"人"};
+    }
+
+    void candidatesMostUsedFirst()
+    {
+        QFETCH(int, table);
+        QFETCH(QByteArray, key);
+        QFETCH(QStringList, first);
+        const QList<QByteArray>& lines = table >= 5 ? strokes_[table - 5] : pinyin_[table];
+        QCOMPARE(listedUnder(lines, key).first(first.size()), first);
+    }
+
+    void everyChooserSyllableListsACharacter()
+    {
+        for (const QString& syllable : lumbrell::data::chooserSyllables()) {
+            const QByteArray key = syllable.toLatin1().leftJustified(tablelines::SyllableFieldWidth, ' ');
+            bool listed = false;
+            for (const QList<QByteArray>& table : pinyin_)
+                listed = listed || !listedUnder(table, key).isEmpty();
+            QVERIFY2(listed, qPrintable(syllable));
+        }
+    }
+
     void strokeCodes()
     {
         QFETCH(QString, ch);
@@ -140,7 +218,7 @@ private Q_SLOTS:
         for (const QList<QByteArray>& table : strokes_) {
             for (const QByteArray& line : table) {
                 if (line.first(2) == hanzi)
-                    found = line.mid(2, 5);
+                    found = line.mid(tablelines::CharacterBytes, tablelines::StrokeCodeDigits);
             }
         }
         QCOMPARE(found, code);
@@ -169,20 +247,23 @@ private Q_SLOTS:
     {
         std::map<QByteArray, int> seen;
         for (int n = 0; n < 5; ++n) {
-            QByteArray previousKey;
+            QByteArray previousCode;
+            int previousSet = 0;
             for (const QByteArray& line : strokes_[n]) {
                 QCOMPARE(line.size(), 8); // the LF is split off
                 QVERIFY(line.endsWith('\r'));
-                const QByteArray code = line.mid(2, 5);
+                const QByteArray code = line.mid(tablelines::CharacterBytes, tablelines::StrokeCodeDigits);
                 QCOMPARE(code[0], char('1' + n));
                 QVERIFY2(QRegularExpression("^[1-5]+0*$").match(QString::fromLatin1(code)).hasMatch(), code.constData());
-                const QByteArray key = code + line.first(2);
-                QVERIFY(key > previousKey);
-                previousKey = key;
+                // By code; under one code level 1, then level 2, then the additions.
+                const int set = int(charSetOf(line.first(2)));
+                QVERIFY(code > previousCode || (code == previousCode && set >= previousSet));
+                previousCode = code;
+                previousSet = set;
                 ++seen[line.first(2)];
             }
         }
-        QCOMPARE(seen.size(), size_t(6763));
+        QCOMPARE(seen.size(), size_t(20924));
         for (const auto& [ch, count] : seen)
             QCOMPARE(count, 1);
         QCOMPARE(strokes_[0].front(), gbk(QStringLiteral("一")) + "10000\r");
@@ -193,32 +274,36 @@ private Q_SLOTS:
     void pinyinTablesKeepTheirFormat()
     {
         static const char* const firstLetters[] = {"abcde", "fghijk", "lmnopq", "rstuvwx", "yz"};
-        const QSet<QString>& chooser = lumbrell::data::chooserSyllables();
+        const QSet<QString>& syllables = lumbrell::data::tableSyllables();
         QSet<QByteArray> listed;
         for (int n = 0; n < 5; ++n) {
             const QList<QByteArray>& lines = pinyin_[n];
             QVERIFY(lines.size() > 1);
             QCOMPARE(lines.back(), QByteArray("        \r"));
-            QByteArray previousKey;
+            QByteArray previousField;
+            int previousSet = 0;
             for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
                 const QByteArray& line = lines[i];
                 QCOMPARE(line.size(), 9);
                 QVERIFY(line.endsWith('\r'));
-                const QByteArray field = line.mid(2, 6);
-                QVERIFY2(chooser.contains(QString::fromLatin1(field).trimmed()), field.constData());
+                const QByteArray field = line.mid(tablelines::CharacterBytes, tablelines::SyllableFieldWidth);
+                QVERIFY2(syllables.contains(QString::fromLatin1(field).trimmed()), field.constData());
                 QVERIFY(std::strchr(firstLetters[n], field[0]));
                 QVERIFY(fromGbk(line.first(2)).has_value());
-                const QByteArray key = field + line.first(2);
-                QVERIFY2(key > previousKey, key.constData());
+                // By syllable; under one syllable level 1, then level 2, then the additions.
+                const int set = int(charSetOf(line.first(2)));
+                QVERIFY2(field > previousField || (field == previousField && set >= previousSet), field.constData());
                 // Two lines of one character never meet: the display would pass one over.
                 if (i > 0)
                     QVERIFY(line.first(2) != lines[i - 1].first(2));
-                previousKey = key;
+                previousField = field;
+                previousSet = set;
                 listed.insert(line.first(2));
             }
         }
         QCOMPARE(pinyin_[0].front(), gbk(QStringLiteral("啊")) + "a     \r");
-        QVERIFY2(listed.size() > 6700, qPrintable(QString::number(listed.size())));
+        // Every character a pinyin source reads (all but a few dozen of 20,924).
+        QVERIFY2(listed.size() > 20850, qPrintable(QString::number(listed.size())));
     }
 
     void aSecondReadingIsListedWithoutChangingTheDisplay()

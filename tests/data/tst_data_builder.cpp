@@ -48,6 +48,38 @@ private Q_SLOTS:
         QVERIFY(std::is_sorted(chars.begin(), chars.end()));
     }
 
+    void gbkHoldsGb2312AndTheAdditions()
+    {
+        const auto chars = gbkCharacters();
+        QVERIFY(std::is_sorted(chars.begin(), chars.end()));
+        QCOMPARE(chars.front().first, QByteArray("\x81\x40"));
+        const auto gb2312 = std::count_if(chars.begin(), chars.end(),
+                                          [](const auto& c) { return charSetOf(c.first) != CharSet::Addition; });
+        QCOMPARE(gb2312, 6763);
+        for (const char* ch : {"彧", "國", "堃", "啊", "齄"})
+            QVERIFY2(std::any_of(chars.begin(), chars.end(), [&](const auto& c) { return c.second == QString::fromUtf8(ch); }), ch);
+    }
+
+    void charSets_data()
+    {
+        QTest::addColumn<QString>("ch");
+        QTest::addColumn<int>("set");
+        QTest::newRow("啊 first of level 1") << "啊" << int(CharSet::Level1);
+        QTest::newRow("座 last of level 1") << "座" << int(CharSet::Level1);
+        QTest::newRow("亍 first of level 2") << "亍" << int(CharSet::Level2);
+        QTest::newRow("齄 last of level 2") << "齄" << int(CharSet::Level2);
+        QTest::newRow("丂 lead 81") << "丂" << int(CharSet::Addition);
+        QTest::newRow("國") << "國" << int(CharSet::Addition);
+        QTest::newRow("〇 among the symbols") << "〇" << int(CharSet::Addition);
+    }
+
+    void charSets()
+    {
+        QFETCH(QString, ch);
+        QFETCH(int, set);
+        QCOMPARE(int(charSetOf(gbk(ch))), set);
+    }
+
     void recordCodesEndOnTheRightLength_data()
     {
         QTest::addColumn<QString>("full");
@@ -102,7 +134,7 @@ private Q_SLOTS:
         QString error;
         const auto record = charRecord(charEntry(QStringLiteral("的"), "rqyy", {"r", "rqy"}), info, &error);
         QVERIFY2(record, qPrintable(error));
-        QCOMPARE(record->size(), kRecordSize);
+        QCOMPARE(record->size(), 302);
         QCOMPARE(record->first(2), gbk(QStringLiteral("的")));
         QCOMPARE(record->mid(2, 12), QByteArray("rqyyrqy r   "));
         QCOMPARE(record->mid(14, 72), QByteArray("  12  34  56  78").leftJustified(72, ' '));
@@ -151,6 +183,27 @@ private Q_SLOTS:
         QVERIFY(tables[1].isEmpty());
     }
 
+    void candidatesByUseWithinAKey()
+    {
+        // 12000: level 1 by use (十 5976 before 丁 4011), then level 2, then the additions however used.
+        std::vector<CharEntry> chars{charEntry(QStringLiteral("丅"), "", {}, "12"), charEntry(QStringLiteral("耵"), "", {}, "12"),
+                                     charEntry(QStringLiteral("十"), "", {}, "12"), charEntry(QStringLiteral("丁"), "", {}, "12")};
+        const qint64 uses[] = {90000, 5, 5976, 4011};
+        for (size_t i = 0; i < chars.size(); ++i) {
+            chars[i].set = charSetOf(chars[i].gbk);
+            chars[i].frequency = uses[i];
+        }
+        QCOMPARE(strokeTables(chars)[0], gbk(QStringLiteral("十")) + "12000\r\n" + gbk(QStringLiteral("丁")) + "12000\r\n"
+                                             + gbk(QStringLiteral("耵")) + "12000\r\n" + gbk(QStringLiteral("丅")) + "12000\r\n");
+        const std::vector<int> ranks = useRanks(chars);
+        std::vector<PinyinLine> lines;
+        for (size_t i = 0; i < chars.size(); ++i)
+            lines.push_back({chars[i].gbk, QStringLiteral("ding"), ranks[i]});
+        QCOMPARE(pinyinTables(lines)[0], gbk(QStringLiteral("十")) + "ding  \r\n" + gbk(QStringLiteral("丁")) + "ding  \r\n"
+                                             + gbk(QStringLiteral("耵")) + "ding  \r\n" + gbk(QStringLiteral("丅"))
+                                             + "ding  \r\n        \r\n");
+    }
+
     void pinyinTablesGroupOrderAndClose()
     {
         const std::vector<PinyinLine> lines{
@@ -174,8 +227,9 @@ private Q_SLOTS:
         QTest::newRow("word use without shares") << QList<Reading>{{"pei", -1, 0}, {"pi", -1, 16}} << "pi";
         QTest::newRow("0% before a bare line") << QList<Reading>{{"yuan", -1, 0}, {"xiang", 0, 0}} << "xiang";
         QTest::newRow("dictionary order last") << QList<Reading>{{"ben", -1, 0}, {"ti", -1, 0}} << "ben";
-        QTest::newRow("usual reading off the chooser")
-            << QList<Reading>{{"fo", 90, 0}, {"fu", 10, 0}} << "";
+        QTest::newRow("fo: typed, though not in the chooser") << QList<Reading>{{"fo", 90, 0}, {"fu", 10, 0}} << "fo";
+        QTest::newRow("usual reading off the tables: the best usable one")
+            << QList<Reading>{{"hm", 90, 0}, {"hen", 10, 0}} << "hen";
         QTest::newRow("unusable reading of no weight")
             << QList<Reading>{{"fu", 10, 0}, {"fo", -1, 0}} << "fu";
     }
@@ -213,7 +267,7 @@ private Q_SLOTS:
         map.insert(QStringLiteral("铛"), std::vector<Reading>(readings.begin(), readings.end()));
         map.insert(QStringLiteral("大"), {{"da", -1, 0}});
         QStringList report;
-        std::vector<PinyinLine> lines = choosePinyinLines(chars, map, {}, report);
+        std::vector<PinyinLine> lines = choosePinyinLines(chars, map, {}, {}, report);
         sortPinyinLines(lines);
         QStringList got;
         for (const PinyinLine& line : lines)
@@ -228,7 +282,7 @@ private Q_SLOTS:
         ReadingMap map;
         map.insert(QStringLiteral("铛"), {{"cen", 90, 0}, {"ce", 10, 0}});
         QStringList report;
-        const std::vector<PinyinLine> lines = choosePinyinLines(chars, map, {}, report);
+        const std::vector<PinyinLine> lines = choosePinyinLines(chars, map, {}, {}, report);
         QCOMPARE(lines.size(), size_t(1));
         QCOMPARE(lines.front().syllable, QStringLiteral("cen"));
     }
@@ -250,7 +304,7 @@ private Q_SLOTS:
         ReadingMap map;
         map.insert(QStringLiteral("开"), {{"jian", 95, 0}, {"kai", 0, 0}, {"qian", 5, 0}});
         QStringList report;
-        std::vector<PinyinLine> lines = choosePinyinLines(chars, map, {{QStringLiteral("开"), given}}, report);
+        std::vector<PinyinLine> lines = choosePinyinLines(chars, map, {}, {{QStringLiteral("开"), given}}, report);
         sortPinyinLines(lines);
         QStringList got;
         for (const PinyinLine& line : lines)
@@ -335,6 +389,74 @@ private Q_SLOTS:
         QCOMPARE(readings->value(QStringLiteral("略")).front().syllable, QStringLiteral("lue"));
         QCOMPARE(readings->value(QStringLiteral("拥")).front().syllable, QStringLiteral("yong"));
         QCOMPARE(readings->value(QStringLiteral("拥")).front().percent, 0.0);
+    }
+
+    void pinyinSimpIsRead()
+    {
+        QTemporaryDir dir;
+        const QString path = writeFixture(dir, "pinyin_simp.dict.yaml", QStringLiteral(
+            "---\nname: pinyin_simp\n...\n\n"
+            "佛\tfo\t4148\n佛\tfu\t96\n绿\tlv\t30\n绿\tlu\t10\n鼥\tba\t0\n佛教\tfo jiao\t900\n").toUtf8());
+        QString error;
+        const auto simp = readPinyinSimp(path, &error);
+        QVERIFY2(simp, qPrintable(error));
+        QCOMPARE(simp->weights.value(QStringLiteral("佛")), qint64(4244));
+        const std::vector<Reading>& fo = simp->readings.value(QStringLiteral("佛"));
+        QCOMPARE(fo.size(), size_t(2));
+        QCOMPARE(fo[0].syllable, QStringLiteral("fo"));
+        QVERIFY(qAbs(fo[0].percent - 100.0 * 4148 / 4244) < 1e-9);
+        QCOMPARE(simp->readings.value(QStringLiteral("绿")).size(), size_t(1)); // lv and lu spelled alike
+        QCOMPARE(simp->weights.value(QStringLiteral("绿")), qint64(40));
+        QCOMPARE(simp->readings.value(QStringLiteral("鼥")).front().percent, 0.0);
+        QVERIFY(!simp->readings.contains(QStringLiteral("佛教")));
+        QVERIFY(!readPinyinSimp(writeFixture(dir, "empty.yaml", "---\n...\n"), &error));
+        QVERIFY2(error.contains("rime-data-pinyin-simp"), qPrintable(error));
+    }
+
+    void lunaPinyinReadsWhatPinyinSimpDoesNotWeigh_data()
+    {
+        QTest::addColumn<QList<Reading>>("simp");
+        QTest::addColumn<QString>("usual");
+        QTest::newRow("weighed by pinyin_simp") << QList<Reading>{{"fu", 2, 0}, {"fo", 98, 0}} << "fo";
+        QTest::newRow("no weight in pinyin_simp") << QList<Reading>{{"fu", 0, 0}, {"fo", 0, 0}} << "bi";
+        QTest::newRow("unknown to pinyin_simp") << QList<Reading>{} << "bi";
+    }
+
+    void lunaPinyinReadsWhatPinyinSimpDoesNotWeigh()
+    {
+        QFETCH(QList<Reading>, simp);
+        QFETCH(QString, usual);
+        const std::vector<CharEntry> chars{charEntry(QStringLiteral("佛"), "")};
+        ReadingMap simpMap, lunaMap;
+        if (!simp.isEmpty())
+            simpMap.insert(QStringLiteral("佛"), std::vector<Reading>(simp.begin(), simp.end()));
+        lunaMap.insert(QStringLiteral("佛"), {{"bi", 60, 0}, {"fu", 40, 0}});
+        QStringList report;
+        const std::vector<PinyinLine> lines = choosePinyinLines(chars, simpMap, lunaMap, {}, report);
+        QVERIFY(!lines.empty());
+        QCOMPARE(lines.front().syllable, usual);
+    }
+
+    // "ei" gets the character that uses it most, where no usual reading gives it.
+    void everyChooserSyllableGetsALine()
+    {
+        // 鹅 keeps 诶's two lines apart: "e" 诶 鹅, then "ei" 诶.
+        std::vector<CharEntry> chars{charEntry(QStringLiteral("诶"), ""), charEntry(QStringLiteral("欸"), ""),
+                                     charEntry(QStringLiteral("鹅"), "")};
+        chars[0].frequency = 3532;
+        chars[1].frequency = 32;
+        chars[2].frequency = 10;
+        ReadingMap simp;
+        simp.insert(QStringLiteral("鹅"), {{"e", 100, 0}});
+        simp.insert(QStringLiteral("诶"), {{"e", 50, 0}, {"ei", 50, 0}});
+        simp.insert(QStringLiteral("欸"), {{"ai", 50, 0}, {"ei", 50, 0}});
+        QStringList report;
+        const std::vector<PinyinLine> chosen = choosePinyinLines(chars, simp, {}, {}, report);
+        const std::vector<PinyinLine> lines = listEverySyllable(chosen, chars, simp, {}, report);
+        QCOMPARE(lines.size(), chosen.size() + 1);
+        QCOMPARE(lines.back().gbk, gbk(QStringLiteral("诶")));
+        QCOMPARE(lines.back().syllable, QStringLiteral("ei"));
+        QVERIFY2(report.last().contains(QStringLiteral("诶 ei")), qPrintable(report.last()));
     }
 
     void failedBuildLeavesThePreviousOutput()

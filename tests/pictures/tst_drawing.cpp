@@ -1,15 +1,23 @@
 // Stroke outlines, the character drawings with their seeds, and the fill-point text.
 #include "outline_fixtures.h"
+#include "lookup/drawing_file.h"
+#include "lookup/drawing_scale.h"
 #include "lookup/flood_fill.h"
 #include "tools/pictures/fill_points.h"
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/marking_fidelity.h"
+#include "tools/pictures/rle8_bmp.h"
 #include "tools/pictures/stroke_outlines.h"
 
+#include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 #include <set>
 
 using namespace lumbrell::data;
+using lumbrell::readDrawingFile;
+using lumbrell::rle8StreamIsWhole;
+using lumbrell::TwinScale;
 
 namespace {
 
@@ -26,6 +34,27 @@ StrokeOutlines strokesOf(const std::vector<QPainterPath>& outlines)
     s.outlines = outlines;
     s.medians.resize(outlines.size());
     return s;
+}
+
+// The drawing of a cross and a dot, each marked by a position of its own.
+CharacterDrawing crossAndDot(int scale = 1)
+{
+    QPainterPath bar, pole, dot;
+    bar.addRect(100, 350, 800, 100);
+    pole.addRect(450, 0, 100, 800);
+    dot.addRect(800, 700, 100, 100);
+    StrokeOutlines strokes;
+    strokes.outlines = {bar, pole, dot};
+    strokes.medians.resize(3);
+    return drawCharacter(strokes, {std::vector<int>{0}, {1}, {2}, {}}, scale);
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    QFile file(dir.filePath(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return file.fileName();
 }
 
 bool anyBlack(const QImage& image)
@@ -163,6 +192,76 @@ private Q_SLOTS:
             const QPoint centre = t.map(squares[size_t(i)].boundingRect().center()).toPoint();
             QCOMPARE((canvas.pixel(centre) & 0xFFFFFF) == 0, i >= 3); // the three smallest stay grey
         }
+    }
+
+    // The program's image loader reads the RLE8 file as the plain one: the same
+    // pixels, and fills at the seeds mark the same components.
+    void rle8DrawingReadsAndMarksLikeThePlainOne()
+    {
+        const CharacterDrawing d = crossAndDot();
+        QTemporaryDir dir;
+        const QByteArray rle8 = encodeRle8Bmp(d.image);
+        QVERIFY(rle8StreamIsWhole(rle8));
+        QVERIFY(d.image.save(dir.filePath("plain.bmp"), "BMP"));
+        const QImage plain = readDrawingFile(dir.filePath("plain.bmp"));
+        const QImage compressed = readDrawingFile(writeFile(dir, "rle8.bmp", rle8));
+        QVERIFY(!compressed.isNull());
+        QVERIFY(rle8.size() * 3 < QFileInfo(dir.filePath("plain.bmp")).size());
+        QCOMPARE(compressed.size(), plain.size());
+        QCOMPARE(compressed.convertToFormat(QImage::Format_RGB32), plain.convertToFormat(QImage::Format_RGB32));
+        for (size_t k = 0; k < 3; ++k) {
+            const MarkingScore fromPlain = measureMarking(plain, d.seeds[k], d.componentPixels[k]);
+            const MarkingScore fromRle8 = measureMarking(compressed, d.seeds[k], d.componentPixels[k]);
+            QVERIFY(fromRle8.good());
+            QCOMPARE(fromRle8.blackened, fromPlain.blackened);
+            QCOMPARE(fromRle8.blackenedInside, fromPlain.blackenedInside);
+        }
+    }
+
+    void damagedRle8StreamIsUnusable_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = encodeRle8Bmp(crossAndDot().image);
+        const qsizetype pixels = qFromLittleEndian<quint32>(good.constData() + 10);
+        QByteArray overlong = good;
+        overlong[pixels] = char(0xFF); // the first run now reaches past the row
+        overlong[pixels + 2] = char(0xFF);
+        QByteArray absolute = good.first(pixels);
+        absolute += QByteArray("\x00\xF0", 2) + QByteArray(8, '\x01'); // an absolute run the file cannot hold
+        QTest::newRow("cut in the stream") << good.first(pixels + (good.size() - pixels) / 2);
+        QTest::newRow("no end of bitmap") << good.chopped(2);
+        QTest::newRow("runs past the row") << overlong;
+        QTest::newRow("absolute run past the end") << absolute;
+        QTest::newRow("rows past the picture") << good.chopped(2) + QByteArray(400, '\0') + QByteArray("\x00\x01", 2);
+    }
+
+    void damagedRle8StreamIsUnusable()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        QVERIFY(!rle8StreamIsWhole(bytes));
+        QVERIFY(readDrawingFile(writeFile(dir, "damaged.bmp", bytes)).isNull());
+    }
+
+    // The twin: exactly twice the size, drawn anew, and the 1x seeds scaled as
+    // the program scales them mark each component there too.
+    void twinMarksAtTheScaledSeeds()
+    {
+        const CharacterDrawing one = crossAndDot();
+        const CharacterDrawing two = crossAndDot(TwinScale);
+        QCOMPARE(two.image.size(), QSize(DrawingWidth * 2, DrawingHeight * 2));
+        QCOMPARE(two.image.format(), QImage::Format_Indexed8);
+        QVERIFY(two.seeds[0].empty()); // filled at the 1x seeds
+        for (size_t k = 0; k < 3; ++k) {
+            std::vector<QPoint> seeds;
+            for (const QPoint& p : one.seeds[k])
+                seeds.push_back(lumbrell::twinSeedPixel(p.x() * TwipsPerPixel, p.y() * TwipsPerPixel));
+            QVERIFY(measureMarking(two.image, seeds, two.componentPixels[k]).good());
+        }
+        // Not an upscale: the pole's edges fall on odd pixels, which doubled pixels never do.
+        QTemporaryDir dir;
+        const QImage read = readDrawingFile(writeFile(dir, "twin.bmp", encodeRle8Bmp(two.image)));
+        QCOMPARE(read.convertToFormat(QImage::Format_RGB32), two.image.convertToFormat(QImage::Format_RGB32));
     }
 
     // A seed in the wrong place is caught by the measurement.

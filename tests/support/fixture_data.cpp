@@ -1,5 +1,7 @@
 #include "tests/support/fixture_data.h"
 
+#include "formats/fill_points.h"
+#include "formats/record_layout.h"
 #include "store/gbk.h"
 
 #include <QDir>
@@ -9,8 +11,9 @@
 namespace lumbrell::testing {
 namespace {
 
-QByteArray field(const QString& text, int width)
+QByteArray field(const QString& text, record::Field f)
 {
+    const int width = f.width;
     QByteArray bytes = toGbk(text).value_or(QByteArray()).left(width);
     bytes.append(QByteArray(width - bytes.size(), ' '));
     return bytes;
@@ -20,15 +23,16 @@ QByteArray field(const QString& text, int width)
 
 QByteArray recordBytes(const FixtureRecord& r)
 {
-    return field(r.hanzi, 2) + field(r.code1, 4) + field(r.code2, 4) + field(r.code3, 4) + field(r.info1, 72)
-           + field(r.info2, 72) + field(r.info3, 72) + field(r.info4, 72);
+    return field(r.hanzi, record::Hanzi) + field(r.code1, record::Code[0]) + field(r.code2, record::Code[1])
+           + field(r.code3, record::Code[2]) + field(r.info1, record::Info[0]) + field(r.info2, record::Info[1])
+           + field(r.info3, record::Info[2]) + field(r.info4, record::Info[3]);
 }
 
 QString points(std::initializer_list<std::pair<int, int>> xy)
 {
     QString text;
     for (const auto& [x, y] : xy)
-        text += QStringLiteral("%1%2").arg(x, 4).arg(y, 4);
+        text += QStringLiteral("%1%2").arg(x, fillpoints::CoordinateWidth).arg(y, fillpoints::CoordinateWidth);
     return text;
 }
 
@@ -57,14 +61,16 @@ void FixtureFolder::writeDrawing(const QString& character, const QImage& image)
     image.save(dir_.path() + QStringLiteral("/bmp/") + character + QStringLiteral(".bmp"), "BMP");
 }
 
-std::vector<FixtureRecord> everyGb2312Record(const QString& seeds)
+std::vector<FixtureRecord> everyGbkHanziRecord(const QString& seeds)
 {
     std::vector<FixtureRecord> records;
-    for (int lead = 0xB0; lead <= 0xF7; ++lead)
-        for (int trail = 0xA1; trail <= 0xFE; ++trail) {
+    for (int lead = 0x81; lead <= 0xFE; ++lead)
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F)
+                continue;
             const char bytes[2] = {char(lead), char(trail)};
             const QString hanzi = fromGbk(QByteArray(bytes, 2));
-            if (hanzi.size() == 1 && hanzi[0].unicode() >= 0x4E00)
+            if (hanzi.size() == 1 && hanzi[0].unicode() >= 0x4E00 && hanzi[0].unicode() <= 0x9FFF)
                 records.push_back({hanzi, QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
                                    seeds, seeds, seeds, seeds});
         }

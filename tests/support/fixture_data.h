@@ -15,7 +15,7 @@ struct FixtureRecord {
     QString info1, info2, info3, info4;
 };
 
-// The 302 bytes of one record. Fields longer than their width are cut.
+// The bytes of one record. Fields longer than their width are cut.
 QByteArray recordBytes(const FixtureRecord& record);
 
 // A seed-point field: groups of x and y, each right-aligned in four characters.
@@ -37,10 +37,11 @@ private:
     QTemporaryDir dir_;
 };
 
-// A record for every hanzi of GB2312, ascending like the real file, each with
-// the codes of 峰 and the given seed points at all four positions: the search
-// then makes its real number of probes.
-std::vector<FixtureRecord> everyGb2312Record(const QString& seeds);
+// A record for every CJK ideograph of GBK (20,902, about the real file's
+// 20,924), ascending like the real file, each with the codes of 峰 and the
+// given seed points at all four positions: the search then makes its real
+// number of probes.
+std::vector<FixtureRecord> everyGbkHanziRecord(const QString& seeds);
 
 // A 112 × 113 drawing with two separate grey blocks (the left one in grey 128
 // at pixels 10–40 × 10–100, the right one in grey 160 at 60–100 × 10–100) on

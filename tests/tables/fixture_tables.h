@@ -1,6 +1,7 @@
 #pragma once
 
 // Small tables in the line format of the program's pinyin and stroke tables.
+#include "formats/table_lines.h"
 #include "tables/table_texts.h"
 
 #include <QString>
@@ -19,8 +20,8 @@ inline QString pinyinTable(const TableLines& lines)
 {
     QString text;
     for (const auto& [character, syllable] : lines)
-        text += character + syllable.leftJustified(6, u' ') + QStringLiteral("\r\n");
-    return text + QString(8, u' ') + QStringLiteral("\r\n");
+        text += character + syllable.leftJustified(tablelines::SyllableFieldWidth, u' ') + QLatin1String(tablelines::LineEnd);
+    return text + QString(tablelines::ClosingLineSpaces, u' ') + QLatin1String(tablelines::LineEnd);
 }
 
 // Lines of a character and its five-digit stroke code, each ending with CR LF.
@@ -28,7 +29,7 @@ inline QString strokeTable(const TableLines& lines)
 {
     QString text;
     for (const auto& [character, code] : lines)
-        text += character + code + QStringLiteral("\r\n");
+        text += character + code + QLatin1String(tablelines::LineEnd);
     return text;
 }
 

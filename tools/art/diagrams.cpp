@@ -1,5 +1,7 @@
 #include "tools/art/pictures.h"
 
+#include "formats/identification_letters.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
@@ -16,8 +18,9 @@ struct Diagram {
     int count;
 };
 
-// Index = 3 × (stroke kind − 1) + (structure − 1); the last one is the extra rule.
-const std::array<Diagram, 16> Diagrams = {{
+// In the order of identification::DiagramLetters: index = 3 × (stroke kind − 1) +
+// (structure − 1); the last one is the extra rule.
+const std::array<Diagram, identification::DiagramCount> Diagrams = {{
     {"左右型", "最后一笔为横", Stroke::Horizontal, 1},
     {"上下型", "最后一笔为横", Stroke::Horizontal, 2},
     {"杂合型", "最后一笔为横", Stroke::Horizontal, 3},

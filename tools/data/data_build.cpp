@@ -1,10 +1,13 @@
 #include "tools/data/data_build.h"
 
+#include "formats/record_layout.h"
+#include "formats/table_lines.h"
 #include "tools/data/pinyin_choice.h"
 #include "tools/data/pinyin_source.h"
 #include "tools/data/record_writer.h"
 #include "tools/data/staging_folder.h"
 #include "tools/data/table_lines.h"
+#include "tables/syllables.h"
 
 #ifdef LUMBRELL_HAVE_PICTURE_STAGE
 #include "tools/pictures/picture_stage.h"
@@ -34,7 +37,7 @@ bool writeRecords(const SourceSet& sources, const std::vector<std::array<QByteAr
                   const QString& path, QString* error)
 {
     QByteArray file;
-    file.reserve(qsizetype(sources.chars.size()) * kRecordSize);
+    file.reserve(qsizetype(sources.chars.size()) * record::Size);
     for (size_t i = 0; i < sources.chars.size(); ++i) {
         const std::optional<QByteArray> record = charRecord(sources.chars[i], info[i], error);
         if (!record)
@@ -46,10 +49,10 @@ bool writeRecords(const SourceSet& sources, const std::vector<std::array<QByteAr
 
 QString strokeTableCounts(int table, const QByteArray& text)
 {
-    constexpr qsizetype lineBytes = 9;
+    constexpr qsizetype lineBytes = tablelines::StrokeLineBytes;
     int byStrokes[5] = {};
     for (qsizetype at = 0; at + lineBytes <= text.size(); at += lineBytes) {
-        const QByteArray code = text.mid(at + 2, 5);
+        const QByteArray code = text.mid(at + tablelines::CharacterBytes, tablelines::StrokeCodeDigits);
         const int strokes = int(code.indexOf('0'));
         ++byStrokes[strokes < 0 ? 4 : std::max(strokes - 1, 0)];
     }
@@ -60,11 +63,11 @@ QString strokeTableCounts(int table, const QByteArray& text)
 
 QString pinyinTableCounts(int table, const QByteArray& text)
 {
-    constexpr qsizetype lineBytes = 10;
+    constexpr qsizetype lineBytes = tablelines::PinyinLineBytes;
     const qsizetype entries = text.size() / lineBytes - 1; // less the closing line
     QSet<QByteArray> syllables;
     for (qsizetype i = 0; i < entries; ++i)
-        syllables.insert(text.mid(i * lineBytes + 2, 6));
+        syllables.insert(text.mid(i * lineBytes + tablelines::CharacterBytes, tablelines::SyllableFieldWidth));
     return QStringLiteral("Text1bh%1: %2 entry lines, %3 syllables").arg(table + 1).arg(entries).arg(syllables.size());
 }
 
@@ -86,6 +89,29 @@ bool writeTables(const SourceSet& sources, const std::vector<PinyinLine>& pinyin
     for (int n = 0; n < 5; ++n)
         report << strokeTableCounts(n, strokes[size_t(n)]);
     return true;
+}
+
+bool requireDebianFile(const QString& path, const QString& package, QString* error)
+{
+    if (QFileInfo(path).isFile())
+        return true;
+    *error = QStringLiteral("Debian package %1: %2 is missing; install it (scripts/setup.sh does, or "
+                            "apt-get install %1)").arg(package, path);
+    return false;
+}
+
+// Every syllable of the chooser must list a character, or choosing it lists nothing.
+void reportSyllablesWithoutLines(const std::vector<PinyinLine>& lines, QStringList& report)
+{
+    QSet<QString> listed;
+    for (const PinyinLine& line : lines)
+        listed.insert(line.syllable);
+    QStringList empty;
+    for (const QString& syllable : lumbrell::chooserSyllables())
+        if (!listed.contains(syllable))
+            empty << syllable;
+    report << QStringLiteral("pinyin: %1 of the chooser's %2 syllables list no character: %3")
+                  .arg(empty.size()).arg(lumbrell::chooserSyllables().size()).arg(empty.join(u' '));
 }
 
 bool runPictures(const SourceSet& sources, const QString& dir, std::vector<std::array<QByteArray, 4>>& info,
@@ -113,18 +139,24 @@ bool buildData(const SourcePaths& paths, const QString& outputDir, QString* erro
     if (!loadSourceSet(paths, sources, report, error))
         return false;
 
-    if (!QFileInfo(paths.lunaPinyin).isFile()) {
-        *error = QStringLiteral("Debian package rime-data-luna-pinyin: %1 is missing; install it "
-                                "(scripts/setup.sh does)").arg(paths.lunaPinyin);
+    if (!requireDebianFile(paths.pinyinSimp, QStringLiteral("rime-data-pinyin-simp"), error)
+        || !requireDebianFile(paths.lunaPinyin, QStringLiteral("rime-data-luna-pinyin"), error))
         return false;
-    }
-    const std::optional<ReadingMap> readings = readLunaPinyin(paths.lunaPinyin, error);
-    if (!readings)
+    const std::optional<SimplifiedReadings> simp = readPinyinSimp(paths.pinyinSimp, error);
+    if (!simp)
+        return false;
+    const std::optional<ReadingMap> luna = readLunaPinyin(paths.lunaPinyin, error);
+    if (!luna)
         return false;
     const std::optional<UsualReadings> usualReadings = builtInUsualReadings(error);
     if (!usualReadings)
         return false;
-    const std::vector<PinyinLine> pinyinLines = choosePinyinLines(sources.chars, *readings, *usualReadings, report);
+    for (CharEntry& entry : sources.chars)
+        entry.frequency = simp->weights.value(entry.ch);
+    const std::vector<PinyinLine> pinyinLines = listEverySyllable(
+        choosePinyinLines(sources.chars, simp->readings, *luna, *usualReadings, report), sources.chars, simp->readings,
+        *luna, report);
+    reportSyllablesWithoutLines(pinyinLines, report);
 
     StagingFolder staging(outputDir);
     if (!staging.create(error))

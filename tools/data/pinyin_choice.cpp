@@ -44,22 +44,16 @@ QSet<QByteArray> charactersWithAdjacentLines(std::vector<PinyinLine> lines)
 
 QString mostCommonReading(const std::vector<Reading>& readings)
 {
-    const QSet<QString>& chooser = chooserSyllables();
+    const QSet<QString>& usable = tableSyllables();
     const Reading* best = nullptr;
     size_t bestPosition = 0;
     for (size_t i = 0; i < readings.size(); ++i) {
-        if (!chooser.contains(readings[i].syllable))
+        if (!usable.contains(readings[i].syllable))
             continue;
         if (!best || rankOf(readings[i], i) > rankOf(*best, bestPosition)) {
             best = &readings[i];
             bestPosition = i;
         }
-    }
-    // A reading outside the chooser that outranks the best usable one is the
-    // character's usual reading: showing another would mislead.
-    for (size_t i = 0; best && i < readings.size(); ++i) {
-        if (!chooser.contains(readings[i].syllable) && rankOf(readings[i], i) > rankOf(*best, bestPosition))
-            return QString();
     }
     return best ? best->syllable : QString();
 }
@@ -67,12 +61,35 @@ QString mostCommonReading(const std::vector<Reading>& readings)
 namespace {
 // What the choice did, for the report.
 struct ChoiceTally {
-    QString unknown;    // characters the dictionary lacks
-    QString unusable;   // characters whose usual reading is no chooser syllable
+    QString unknown;    // characters neither dictionary knows
+    QString unusable;   // characters with no reading among the table syllables
     QString corrected;  // characters whose usual reading was given
     QStringList ignoredCorrections;
     int byShare = 0;    // single reading or largest share
+    int fromSimp = 0;   // read from pinyin_simp
+    int fromLuna = 0;   // read from luna_pinyin, which pinyin_simp lacks or gives no weight
+    int additionsFromLuna = 0;
 };
+
+// pinyin_simp where it weighs the character's use; luna_pinyin where it does not
+// know the character or gives all its readings no weight.
+const std::vector<Reading>* readingsOf(const CharEntry& entry, const ReadingMap& simp, const ReadingMap& luna,
+                                       ChoiceTally& tally)
+{
+    const auto s = simp.find(entry.ch);
+    const bool weighed = s != simp.end() && std::any_of(s->begin(), s->end(), [](const Reading& r) { return r.percent > 0; });
+    const auto l = luna.find(entry.ch);
+    if (!weighed && l != luna.end()) {
+        ++tally.fromLuna;
+        tally.additionsFromLuna += entry.set == CharSet::Addition;
+        return &*l;
+    }
+    if (s != simp.end()) {
+        ++tally.fromSimp;
+        return &*s;
+    }
+    return nullptr;
+}
 
 bool isReadingOf(const std::vector<Reading>& readings, const QString& syllable)
 {
@@ -97,38 +114,45 @@ void reportChoice(const ChoiceTally& tally, size_t characters, size_t usualLines
                   QStringList& report)
 {
     const size_t byOrder = usualLines - size_t(tally.byShare) - size_t(tally.corrected.size());
-    report << QStringLiteral("luna_pinyin: %1 of %2 characters listed; %3 by a single reading or the largest "
+    report << QStringLiteral("pinyin: %1 of %2 characters listed; %3 by a single reading or the largest "
                              "share, %4 by word use or dictionary order, %5 by usual_readings.tsv")
                   .arg(usualLines).arg(characters).arg(tally.byShare).arg(byOrder).arg(tally.corrected.size())
-           << QStringLiteral("usual_readings.tsv: corrected %1: %2").arg(tally.corrected.size()).arg(tally.corrected)
-           << QStringLiteral("usual_readings.tsv: %1 lines ignored (no such reading in luna_pinyin or the chooser): %2")
+           << QStringLiteral("pinyin: %1 characters read from pinyin_simp, %2 from luna_pinyin (pinyin_simp lacks them "
+                             "or gives them no weight; %3 of them GBK additions)")
+                  .arg(tally.fromSimp).arg(tally.fromLuna).arg(tally.additionsFromLuna)
+           << QStringLiteral("usual_readings.tsv: %1 corrections applied: %2").arg(tally.corrected.size()).arg(tally.corrected)
+           << QStringLiteral("usual_readings.tsv: %1 lines ignored (no such reading in the dictionary or the tables): %2")
                   .arg(tally.ignoredCorrections.size()).arg(tally.ignoredCorrections.join(QStringLiteral(", ")))
-           << QStringLiteral("luna_pinyin: %1 second lines for readings of at least %2%")
+           << QStringLiteral("pinyin: %1 second lines for readings of at least %2%")
                   .arg(secondLines).arg(kCommonReadingPercent)
-           << QStringLiteral("luna_pinyin: lacks %1 characters, left out of the pinyin tables: %2")
-                  .arg(tally.unknown.size()).arg(tally.unknown)
-           << QStringLiteral("luna_pinyin: %1 characters whose usual reading is no chooser syllable, left out: %2")
+           << QStringLiteral("pinyin: %1 characters neither pinyin_simp nor luna_pinyin knows, left out of the pinyin "
+                             "tables: %2").arg(tally.unknown.size()).arg(tally.unknown)
+           << QStringLiteral("pinyin: %1 characters with no reading among the table syllables, left out: %2")
                   .arg(tally.unusable.size()).arg(tally.unusable);
 }
 } // namespace
 
-std::vector<PinyinLine> choosePinyinLines(const std::vector<CharEntry>& chars, const ReadingMap& readings,
-                                          const UsualReadings& usualReadings, QStringList& report)
+std::vector<PinyinLine> choosePinyinLines(const std::vector<CharEntry>& chars, const ReadingMap& simp,
+                                          const ReadingMap& luna, const UsualReadings& usualReadings,
+                                          QStringList& report)
 {
-    const QSet<QString>& chooser = chooserSyllables();
+    const QSet<QString>& usable = tableSyllables();
     std::vector<PinyinLine> usualLines, secondLines;
     ChoiceTally tally;
-    for (const CharEntry& entry : chars) {
-        const auto it = readings.find(entry.ch);
-        if (it == readings.end()) {
+    const std::vector<int> ranks = useRanks(chars);
+    for (size_t c = 0; c < chars.size(); ++c) {
+        const CharEntry& entry = chars[c];
+        const int rank = ranks[c];
+        const std::vector<Reading>* it = readingsOf(entry, simp, luna, tally);
+        if (!it) {
             tally.unknown += entry.ch;
             continue;
         }
         const QString given = usualReadings.value(entry.ch);
         if (!given.isEmpty()) {
-            if (isReadingOf(*it, given) && chooser.contains(given)) {
+            if (isReadingOf(*it, given) && usable.contains(given)) {
                 // The dictionary's shares describe another character: no second lines from them.
-                usualLines.push_back({entry.gbk, given});
+                usualLines.push_back({entry.gbk, given, rank});
                 tally.corrected += entry.ch;
                 continue;
             }
@@ -139,19 +163,56 @@ std::vector<PinyinLine> choosePinyinLines(const std::vector<CharEntry>& chars, c
             tally.unusable += entry.ch;
             continue;
         }
-        usualLines.push_back({entry.gbk, usual});
+        usualLines.push_back({entry.gbk, usual, rank});
         const bool byShare = it->size() == 1 || std::any_of(it->begin(), it->end(), [&](const Reading& r) {
                                  return r.syllable == usual && r.percent > 0;
                              });
         tally.byShare += byShare ? 1 : 0;
         for (const Reading& r : *it) {
-            if (r.syllable != usual && r.percent >= kCommonReadingPercent && chooser.contains(r.syllable)
+            if (r.syllable != usual && r.percent >= kCommonReadingPercent && usable.contains(r.syllable)
                 && secondLineKeepsDisplay(usual, r.syllable))
-                secondLines.push_back({entry.gbk, r.syllable});
+                secondLines.push_back({entry.gbk, r.syllable, rank});
         }
     }
     std::vector<PinyinLine> lines = keepLinesApart(usualLines, secondLines);
     reportChoice(tally, chars.size(), usualLines.size(), secondLines.size(), report);
+    return lines;
+}
+
+std::vector<PinyinLine> listEverySyllable(std::vector<PinyinLine> lines, const std::vector<CharEntry>& chars,
+                                          const ReadingMap& simp, const ReadingMap& luna, QStringList& report)
+{
+    QSet<QString> listed;
+    for (const PinyinLine& line : lines)
+        listed.insert(line.syllable);
+    const std::vector<int> ranks = useRanks(chars);
+    ChoiceTally unused;
+    QStringList filled;
+    for (const QString& syllable : chooserSyllables()) {
+        if (listed.contains(syllable))
+            continue;
+        std::vector<std::pair<double, size_t>> users; // (use of this reading, character)
+        for (size_t c = 0; c < chars.size(); ++c) {
+            if (const std::vector<Reading>* readings = readingsOf(chars[c], simp, luna, unused))
+                for (const Reading& r : *readings)
+                    if (r.syllable == syllable)
+                        users.emplace_back(std::max(r.percent, 0.0) * double(chars[c].frequency + 1), c);
+        }
+        std::sort(users.begin(), users.end(), [&](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first > b.first : ranks[a.second] < ranks[b.second];
+        });
+        for (const auto& [use, c] : users) {
+            std::vector<PinyinLine> tried = lines;
+            tried.push_back({chars[c].gbk, syllable, ranks[c]});
+            if (charactersWithAdjacentLines(tried).contains(chars[c].gbk))
+                continue;
+            lines = std::move(tried);
+            filled << chars[c].ch + u' ' + syllable;
+            break;
+        }
+    }
+    report << QStringLiteral("pinyin: %1 lines for chooser syllables no usual or common reading gives: %2")
+                  .arg(filled.size()).arg(filled.join(QStringLiteral(", ")));
     return lines;
 }
 

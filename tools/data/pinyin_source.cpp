@@ -2,6 +2,9 @@
 
 #include "tools/data/text_file.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace lumbrell::data {
 
 namespace {
@@ -90,6 +93,51 @@ std::optional<ReadingMap> readLunaPinyin(const QString& path, QString* error)
     for (const auto& [word, syllables] : words)
         countWordUses(readings, word, syllables);
     return readings;
+}
+
+std::optional<SimplifiedReadings> readPinyinSimp(const QString& path, QString* error)
+{
+    const std::optional<QString> text = readUtf8File(path, error);
+    if (!text)
+        return std::nullopt;
+    SimplifiedReadings simp;
+    QHash<QString, std::vector<qint64>> weightsOf; // per reading, in dictionary order
+    bool inBody = false;
+    for (QStringView line : QStringView(*text).split(u'\n')) {
+        if (!inBody) {
+            inBody = line.trimmed() == u"...";
+            continue;
+        }
+        const QList<QStringView> fields = line.split(u'\t');
+        if (line.startsWith(u'#') || fields.size() < 2 || fields[0].size() != 1 || fields[1].trimmed().isEmpty())
+            continue;
+        const QString ch = fields[0].toString();
+        const QString spelled = chooserSpelling(fields[1].trimmed().toString());
+        bool ok = false;
+        const qint64 weight = fields.size() > 2 ? std::max<qint64>(0, fields[2].trimmed().toLongLong(&ok)) : 0;
+        std::vector<Reading>& list = simp.readings[ch];
+        std::vector<qint64>& weights = weightsOf[ch];
+        const auto known = std::find_if(list.begin(), list.end(), [&](const Reading& r) { return r.syllable == spelled; });
+        if (known == list.end()) {
+            list.push_back({spelled, 0, 0});
+            weights.push_back(weight);
+        } else {
+            weights[size_t(known - list.begin())] += weight; // lv and lu spelled alike
+        }
+    }
+    if (simp.readings.isEmpty()) {
+        *error = QStringLiteral("%1: no character readings found; reinstall the Debian package "
+                                "rime-data-pinyin-simp").arg(path);
+        return std::nullopt;
+    }
+    for (auto it = simp.readings.begin(); it != simp.readings.end(); ++it) {
+        const std::vector<qint64>& weights = weightsOf[it.key()];
+        const qint64 sum = std::accumulate(weights.begin(), weights.end(), qint64(0));
+        simp.weights.insert(it.key(), sum);
+        for (size_t i = 0; i < it->size(); ++i)
+            (*it)[i].percent = sum > 0 ? 100.0 * double(weights[i]) / double(sum) : 0.0;
+    }
+    return simp;
 }
 
 } // namespace lumbrell::data

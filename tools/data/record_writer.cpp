@@ -20,24 +20,24 @@ bool appendField(QByteArray& record, const QByteArray& value, qsizetype width, c
 
 std::optional<QByteArray> charRecord(const CharEntry& entry, const std::array<QByteArray, 4>& info, QString* error)
 {
-    if (entry.gbk.size() != 2) {
+    if (entry.gbk.size() != record::Hanzi.width) {
         *error = QStringLiteral("%1 is not a two-byte GBK character").arg(entry.ch);
         return std::nullopt;
     }
-    QByteArray record = entry.gbk;
-    record.reserve(kRecordSize);
+    QByteArray bytes = entry.gbk;
+    bytes.reserve(record::Size);
     const std::array<QString, 3> codes = recordCodes(entry);
     static const char* const codeNames[] = {"Code1", "Code2", "Code3"};
     static const char* const infoNames[] = {"Info1", "Info2", "Info3", "Info4"};
     for (size_t i = 0; i < codes.size(); ++i) {
-        if (!appendField(record, codes[i].toLatin1(), kCodeWidth, codeNames[i], entry, error))
+        if (!appendField(bytes, codes[i].toLatin1(), record::CodeWidth, codeNames[i], entry, error))
             return std::nullopt;
     }
     for (size_t i = 0; i < info.size(); ++i) {
-        if (!appendField(record, info[i], kInfoWidth, infoNames[i], entry, error))
+        if (!appendField(bytes, info[i], record::InfoWidth, infoNames[i], entry, error))
             return std::nullopt;
     }
-    return record;
+    return bytes;
 }
 
 } // namespace lumbrell::data

@@ -1,4 +1,5 @@
 #pragma once
+#include "formats/record_layout.h"
 #include "tools/data/source_set.h"
 
 #include <QByteArray>
@@ -8,13 +9,8 @@
 
 namespace lumbrell::data {
 
-constexpr qsizetype kRecordSize = 302;
-constexpr qsizetype kCodeWidth = 4;
-constexpr qsizetype kInfoWidth = 72;
-
-// One record of wwbb11.dat: Hanzi(2) Code1 Code2 Code3 (4 each) Info1..Info4
-// (72 each), GBK, padded with spaces. std::nullopt with *error when a field does
-// not fit its width.
+// One record of wwbb11.dat (formats/record_layout.h). std::nullopt with *error
+// when a field does not fit its width.
 std::optional<QByteArray> charRecord(const CharEntry& entry, const std::array<QByteArray, 4>& info, QString* error);
 
 } // namespace lumbrell::data

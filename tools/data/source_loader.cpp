@@ -25,14 +25,33 @@ bool requireFile(const QString& path, const QString& source, QString* error)
 bool fillCharacters(SourceSet& sources, QString* error)
 {
     sources.chars.clear();
-    for (auto& [gbk, ch] : gb2312Characters())
-        sources.chars.push_back({ch, gbk, {}, {}, {}});
-    if (sources.chars.size() != kGb2312Size) {
-        *error = QStringLiteral("glibc iconv's GB2312 converter gives %1 characters instead of %2; "
-                                "check the system's gconv modules").arg(sources.chars.size()).arg(kGb2312Size);
+    size_t gb2312 = 0;
+    for (auto& [gbk, ch] : gbkCharacters()) {
+        sources.chars.push_back({ch, gbk, {}, {}, {}, charSetOf(gbk)});
+        gb2312 += sources.chars.back().set != CharSet::Addition;
+    }
+    if (gb2312 != kGb2312Size) {
+        *error = QStringLiteral("glibc iconv's GBK converter gives %1 GB2312 characters instead of %2; "
+                                "check the system's gconv modules").arg(gb2312).arg(kGb2312Size);
         return false;
     }
     return true;
+}
+
+void reportCharacterSets(const SourceSet& sources, QStringList& report)
+{
+    int counts[3] = {};
+    QString others; // additions that are no CJK ideographs
+    for (const CharEntry& entry : sources.chars) {
+        ++counts[int(entry.set)];
+        const char32_t u = entry.ch.at(0).unicode();
+        const bool ideograph = (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3400 && u <= 0x4DBF) || (u >= 0xF900 && u <= 0xFAFF);
+        if (entry.set == CharSet::Addition && !ideograph)
+            others += entry.ch;
+    }
+    report << QStringLiteral("characters: %1 GBK characters with a Wubi 98 code: %2 GB2312 level 1, %3 level 2, "
+                             "%4 GBK additions (%5 of them no CJK ideographs: %6)")
+                  .arg(sources.chars.size()).arg(counts[0]).arg(counts[1]).arg(counts[2]).arg(others.size()).arg(others);
 }
 
 bool fillStrokes(const SourcePaths& paths, SourceSet& sources, QStringList& report, QString* error)
@@ -46,7 +65,7 @@ bool fillStrokes(const SourcePaths& paths, SourceSet& sources, QStringList& repo
     const std::optional<StrokeClassMap> rime = readRimeStrokes(paths.rimeStroke, error);
     if (!rime)
         return false;
-    int both = 0, agree = 0;
+    int both = 0, agree = 0, additionsFromRime = 0;
     QString fromRime, missing;
     for (CharEntry& entry : sources.chars) {
         const QString ours = cnchar->value(entry.ch), theirs = rime->value(entry.ch);
@@ -55,17 +74,23 @@ bool fillStrokes(const SourcePaths& paths, SourceSet& sources, QStringList& repo
             agree += ours == theirs ? 1 : 0;
         }
         entry.strokeClasses = !ours.isEmpty() ? ours : theirs;
-        if (ours.isEmpty())
-            (theirs.isEmpty() ? missing : fromRime) += entry.ch;
+        if (theirs.isEmpty() && ours.isEmpty())
+            missing += entry.ch;
+        else if (ours.isEmpty() && entry.set == CharSet::Addition)
+            ++additionsFromRime;
+        else if (ours.isEmpty())
+            fromRime += entry.ch;
     }
     if (!missing.isEmpty()) {
         *error = QStringLiteral("no stroke order for %1 characters in cnchar-order or rime-data-stroke: %2")
                      .arg(missing.size()).arg(missing.left(40));
         return false;
     }
-    report << QStringLiteral("cnchar-order: stroke order of %1 characters").arg(sources.chars.size() - size_t(fromRime.size()))
-           << QStringLiteral("cnchar-order: lacks %1 characters, taken from rime-data-stroke: %2")
+    const qsizetype fromCnchar = qsizetype(sources.chars.size()) - fromRime.size() - additionsFromRime;
+    report << QStringLiteral("cnchar-order: stroke order of %1 characters").arg(fromCnchar)
+           << QStringLiteral("cnchar-order: lacks %1 GB2312 characters, taken from rime-data-stroke: %2")
                   .arg(fromRime.size()).arg(fromRime)
+           << QStringLiteral("cnchar-order: lacks %1 GBK additions, taken from rime-data-stroke").arg(additionsFromRime)
            << QStringLiteral("rime-data-stroke (mainland lines): agrees with cnchar-order on %1 of the %2 characters both have")
                   .arg(agree).arg(both);
     return true;
@@ -74,13 +99,21 @@ bool fillStrokes(const SourcePaths& paths, SourceSet& sources, QStringList& repo
 void reportOutlines(const QString& dir, const SourceSet& sources, QStringList& report)
 {
     QString missing;
+    int additions = 0, additionsOutlined = 0;
     for (const CharEntry& entry : sources.chars) {
-        if (!QFileInfo::exists(dir + u'/' + entry.ch + QStringLiteral(".json")))
+        const bool outlined = QFileInfo::exists(dir + u'/' + entry.ch + QStringLiteral(".json"));
+        if (entry.set == CharSet::Addition) {
+            ++additions;
+            additionsOutlined += outlined;
+        } else if (!outlined) {
             missing += entry.ch;
+        }
     }
-    report << QStringLiteral("hanzi-writer-data: outlines of %1 of %2 characters; lacks %3: %4")
-                  .arg(sources.chars.size() - size_t(missing.size())).arg(sources.chars.size())
-                  .arg(missing.size()).arg(missing);
+    const int gb2312 = int(sources.chars.size()) - additions;
+    report << QStringLiteral("hanzi-writer-data: outlines of %1 of %2 GB2312 characters; lacks %3: %4")
+                  .arg(gb2312 - missing.size()).arg(gb2312).arg(missing.size()).arg(missing)
+           << QStringLiteral("hanzi-writer-data: outlines of %1 of %2 GBK additions; the others have no drawing")
+                  .arg(additionsOutlined).arg(additions);
 }
 } // namespace
 
@@ -93,6 +126,7 @@ SourcePaths SourcePaths::standard(const QString& cacheDir, const QString& rimeDi
         npm + QStringLiteral("/hanzi-writer-data"),
         rimeDir + QStringLiteral("/stroke.dict.yaml"),
         rimeDir + QStringLiteral("/luna_pinyin.dict.yaml"),
+        rimeDir + QStringLiteral("/pinyin_simp.dict.yaml"),
     };
 }
 
@@ -112,6 +146,7 @@ bool loadSourceSet(const SourcePaths& paths, SourceSet& sources, QStringList& re
     }
     if (!assignWubiCodes(*table, sources.chars, report, error))
         return false;
+    reportCharacterSets(sources, report);
 
     if (!fillStrokes(paths, sources, report, error))
         return false;

@@ -13,11 +13,12 @@ struct SourcePaths {
     QString hanziWriterDir; // npm hanzi-writer-data: <char>.json
     QString rimeStroke;     // rime-data-stroke: stroke.dict.yaml
     QString lunaPinyin;     // rime-data-luna-pinyin: luna_pinyin.dict.yaml
+    QString pinyinSimp;     // rime-data-pinyin-simp: pinyin_simp.dict.yaml
 
     static SourcePaths standard(const QString& cacheDir, const QString& rimeDir);
 };
 
-// Reads the GB2312 character set, the Wubi 98 codes and the stroke classes.
+// Reads the GBK characters the Wubi 98 table codes, their codes and stroke classes.
 // False with *error naming the source and what to do when one is missing or unusable.
 bool loadSourceSet(const SourcePaths& paths, SourceSet& sources, QStringList& report, QString* error);
 

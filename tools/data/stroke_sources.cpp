@@ -1,5 +1,7 @@
 #include "tools/data/stroke_sources.h"
 
+#include "formats/stroke_letters.h"
+
 #include "tools/data/text_file.h"
 
 #include <QJsonDocument>
@@ -83,7 +85,6 @@ std::optional<StrokeClassMap> readRimeStrokes(const QString& path, QString* erro
     const std::optional<QString> text = readUtf8File(path, error);
     if (!text)
         return std::nullopt;
-    static const QHash<QChar, QChar> classOfLetter{{'h', '1'}, {'s', '2'}, {'p', '3'}, {'n', '4'}, {'z', '5'}};
     StrokeClassMap classes;
     QHash<QString, int> linesSeen;
     bool inBody = false;
@@ -97,8 +98,10 @@ std::optional<StrokeClassMap> readRimeStrokes(const QString& path, QString* erro
             continue;
         const QString ch = line.first(tab).toString();
         QString digits;
-        for (const QChar letter : line.sliced(tab + 1).trimmed())
-            digits += classOfLetter.value(letter, QLatin1Char('?'));
+        for (const QChar letter : line.sliced(tab + 1).trimmed()) {
+            const char digit = strokes::digitOfRimeLetter(letter.toLatin1());
+            digits += digit ? QLatin1Char(digit) : QLatin1Char('?');
+        }
         if (digits.isEmpty() || digits.contains(u'?'))
             continue;
         // First and second lines are kept; a second line is the mainland order.

@@ -10,4 +10,10 @@ const QSet<QString>& chooserSyllables()
     return syllables;
 }
 
+const QSet<QString>& tableSyllables()
+{
+    static const QSet<QString> syllables = chooserSyllables() + QSet<QString>{QStringLiteral("fo"), QStringLiteral("lo")};
+    return syllables;
+}
+
 } // namespace lumbrell::data

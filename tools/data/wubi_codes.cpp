@@ -40,6 +40,13 @@ bool assignWubiCodes(const std::vector<tablereader::TableEntry>& table, std::vec
 
     int withSimple = 0, threeLetterFull = 0, ambiguousFull = 0;
     QString missing;
+    // A character of GBK's additions without a code is no character of this data;
+    // every GB2312 character must have one.
+    std::erase_if(chars, [&](const CharEntry& entry) {
+        const QStringList& codes = codesOfChar[entry.ch];
+        const bool coded = std::any_of(codes.begin(), codes.end(), [](const QString& c) { return c.size() >= 3; });
+        return !coded && entry.set == CharSet::Addition;
+    });
     for (CharEntry& entry : chars) {
         QStringList codes = codesOfChar.value(entry.ch);
         std::sort(codes.begin(), codes.end(), byLengthThenLetters);

@@ -9,7 +9,8 @@ namespace lumbrell::data {
 
 // Gives every character its full code (its longest code) and its simple codes
 // (the shorter codes under which it is the first candidate, shortest first).
-// False with *error when the table lacks a full code for one of the characters.
+// Characters of GBK's additions that the table does not code are dropped.
+// False with *error when the table lacks a full code for a GB2312 character.
 bool assignWubiCodes(const std::vector<tablereader::TableEntry>& table, std::vector<CharEntry>& chars,
                      QStringList& report, QString* error);
 

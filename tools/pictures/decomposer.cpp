@@ -1,5 +1,7 @@
 #include "tools/pictures/decomposer.h"
 
+#include "formats/identification_letters.h"
+
 #include "tools/pictures/shape_match.h"
 
 #include <algorithm>
@@ -658,10 +660,7 @@ const CriterionInfo& criterionInfo(Criterion id)
 
 bool identificationFits(char letter, char strokeClass)
 {
-    static const char* const letters[] = {"gfd", "hjk", "tre", "yui", "nbv"};
-    if (strokeClass < '1' || strokeClass > '5' || letter == 0)
-        return false;
-    return std::string_view(letters[strokeClass - '1']).find(letter) != std::string_view::npos;
+    return letter != 0 && identification::fits(letter, strokeClass);
 }
 
 Decomposition decompose(const RootTable& roots, const QString& ch, const QString& fullCode, const QString& classes,

@@ -1,14 +1,16 @@
 #pragma once
+#include "formats/fill_points.h"
+
 #include <QByteArray>
 #include <QPoint>
 #include <vector>
 
 namespace lumbrell::data {
 
-constexpr int TwipsPerPixel = 15;
+using fillpoints::TwipsPerPixel;
 
-// A record's fill-point field: per pixel "xxxxyyyy", each coordinate in twips
-// right-aligned in four characters, x first. Nine points at most (72 bytes).
+// A record's fill-point field (formats/fill_points.h) for these pixels; the
+// points past the field's capacity are left out.
 QByteArray formatFillPoints(const std::vector<QPoint>& pixels);
 
 }

@@ -27,9 +27,12 @@ struct CharacterDrawing {
 // cover it differs, so a surface fill at a seed stops exactly at the edge of
 // what one position marks. Each position gets one seed per area, the largest
 // nine when there are more, at the point deepest inside the area.
-CharacterDrawing drawCharacter(const StrokeOutlines& strokes, const PositionStrokes& positions);
+// At scale 2 the drawing is the @2x twin: twice the width and height, the
+// outlines rendered at twice the size, and no seeds (the twin is filled at the
+// 1x seeds, scaled as lookup/drawing_scale.h says).
+CharacterDrawing drawCharacter(const StrokeOutlines& strokes, const PositionStrokes& positions, int scale = 1);
 
-// Where the 1024-unit square lands in the drawing.
-QTransform glyphToDrawing();
+// Where the 1024-unit square lands in the drawing (of the given scale).
+QTransform glyphToDrawing(int scale = 1);
 
 }

@@ -1,16 +1,19 @@
 #include "tools/pictures/picture_stage.h"
 
+#include "lookup/drawing_scale.h"
 #include "tools/pictures/decomposer.h"
 #include "tools/pictures/exception_table.h"
 #include "tools/pictures/fill_points.h"
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/known_parts.h"
 #include "tools/pictures/marking_fidelity.h"
+#include "tools/pictures/rle8_bmp.h"
 #include "tools/pictures/root_codes.h"
 #include "tools/pictures/stroke_order.h"
 #include "tools/pictures/stroke_outlines.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
@@ -36,6 +39,11 @@ struct CharacterResult {
     QString error; // a source that could not be read, or a drawing that could not be written
     StrokeOutlines outlines; // kept from the split to the drawing
     bool inSourceOrder = false; // split on the stroke-order source's classes and order as they are
+    bool outlined = false; // hanzi-writer-data has the character: it gets a drawing
+    std::array<MarkingScore, 4> twinScores; // the @2x twin filled at the scaled seeds
+    bool twinWritten = false;
+    qint64 bmpBytes = 0;  // the drawing's file
+    qint64 twinBytes = 0; // the twin's file
 };
 
 QString strokeList(const std::vector<int>& strokes)
@@ -74,7 +82,9 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
 {
     CharacterResult r;
     StrokeOutlines& outlines = r.outlines;
-    if (!loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
+    // Most of GBK's additions have no outline: found and coded, but not drawn.
+    r.outlined = entry.set != CharSet::Addition || QFileInfo::exists(hanziWriterDir + u'/' + entry.ch + QStringLiteral(".json"));
+    if (!r.outlined || !loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
         return r;
     if (const Exception* e = exceptions.find(entry.ch)) {
         if (int(outlines.outlines.size()) == e->classes.size())
@@ -145,6 +155,38 @@ void followEnding(const RootTable& roots, const CharEntry& entry, const KnownPar
     r.decomposition = d;
 }
 
+bool writeBytes(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    *error = QStringLiteral("%1: cannot be written").arg(path);
+    return false;
+}
+
+// The twin at twice the size, filled at the 1x seeds scaled as the program
+// scales them; written only where each marked position marks as it should.
+void drawTwin(const CharEntry& entry, const PositionStrokes& marked, const CharacterDrawing& drawing,
+              const QString& bmpDir, CharacterResult& r)
+{
+    const CharacterDrawing twin = drawCharacter(r.outlines, marked, TwinScale);
+    bool marksWell = true;
+    for (size_t k = 0; k < 4; ++k) {
+        if (drawing.seeds[k].empty())
+            continue;
+        std::vector<QPoint> seeds;
+        for (const QPoint& p : drawing.seeds[k])
+            seeds.push_back(twinSeedPixel(p.x() * TwipsPerPixel, p.y() * TwipsPerPixel));
+        r.twinScores[k] = measureMarking(twin.image, seeds, twin.componentPixels[k]);
+        marksWell = marksWell && r.twinScores[k].good();
+    }
+    if (!marksWell)
+        return;
+    const QByteArray bytes = encodeRle8Bmp(twin.image);
+    r.twinWritten = writeBytes(bmpDir + u'/' + twinDrawingName(entry.ch), bytes, &r.error);
+    r.twinBytes = bytes.size();
+}
+
 // Draws the character with its split marked and measures the marking.
 void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResult& r)
 {
@@ -154,11 +196,10 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
         if (r.decomposition.positions[k].kind == PositionKind::Component && int(k) < entry.fullCode.size())
             marked[k] = r.decomposition.positions[k].strokes;
     const CharacterDrawing drawing = drawCharacter(outlines, marked);
-    const QString path = bmpDir + u'/' + entry.ch + QStringLiteral(".bmp");
-    if (!drawing.image.save(path, "BMP")) {
-        r.error = QStringLiteral("%1: cannot be written").arg(path);
+    const QByteArray bytes = encodeRle8Bmp(drawing.image);
+    if (!writeBytes(bmpDir + u'/' + entry.ch + QStringLiteral(".bmp"), bytes, &r.error))
         return;
-    }
+    r.bmpBytes += bytes.size();
     for (size_t k = 0; k < 4; ++k) {
         if (r.decomposition.positions[k].kind == PositionKind::Identification && int(k) < entry.fullCode.size())
             r.info[k] = "0";
@@ -167,6 +208,7 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
             r.scores[k] = measureMarking(drawing.image, drawing.seeds[k], drawing.componentPixels[k]);
         }
     }
+    drawTwin(entry, marked, drawing, bmpDir, r);
     r.tsvLine = tsvLine(entry, r.decomposition);
     r.outlines = {};
 }
@@ -207,12 +249,12 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
     // Twice: a part may itself end in another (窿 ends in 隆, which ends in 生).
     const KnownParts firstKnown = knownParts();
     forEachCharacter(results.size(), [&](size_t i) {
-        if (results[i].error.isEmpty())
+        if (results[i].error.isEmpty() && results[i].outlined)
             followEnding(roots, sources.chars[i], firstKnown, results[i]);
     });
     const KnownParts known = knownParts();
     forEachCharacter(results.size(), [&](size_t i) {
-        if (!results[i].error.isEmpty())
+        if (!results[i].error.isEmpty() || !results[i].outlined)
             return;
         followEnding(roots, sources.chars[i], known, results[i]);
         drawAndMeasure(sources.chars[i], bmpDir, results[i]);
@@ -225,12 +267,26 @@ QString percent(double part, double whole)
     return QString::number(whole ? 100.0 * part / whole : 0.0, 'f', 2) + u'%';
 }
 
-void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>& results, QStringList& report)
+// The characters one report line speaks of: GB2312, or the GBK additions that have an outline.
+struct Group {
+    QString name;
+    bool additions;
+    bool holds(const CharEntry& entry, const CharacterResult& r) const
+    {
+        return r.outlined && (entry.set == CharSet::Addition) == additions;
+    }
+};
+
+void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>& results, const Group& group,
+                    QStringList& report)
 {
     int counts[5] = {};
-    int classesOnly = 0;
+    int classesOnly = 0, total = 0;
     QStringList failures;
     for (size_t i = 0; i < results.size(); ++i) {
+        if (!group.holds(sources.chars[i], results[i]))
+            continue;
+        ++total;
         const Decomposition& d = results[i].decomposition;
         ++counts[int(d.kind)];
         classesOnly += d.classesOnly;
@@ -238,24 +294,26 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
             failures << QStringLiteral("  %1 %2 %3: %4")
                             .arg(sources.chars[i].ch, sources.chars[i].fullCode, sources.chars[i].strokeClasses, d.reason);
     }
-    const int decomposed = int(results.size()) - counts[int(DecompositionKind::Failed)];
-    report << QStringLiteral("pictures: decomposition coverage %1 of %2 characters (%3): %4 from roots, "
-                             "%5 key names, %6 component characters, %7 single strokes")
+    const int decomposed = total - counts[int(DecompositionKind::Failed)];
+    report << QStringLiteral("pictures: %1: decomposition coverage %2 of %3 characters (%4): %5 from roots, "
+                             "%6 key names, %7 component characters, %8 single strokes")
+                  .arg(group.name)
                   .arg(decomposed)
-                  .arg(results.size())
-                  .arg(percent(decomposed, double(results.size())))
+                  .arg(total)
+                  .arg(percent(decomposed, double(total)))
                   .arg(counts[int(DecompositionKind::Roots)])
                   .arg(counts[int(DecompositionKind::KeyName)])
                   .arg(counts[int(DecompositionKind::ComponentCharacter)])
                   .arg(counts[int(DecompositionKind::SingleStroke)]);
-    report << QStringLiteral("pictures: %1 of the splits rest on stroke classes alone (no split whose roots look like "
-                             "the roots' own drawings)")
+    report << QStringLiteral("pictures: %1: %2 of the splits rest on stroke classes alone (no split whose roots look "
+                             "like the roots' own drawings)")
+                  .arg(group.name)
                   .arg(classesOnly);
     // The characters whose result has the given mark, as one string.
     const auto charactersWhere = [&](bool CharacterResult::*mark) {
         QString characters;
         for (size_t i = 0; i < results.size(); ++i)
-            if (results[i].*mark)
+            if (results[i].*mark && group.holds(sources.chars[i], results[i]))
                 characters += sources.chars[i].ch;
         return characters;
     };
@@ -273,96 +331,19 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
     report << QStringLiteral("pictures: %1 characters split only once one stroke took the class its drawing reads as: %2")
                   .arg(reclassified.size())
                   .arg(reclassified);
-    const auto following = std::count_if(results.begin(), results.end(), [](const CharacterResult& r) { return r.followsEnding; });
+    const auto following = std::count_if(results.begin(), results.end(), [&](const CharacterResult& r) {
+        return r.followsEnding && group.holds(sources.chars[size_t(&r - results.data())], r);
+    });
     report << QStringLiteral("pictures: %1 characters split the other character their last strokes write as that one "
                              "splits itself")
                   .arg(following);
-    report << QStringLiteral("pictures: %1 characters not decomposed (drawn without marking):").arg(failures.size());
+    report << QStringLiteral("pictures: %1: %2 characters not decomposed (drawn without marking):")
+                  .arg(group.name).arg(failures.size());
     report << failures;
 }
 
-// The character sets the figures are given for: GB2312 (lead bytes B0-F7,
-// trail A1-FE) and the GBK characters beyond it.
-enum class CharacterSet { Gb2312, GbkAdditions };
-
-CharacterSet setOf(const CharEntry& entry)
-{
-    if (entry.gbk.size() != 2)
-        return CharacterSet::Gb2312;
-    const uchar lead = uchar(entry.gbk[0]), trail = uchar(entry.gbk[1]);
-    return lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 ? CharacterSet::Gb2312 : CharacterSet::GbkAdditions;
-}
-
-// Coverage and marking fidelity per character set, and every marked
-// position that falls short.
-void reportBySet(const SourceSet& sources, const std::vector<CharacterResult>& results, QStringList& report)
-{
-    for (CharacterSet set : {CharacterSet::Gb2312, CharacterSet::GbkAdditions}) {
-        const QString name = set == CharacterSet::Gb2312 ? QStringLiteral("GB2312") : QStringLiteral("GBK additions");
-        int characters = 0, decomposed = 0, marked = 0, good = 0, blackOutside = 0;
-        QStringList short_;
-        for (size_t i = 0; i < results.size(); ++i) {
-            if (setOf(sources.chars[i]) != set)
-                continue;
-            ++characters;
-            decomposed += results[i].decomposition.ok();
-            for (int k = 0; k < 4; ++k) {
-                const MarkingScore& score = results[i].scores[size_t(k)];
-                if (score.componentPixels == 0)
-                    continue;
-                ++marked;
-                good += score.good();
-                blackOutside += score.blackened > score.blackenedInside;
-                if (!score.good())
-                    short_ << QStringLiteral("%1:%2 %3/%4")
-                                  .arg(sources.chars[i].ch)
-                                  .arg(k + 1)
-                                  .arg(percent(score.blackenedInside, score.componentPixels))
-                                  .arg(percent(score.blackened - score.blackenedInside, score.blackened));
-            }
-        }
-        if (characters == 0)
-            continue;
-        report << QStringLiteral("pictures: %1: %2 of %3 outlined characters decomposed (%4); %5 of %6 marked "
-                                 "positions blacken >= 97% of their component with <= 1% outside (%7); %8 "
-                                 "positions with any black outside their component")
-                      .arg(name)
-                      .arg(decomposed)
-                      .arg(characters)
-                      .arg(percent(decomposed, characters))
-                      .arg(good)
-                      .arg(marked)
-                      .arg(percent(good, marked))
-                      .arg(blackOutside);
-        if (!short_.isEmpty())
-            report << QStringLiteral("pictures: %1: positions short of the mark (character:position blackened/outside): %2")
-                          .arg(name, short_.join(u' '));
-    }
-}
-
-// How many characters each criterion decided.
-void reportCriteria(const std::vector<CharacterResult>& results, QStringList& report)
-{
-    std::map<Criterion, int> decided;
-    std::map<Criterion, QString> firstDecided;
-    for (const CharacterResult& r : results)
-        if (r.decomposition.ok()) {
-            ++decided[r.decomposition.decidedBy];
-            QString& first = firstDecided[r.decomposition.decidedBy];
-            if (first.size() < 20 && !r.tsvLine.isEmpty())
-                first += r.tsvLine.section(u'\t', 0, 0);
-        }
-    report << QStringLiteral("pictures: characters each criterion decided (the kinds first, then the ranking in order):");
-    for (const CriterionInfo& c : criteria())
-        report << QStringLiteral("  %1 %2: %3 (%4; in the build: %5)")
-                      .arg(QString::fromUtf8(c.wubiName))
-                      .arg(decided[c.id], 5)
-                      .arg(QString::fromUtf8(c.rule))
-                      .arg(QString::fromUtf8(c.examples))
-                      .arg(firstDecided[c.id]);
-}
-
-void reportFidelity(const SourceSet& sources, const std::vector<CharacterResult>& results, QStringList& report)
+void reportFidelity(const SourceSet& sources, const std::vector<CharacterResult>& results, const Group& group,
+                    QStringList& report)
 {
     struct Marked {
         size_t index;
@@ -372,18 +353,36 @@ void reportFidelity(const SourceSet& sources, const std::vector<CharacterResult>
     std::vector<Marked> marked;
     for (size_t i = 0; i < results.size(); ++i)
         for (int k = 0; k < 4; ++k)
-            if (results[i].scores[size_t(k)].componentPixels > 0)
+            if (results[i].scores[size_t(k)].componentPixels > 0 && group.holds(sources.chars[i], results[i]))
                 marked.push_back({i, k + 1, results[i].scores[size_t(k)]});
     const auto good = std::count_if(marked.begin(), marked.end(), [](const Marked& m) { return m.score.good(); });
-    report << QStringLiteral("pictures: marking fidelity (flood fill at the fill points, >= 97% of the component "
-                             "blackened and <= 1% of the black outside it): %1 of %2 marked positions (%3)")
+    report << QStringLiteral("pictures: %1: marking fidelity (flood fill at the fill points, >= 97% of the component "
+                             "blackened and <= 1% of the black outside it): %2 of %3 marked positions (%4)")
+                  .arg(group.name)
                   .arg(good)
                   .arg(marked.size())
                   .arg(percent(double(good), double(marked.size())));
     auto badness = [](const MarkingScore& s) { return std::max(1.0 - s.coverage(), s.outside()); };
     std::stable_sort(marked.begin(), marked.end(),
                      [&](const Marked& a, const Marked& b) { return badness(a.score) > badness(b.score); });
-    report << QStringLiteral("pictures: worst ten marked positions:");
+    const auto outside = std::count_if(marked.begin(), marked.end(),
+                                       [](const Marked& m) { return m.score.blackened > m.score.blackenedInside; });
+    report << QStringLiteral("pictures: %1: %2 marked positions with any black outside their component")
+                  .arg(group.name)
+                  .arg(outside);
+    QStringList short_;
+    for (const Marked& m : marked)
+        if (!m.score.good())
+            short_ << QStringLiteral("%1:%2 %3/%4")
+                          .arg(sources.chars[m.index].ch)
+                          .arg(m.position)
+                          .arg(percent(m.score.blackenedInside, m.score.componentPixels))
+                          .arg(percent(m.score.blackened - m.score.blackenedInside, m.score.blackened));
+    report << QStringLiteral("pictures: %1: %2 positions short of the mark (character:position blackened/outside): %3")
+                  .arg(group.name)
+                  .arg(short_.size())
+                  .arg(short_.join(u' '));
+    report << QStringLiteral("pictures: %1: worst ten marked positions:").arg(group.name);
     for (size_t w = 0; w < marked.size() && w < 10; ++w)
         report << QStringLiteral("  %1 position %2: %3 of the component blackened, %4 of the black outside")
                       .arg(sources.chars[marked[w].index].ch)
@@ -393,17 +392,31 @@ void reportFidelity(const SourceSet& sources, const std::vector<CharacterResult>
                                    marked[w].score.blackened));
 }
 
-// A root that is itself a character must be typed as that character is.
-bool rootsAgreeWithCodes(const RootTable& roots, const SourceSet& sources, QString* error)
+// How many characters each criterion decided.
+void reportCriteria(const SourceSet& sources, const std::vector<CharacterResult>& results, const Group& group,
+                    QStringList& report)
 {
-    QHash<QString, OwnCode> codes;
-    for (const CharEntry& entry : sources.chars)
-        codes.insert(entry.ch, {entry.fullCode, entry.strokeClasses});
-    const QStringList conflicts = rootsAgainstTheirCodes(roots, codes);
-    if (conflicts.isEmpty())
-        return true;
-    *error = QStringLiteral("root table tools/pictures/roots.tsv: ") + conflicts.join(QStringLiteral("; "));
-    return false;
+    std::map<Criterion, int> decided;
+    std::map<Criterion, QString> firstDecided;
+    for (size_t i = 0; i < results.size(); ++i) {
+        const CharacterResult& r = results[i];
+        if (!group.holds(sources.chars[i], r) || !r.decomposition.ok())
+            continue;
+        ++decided[r.decomposition.decidedBy];
+        QString& first = firstDecided[r.decomposition.decidedBy];
+        if (first.size() < 20)
+            first += sources.chars[i].ch;
+    }
+    report << QStringLiteral("pictures: %1: characters each criterion decided (the kinds first, then the ranking in "
+                             "order):")
+                  .arg(group.name);
+    for (const CriterionInfo& c : criteria())
+        report << QStringLiteral("  %1 %2: %3 (%4; in the build: %5)")
+                      .arg(QString::fromUtf8(c.wubiName))
+                      .arg(decided[c.id], 5)
+                      .arg(QString::fromUtf8(c.rule))
+                      .arg(QString::fromUtf8(c.examples))
+                      .arg(firstDecided[c.id]);
 }
 
 // Each exception of a character in the sources must add up and fit its code.
@@ -439,6 +452,48 @@ void reportExceptions(const ExceptionTable& exceptions, const SourceSet& sources
     report << used;
 }
 
+void reportTwins(const std::vector<CharacterResult>& results, QStringList& report)
+{
+    int drawings = 0, twins = 0, positions = 0, good = 0;
+    qint64 bytes = 0, twinBytes = 0;
+    for (const CharacterResult& r : results) {
+        if (!r.outlined)
+            continue;
+        ++drawings;
+        twins += r.twinWritten;
+        bytes += r.bmpBytes;
+        twinBytes += r.twinBytes;
+        for (const MarkingScore& score : r.twinScores) {
+            positions += score.componentPixels > 0;
+            good += score.componentPixels > 0 && score.good();
+        }
+    }
+    report << QStringLiteral("pictures: %1 drawings (RLE8), %2 bytes").arg(drawings).arg(bytes)
+           << QStringLiteral("pictures: @2x twins: %1 of %2 written (%3 bytes); marking fidelity at the 1x fill points "
+                             "scaled: %4 of %5 marked positions (%6); the others show the 1x drawing")
+                  .arg(twins).arg(drawings).arg(twinBytes).arg(good).arg(positions).arg(percent(good, positions));
+}
+
+// A root that is itself a character must be typed as that character is. The
+// GB2312 characters hold the build to that; a root that is one of GBK's
+// additions and typed otherwise (a component form such as 乚, typed nnll as a
+// character) is listed in the report.
+bool rootsAgreeWithCodes(const RootTable& roots, const SourceSet& sources, QStringList& report, QString* error)
+{
+    QHash<QString, OwnCode> gb2312, additions;
+    for (const CharEntry& entry : sources.chars)
+        (entry.set == CharSet::Addition ? additions : gb2312).insert(entry.ch, {entry.fullCode, entry.strokeClasses});
+    const QStringList conflicts = rootsAgainstTheirCodes(roots, gb2312);
+    if (!conflicts.isEmpty()) {
+        *error = QStringLiteral("root table tools/pictures/roots.tsv: ") + conflicts.join(QStringLiteral("; "));
+        return false;
+    }
+    const QStringList others = rootsAgainstTheirCodes(roots, additions);
+    report << QStringLiteral("pictures: %1 roots that are GBK additions typed otherwise as characters%2%3")
+                  .arg(others.size()).arg(others.isEmpty() ? QString() : QStringLiteral(": "), others.join(QStringLiteral("; ")));
+    return true;
+}
+
 } // namespace
 
 bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vector<std::array<QByteArray, 4>>& info,
@@ -448,8 +503,8 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
     timer.start();
     RootTable roots;
     ExceptionTable exceptions;
-    if (!roots.loadBuiltIn(error) || !rootsAgreeWithCodes(roots, sources, error) || !exceptions.loadBuiltIn(error)
-        || !exceptionsHold(exceptions, roots, sources, error))
+    if (!roots.loadBuiltIn(error) || !rootsAgreeWithCodes(roots, sources, report, error)
+        || !exceptions.loadBuiltIn(error) || !exceptionsHold(exceptions, roots, sources, error))
         return false;
     roots.attachShapes([&sources](const QString& glyph) {
         StrokeOutlines drawn;
@@ -479,16 +534,19 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
     info.assign(results.size(), {});
     for (size_t i = 0; i < results.size(); ++i) {
         info[i] = results[i].info;
-        tsv.write((results[i].tsvLine + u'\n').toUtf8());
+        if (results[i].outlined)
+            tsv.write((results[i].tsvLine + u'\n').toUtf8());
     }
     tsv.close();
 
     report << QStringLiteral("pictures: %1 root table entries").arg(roots.roots().size());
-    reportCoverage(sources, results, report);
-    reportCriteria(results, report);
+    for (const Group& group : {Group{QStringLiteral("GB2312"), false}, Group{QStringLiteral("GBK additions"), true}}) {
+        reportCoverage(sources, results, group, report);
+        reportFidelity(sources, results, group, report);
+        reportCriteria(sources, results, group, report);
+    }
     reportExceptions(exceptions, sources, report);
-    reportFidelity(sources, results, report);
-    reportBySet(sources, results, report);
+    reportTwins(results, report);
     report << QStringLiteral("pictures: stage time %1 ms").arg(timer.elapsed());
     return true;
 }
