@@ -239,10 +239,13 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
     forEachCharacter(results.size(), [&](size_t i) {
         results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir);
     });
+    // GB2312's characters guide the splits of those ending in them; the
+    // additions, many of whose roots the table lacks yet, do not (畐 would
+    // pull 缗's 纟 apart).
     auto knownParts = [&] {
         KnownParts known;
         for (size_t i = 0; i < results.size(); ++i)
-            if (results[i].inSourceOrder)
+            if (results[i].inSourceOrder && sources.chars[i].set != CharSet::Addition)
                 known.add(sources.chars[i].strokeClasses, results[i].outlines.medians, results[i].decomposition);
         return known;
     };
