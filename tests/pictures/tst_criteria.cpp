@@ -183,6 +183,10 @@ private Q_SLOTS:
         QTest::newRow("code not its own") << good << "tgjj" << "not the character's own";
         QTest::newRow("stroke beyond") << "年\ttgj\t311212\t1,2 𠂉\t3,4,5,7 年(年)\tid\t-\tr" << "tgj" << "stroke 7 beyond the 6 strokes";
         QTest::newRow("letter where a root goes") << "年\ttgjf\t311212\t1,2 𠂉\t3,4,5,6 年(年)\tid\t-\tr" << "tgjf" << "position 3 should not be";
+        QTest::newRow("single strokes filling out a component form's code")
+            << "衤\tpuyy\t45234\t1,2,3 ⺭\t4,5 丷(衤)\t1 丶\t5 丶\tr" << "puyy" << "";
+        QTest::newRow("a shared stroke before the filling")
+            << "衤\tpuyy\t45234\t1,2,3 ⺭\t3,4,5 丷(衤)\t1 丶\t5 丶\tr" << "puyy" << "stroke 3 in positions 1 and 2";
         QTest::newRow("uncoded stroke before the third root")
             << "舞\ttglg\t31122221354152\t1,2 𠂉\t4 丨\t5,6,7,8 舞(舞)\t12,13,14 㐄\tr" << "tglg" << "stroke 3 is in no position";
     }

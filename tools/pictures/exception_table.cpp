@@ -41,6 +41,21 @@ bool validCode(const QString& code)
         && std::all_of(code.begin(), code.end(), [](QChar c) { return c >= u'a' && c <= u'y'; });
 }
 
+// Whether position k and every coded one after it is a single stroke that
+// fills out the code of a component form (衤 puyy: ⺭ and 丷, then 丶 丶):
+// such a position marks a stroke another one holds already.
+bool fillsWithSingleStrokes(const Exception& e, int k)
+{
+    static const QString singleStrokes = QStringLiteral("一丨丿丶乙");
+    for (int j = k; j < int(e.fullCode.size()); ++j) {
+        const CodePosition& p = e.positions[size_t(j)];
+        if (p.kind != PositionKind::Component || p.strokes.size() != 1 || p.glyph.size() != 1
+            || !singleStrokes.contains(p.glyph))
+            return false;
+    }
+    return k >= 2;
+}
+
 } // namespace
 
 bool ExceptionTable::parse(const QString& text, QString* error)
@@ -122,7 +137,7 @@ QStringList exceptionProblems(const Exception& e, const RootTable& roots, const 
                 problems << QStringLiteral("position %1: stroke %2 beyond the %3 strokes").arg(k + 1).arg(s + 1).arg(n);
                 continue;
             }
-            if (holder[size_t(s)] >= 0)
+            if (holder[size_t(s)] >= 0 && !fillsWithSingleStrokes(e, k))
                 problems << QStringLiteral("stroke %1 in positions %2 and %3").arg(s + 1).arg(holder[size_t(s)] + 1).arg(k + 1);
             holder[size_t(s)] = k;
             classes += e.classes[s];

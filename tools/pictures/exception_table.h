@@ -42,7 +42,9 @@ private:
 
 // What is wrong with an exception, one message each; empty when it adds up
 // and fits its code. Its strokes add up to the character: no stroke in two
-// positions; with an identification letter every stroke in one; with four
+// positions (but where the last positions, from the third on, are single
+// strokes filling out the code of a component form, as 衤 puyy is ⺭ 丷 and
+// then two of its 丶 again); with an identification letter every stroke in one; with four
 // coded roots, the strokes no position holds are uncoded roots after the
 // third root's first stroke. It fits its code: each coded position's root
 // sits on the code's letter there and has the classes of its strokes, listed
