@@ -1,25 +1,101 @@
+#include "app/command_line.h"
+#include "app/data_location.h"
 #include "app/form11.h"
+#include "app/print_lookup.h"
 #include "app/single_instance.h"
+#include "app/window_requests.h"
 #include "tables/table_texts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QScreen>
+#include <cstdio>
 
-int main(int argc, char* argv[])
+using namespace lumbrell;
+
+namespace {
+
+const QString ApplicationName = QStringLiteral("lumbrell");
+
+void printTo(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+}
+
+QStringList argumentsAfterName(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+DataLocation locateProgramData()
+{
+    return locateData(dataFolders(QCoreApplication::applicationDirPath(), QStringLiteral(LUMBRELL_DATA_FROM_PROGRAM)));
+}
+
+int printCharacters(const QString& text)
+{
+    const DataLocation data = locateProgramData();
+    if (data.folder.isEmpty()) {
+        printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(data.problem));
+        return 1;
+    }
+    RecordFile file;
+    QString error;
+    if (!file.open(QDir(data.folder).filePath(DataFileName), &error)) {
+        printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(error));
+        return 1;
+    }
+    const PrintedLookups printed = printLookups(file, loadEmbeddedTables(), text);
+    for (const QString& line : printed.lines)
+        printTo(stdout, line + u'\n');
+    for (const QString& character : printed.withoutRecord)
+        printTo(stderr, QStringLiteral("lumbrell: no record for %1\n").arg(character));
+    return printed.withoutRecord.isEmpty() ? 0 : 1;
+}
+
+// A message for the user: on standard error always, and in a message box
+// where the platform has a screen someone looks at.
+void tellUser(const QString& title, const QString& text)
+{
+    printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(text));
+    const QString platform = QGuiApplication::platformName();
+    if (platform != u"offscreen" && platform != u"minimal")
+        QMessageBox::critical(nullptr, title, text);
+}
+
+int openWindow(int argc, char* argv[], const QString& character)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(ApplicationName);
+    QGuiApplication::setDesktopFileName(QStringLiteral(LUMBRELL_APP_ID));
 
-    lumbrell::SingleInstance instance;
-    if (!instance.acquire())
-        return 0; // another copy is running: leave silently
+    SingleInstance instance;
+    if (!instance.acquire()) {
+        QString error;
+        if (!instance.handOver(character, &error)) {
+            printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(error));
+            return 1;
+        }
+        return 0;
+    }
+
+    const DataLocation data = locateProgramData();
+    if (data.folder.isEmpty()) {
+        tellUser(QStringLiteral("Lumbrell"), data.problem);
+        return 1;
+    }
 
     QString tableProblems;
-    const lumbrell::TableTexts tables = lumbrell::loadEmbeddedTables(&tableProblems);
+    const TableTexts tables = loadEmbeddedTables(&tableProblems);
 
-    lumbrell::Form11 window(QCoreApplication::applicationDirPath(), tables);
+    Form11 window(data.folder, tables);
     if (!window.startupError().isEmpty()) {
-        QMessageBox::critical(nullptr, window.windowTitle(), window.startupError());
+        tellUser(window.windowTitle(), window.startupError());
         return 1;
     }
     if (!tableProblems.isEmpty())
@@ -30,5 +106,36 @@ int main(int argc, char* argv[])
         window.move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
     }
     window.show();
+    lookUpInEntryBox(window, character);
+    answerLaterStarts(instance, window);
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Read before any application object exists: only the window needs a display.
+    const CommandLine command = parseCommandLine(argumentsAfterName(argc, argv));
+    switch (command.action) {
+    case CommandLine::Action::Error:
+        printTo(stderr, QStringLiteral("lumbrell: %1 Try \"lumbrell --help\".\n").arg(command.message.simplified()));
+        return 2;
+    case CommandLine::Action::Version:
+        printTo(stdout, versionText());
+        return 0;
+    case CommandLine::Action::Help: {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(ApplicationName);
+        printTo(stdout, helpText());
+        return 0;
+    }
+    case CommandLine::Action::Print: {
+        QCoreApplication app(argc, argv);
+        return printCharacters(command.text);
+    }
+    case CommandLine::Action::OpenWindow:
+        break;
+    }
+    return openWindow(argc, argv, command.character);
 }

@@ -1,29 +1,67 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks, by package name, then fetches
-# the public data sources into the cache folder. Quick when nothing is missing.
+# Installs the Debian packages this checkout needs, by name, then fetches the
+# public data sources into .cache/. Quick when nothing is missing.
+#
+#   scripts/setup.sh          what building and running the program need (./run.sh)
+#   scripts/setup.sh --test   and the tools of the tests, the sanitizer and fuzzing
+#                             builds and the Debian packages (./test.sh)
+#
+# As root it installs with apt-get, through sudo otherwise; without either it
+# prints the apt-get line to run as root and stops.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
+# Building and running: compiler and build tools, Qt, zstd, a Chinese font,
+# and the data sources that Debian carries. Every name is in Debian 12 and 13.
 apt_packages=(
-  cmake g++ make pkg-config git ca-certificates
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  libzstd-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xauth x11-apps imagemagick
+  cmake g++ make pkg-config ca-certificates debian-archive-keyring
+  qt6-base-dev qt6-base-dev-tools libgl-dev libzstd-dev
   fonts-arphic-uming
   rime-data-stroke rime-data-luna-pinyin rime-data-pinyin-simp
 )
 command -v npm >/dev/null 2>&1 || apt_packages+=(nodejs npm)
 
+# Tests: clang and its fuzzing runtime, an X server for the screenshots, the
+# desktop-entry and AppStream validators, and what the Debian packages are
+# built and checked with.
+test_packages=(
+  clang libclang-rt-dev
+  xvfb xauth
+  desktop-file-utils appstream
+  dpkg-dev lintian file
+)
+
+case "${1:-}" in
+  --test) apt_packages+=("${test_packages[@]}") ;;
+  "") ;;
+  *) echo "usage: scripts/setup.sh [--test]" >&2; exit 2 ;;
+esac
+
 missing=()
 for p in "${apt_packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+
+ask_root() {
+  echo "setup: missing Debian packages: ${missing[*]}" >&2
+  echo "setup: run as root:  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+  echo "setup: then run this command again." >&2
+  exit 1
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+  elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+  else
+    ask_root
+  fi
   echo "setup: installing ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # sudo drops the caller's environment: apt is given its own through env.
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq || ask_root
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" || ask_root
 fi
 
 if [ -x "$root/scripts/fetch-sources.sh" ]; then

@@ -21,15 +21,10 @@ bool RecordFile::open(const QString& path, QString* error)
         return false;
     }
     if (!info.exists()) {
-        // A missing data file is created empty; the program then has no records.
-        QFile create(path);
-        if (!create.open(QIODevice::WriteOnly)) {
-            if (error)
-                *error = QStringLiteral("The data file \"%1\" is missing and cannot be created: %2.")
-                             .arg(path, create.errorString());
-            return false;
-        }
-        create.close();
+        // Never created here: an empty file would only hide the missing data.
+        if (error)
+            *error = QStringLiteral("The data file \"%1\" does not exist.").arg(path);
+        return false;
     }
     if (!file_.open(QIODevice::ReadOnly)) {
         if (error)

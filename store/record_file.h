@@ -15,8 +15,8 @@ public:
     // The program's 16-bit record numbers reach this far and no further.
     static constexpr int MaxRecords = record::MaxRecords;
 
-    // Opens the file for reading, creating it empty when it does not exist.
-    // False, with a reason naming the path, when neither is possible.
+    // Opens the file for reading. False, with a reason naming the path, when
+    // it does not exist or cannot be opened; nothing is ever created.
     bool open(const QString& path, QString* error);
     void close();
     bool isOpen() const { return file_.isOpen(); }

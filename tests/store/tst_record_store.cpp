@@ -36,7 +36,7 @@ private Q_SLOTS:
     void countIsRealNumber();
     void readsFieldsWithTheirSpaces();
     void readsBeyondTheEndAsEmpty();
-    void missingFileIsCreatedEmpty();
+    void missingFileIsNamedNotCreated();
     void folderInPlaceOfTheFileIsAnError();
     void findRecord_data();
     void findRecord();
@@ -109,13 +109,16 @@ void RecordStoreTest::readsBeyondTheEndAsEmpty()
     QCOMPARE(file.read(1).Hanzi.size(), 2);
 }
 
-void RecordStoreTest::missingFileIsCreatedEmpty()
+void RecordStoreTest::missingFileIsNamedNotCreated()
 {
+    // An empty file made in its place would pass for data that has no character.
     FixtureFolder folder;
     RecordFile file;
     QString error;
-    QVERIFY(file.open(folder.dataFile(), &error));
-    QVERIFY(QFile::exists(folder.dataFile()));
+    QVERIFY(!file.open(folder.dataFile(), &error));
+    QVERIFY2(error.contains(folder.dataFile()), qPrintable(error));
+    QVERIFY(!QFile::exists(folder.dataFile()));
+    QVERIFY(!file.isOpen());
     QCOMPARE(file.recordCount(), 0.0);
     QVERIFY(file.read(1).Hanzi.isEmpty());
 }

@@ -17,6 +17,11 @@ QImage drawNotFoundNotice();               // 386 × 33, 24-bit
 QImage drawIdentificationDiagram(int index); // 108 × 109 (13: 108 × 108), 1-bit
 QImage drawBanner();                       // 407 × 72, 24-bit
 
+// The desktop icon, drawn at any size on a transparent ground, and the same
+// drawing as an SVG document.
+QImage drawAppIcon(int pixelSize);
+QString appIconSvg();
+
 // The Song-style font the pictures write their Chinese captions in.
 QFont songFont(int pixelSize, bool bold = false);
 

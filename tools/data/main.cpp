@@ -18,7 +18,12 @@ int main(int argc, char** argv)
                                   QStringLiteral("dir"), QStringLiteral("/usr/share/rime-data"));
     const QCommandLineOption output(QStringLiteral("out"), QStringLiteral("Folder to build the data into."),
                                     QStringLiteral("dir"));
-    parser.addOptions({sources, rime, output});
+    const QCommandLineOption wubiTable(QStringLiteral("wubi-table"),
+                                       QStringLiteral("The fcitx5 wubi98-single.main.dict to read, in place of the "
+                                                      "one fetched into the sources folder (for example the "
+                                                      "system's /usr/share/fcitx5/table/wubi98-single.main.dict)."),
+                                       QStringLiteral("path"));
+    parser.addOptions({sources, rime, output, wubiTable});
     parser.process(app);
     if (!parser.isSet(sources) || !parser.isSet(output)) {
         std::fprintf(stderr, "lumbrell-data: --sources and --out are required\n");
@@ -26,7 +31,9 @@ int main(int argc, char** argv)
     }
 
     QString error;
-    const auto paths = lumbrell::data::SourcePaths::standard(parser.value(sources), parser.value(rime));
+    auto paths = lumbrell::data::SourcePaths::standard(parser.value(sources), parser.value(rime));
+    if (parser.isSet(wubiTable))
+        paths.wubiTable = parser.value(wubiTable);
     if (!lumbrell::data::buildData(paths, parser.value(output), &error)) {
         std::fprintf(stderr, "lumbrell-data: %s\n", qPrintable(error));
         return 1;

@@ -1,0 +1,98 @@
+#include "app/command_line.h"
+
+#include "tables/characters.h"
+
+#include <QCommandLineParser>
+
+namespace lumbrell {
+namespace {
+
+const QString ProgramName = QStringLiteral("lumbrell");
+
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the version and exit.")};
+    QCommandLineOption print{QStringLiteral("print"),
+                             QStringLiteral("Print, for each character of TEXT, a tab-separated line: the character, "
+                                            "its codes from the shortest to the longest, its pinyin. Exits 1 when a "
+                                            "character has no record."),
+                             QStringLiteral("TEXT")};
+};
+
+void describe(QCommandLineParser& parser, const Options& options)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Looks up the Wubi 98 codes, the components and the pinyin of a Chinese character."));
+    parser.addOption(options.help);
+    parser.addOption(options.version);
+    parser.addOption(options.print);
+    parser.addPositionalArgument(QStringLiteral("character"),
+                                 QStringLiteral("The character to look up when the window opens. When a copy is "
+                                                "already running, its window comes to the front and looks it up."),
+                                 QStringLiteral("[character]"));
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    Options options;
+    describe(parser, options);
+
+    CommandLine result;
+    if (!parser.parse(QStringList{ProgramName} + arguments)) {
+        result.action = CommandLine::Action::Error;
+        result.message = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(options.help)) {
+        result.action = CommandLine::Action::Help;
+        return result;
+    }
+    if (parser.isSet(options.version)) {
+        result.action = CommandLine::Action::Version;
+        return result;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1) {
+        result.action = CommandLine::Action::Error;
+        result.message = QStringLiteral("Give one character to look up, not %1 arguments.").arg(positional.size());
+        return result;
+    }
+    if (parser.isSet(options.print)) {
+        if (!positional.isEmpty()) {
+            result.action = CommandLine::Action::Error;
+            result.message = QStringLiteral("--print takes its characters as its value, not as another argument.");
+            return result;
+        }
+        result.action = CommandLine::Action::Print;
+        result.text = parser.value(options.print);
+        return result;
+    }
+    if (!positional.isEmpty())
+        result.character = characterAfter(positional.first(), 0).toString();
+    return result;
+}
+
+QString helpText()
+{
+    QCommandLineParser parser;
+    Options options;
+    describe(parser, options);
+    // The parser names the program as it was called (perhaps a path).
+    QString text = parser.helpText();
+    const qsizetype end = text.indexOf(QStringLiteral(" [options]"));
+    if (text.startsWith(QStringLiteral("Usage: ")) && end > 0)
+        text.replace(7, end - 7, ProgramName);
+    return text;
+}
+
+QString versionText()
+{
+    return ProgramName + u' ' + QStringLiteral(LUMBRELL_VERSION) + u'\n';
+}
+
+} // namespace lumbrell
