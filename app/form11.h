@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QImage>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -204,7 +205,7 @@ private:
 
     QString programFolder_;
     QString startupError_;
-    QStringList reportedMissingDrawings_;
+    QSet<QString> reportedMissingDrawings_; // a set: thousands of characters have no drawing
     QPointer<QWidget> about_; // the about window while it exists
 };
 

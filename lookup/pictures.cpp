@@ -35,7 +35,7 @@ bool Form11::loadDrawing(QImage* image)
     // Said once per file, so a lookup repeated by the same keystroke does not
     // raise the same message again.
     if (!reportedMissingDrawings_.contains(path)) {
-        reportedMissingDrawings_.append(path);
+        reportedMissingDrawings_.insert(path);
         if (messageBox)
             messageBox(windowTitle(), QStringLiteral("无法读取汉字图片，五笔编码照常显示：\n%1").arg(path));
     }

@@ -5,6 +5,9 @@
 #include "tools/data/gbk.h"
 #include "tools/data/syllables.h"
 
+#include <QDirIterator>
+#include <QImage>
+#include <QtEndian>
 #include <QtTest>
 #include <map>
 
@@ -312,6 +315,75 @@ private Q_SLOTS:
         for (const QByteArray& line : pinyin_[4])
             zhangListed |= line == gbk(QStringLiteral("长")) + "zhang \r";
         QVERIFY(zhangListed);
+    }
+
+    // Drawings: RLE8 BMPs for GB2312 and the outlined additions, each with a
+    // twin of exactly twice its size where one was written.
+    void drawingsAreRle8WithTwins()
+    {
+        const QDir bmp(kDataDir + QStringLiteral("/bmp"));
+        int drawings = 0, twins = 0;
+        for (const QFileInfo& file : bmp.entryInfoList({QStringLiteral("*.bmp")}, QDir::Files)) {
+            if (file.completeBaseName().endsWith(QStringLiteral("@2x"))) {
+                ++twins;
+                continue;
+            }
+            ++drawings;
+        }
+        QCOMPARE(drawings, 6763 + 2768);
+        QVERIFY2(twins > drawings * 8 / 10, qPrintable(QString::number(twins)));
+        for (const char* ch : {"峰", "國", "彧", "門"}) {
+            const QString name = QString::fromUtf8(ch);
+            const QByteArray plain = readData(QStringLiteral("bmp/%1.bmp").arg(name));
+            QVERIFY2(plain.size() > 54, ch);
+            QCOMPARE(qFromLittleEndian<quint32>(plain.constData() + 30), quint32(1)); // BI_RLE8
+            const QImage one = QImage::fromData(plain, "BMP");
+            QCOMPARE(one.size(), QSize(112, 113));
+            const QByteArray twin = readData(QStringLiteral("bmp/%1@2x.bmp").arg(name));
+            if (twin.isEmpty())
+                continue; // the program shows the 1x drawing
+            QCOMPARE(QImage::fromData(twin, "BMP").size(), one.size() * 2);
+        }
+    }
+
+    // The record file, the tables and the 1x drawings at most 60 MB; the whole
+    // folder with the twins at most 100 MB.
+    void dataStaysInstallable()
+    {
+        qint64 core = 0, whole = 0;
+        QDirIterator it(kDataDir, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo file(it.next());
+            whole += file.size();
+            const bool twin = file.fileName().endsWith(QStringLiteral("@2x.bmp"));
+            const QString relative = QDir(kDataDir).relativeFilePath(file.filePath());
+            if (relative == u"wwbb11.dat" || relative.startsWith(u"tables/") || (relative.startsWith(u"bmp/") && !twin))
+                core += file.size();
+        }
+        QVERIFY2(core <= 60'000'000, qPrintable(QString::number(core)));
+        QVERIFY2(whole <= 100'000'000, qPrintable(QString::number(whole)));
+    }
+
+    // Split and marked like GB2312, with figures of their own; the roots of
+    // traditional forms are typed as their own characters are.
+    void additionsAreDecomposed()
+    {
+        const QString report = QString::fromUtf8(readData("report.txt"));
+        static const QRegularExpression coverage(
+            QStringLiteral("GBK additions: decomposition coverage (\\d+) of 2768 characters"));
+        const QRegularExpressionMatch m = coverage.match(report);
+        QVERIFY2(m.hasMatch(), "no coverage line for the additions");
+        QVERIFY2(m.captured(1).toInt() > 2500, qPrintable(m.captured(0)));
+        QVERIFY(report.contains(QStringLiteral("GBK additions: marking fidelity")));
+        const qsizetype at = report.indexOf(QStringLiteral("roots that are GBK additions typed otherwise"));
+        QVERIFY(at > 0);
+        const QString conflicts = report.mid(at, report.indexOf(u'\n', at) - at);
+        for (const char* root : {"門", "車", "貝", "言", "訁", "金", "釒", "糹"})
+            QVERIFY2(!conflicts.contains(QString::fromUtf8(root)), qPrintable(conflicts));
+        // Split into components: a stroke list at the first position.
+        const QString tsv = QString::fromUtf8(readData("decomposition.tsv"));
+        for (const char* line : {"們\twug\t1,", "連\tlpk\t1,", "錢\tqaay\t1,"})
+            QVERIFY2(tsv.contains(u'\n' + QString::fromUtf8(line)), line);
     }
 
     void reportIsWritten()

@@ -1,6 +1,9 @@
 // Damaged drawings and fill points: the codes always show, a drawing that
 // cannot be used is named, and a seed point off the drawing paints nothing.
 #include "tests/hardening/hardened_window.h"
+#ifdef LUMBRELL_HAVE_RLE8_WRITER
+#include "tools/pictures/rle8_bmp.h"
+#endif
 
 #include <QBuffer>
 #include <QFile>
@@ -88,6 +91,18 @@ void BadPicturesTest::damagedDrawing_data()
     QTest::newRow("too large") << imageBytes(blockDrawingOfSize(1500, 900), "BMP") << 1 << true;
     QTest::newRow("8-bit indexed")
         << imageBytes(twoBlockDrawing().convertToFormat(QImage::Format_Indexed8), "BMP") << 1 << true;
+#ifdef LUMBRELL_HAVE_RLE8_WRITER
+    // The data build writes RLE8 drawings; a damaged stream is refused whole.
+    const QImage indexed = twoBlockDrawing().convertToFormat(QImage::Format_Indexed8);
+    const QByteArray rle8 = lumbrell::data::encodeRle8Bmp(indexed);
+    const qsizetype pixels = qFromLittleEndian<quint32>(rle8.constData() + 10);
+    QByteArray overlong = rle8;
+    overlong[pixels] = char(0xFF); // the first run reaches past its row
+    QTest::newRow("RLE8") << rle8 << 1 << true;
+    QTest::newRow("RLE8, stream cut") << rle8.first(pixels + (rle8.size() - pixels) / 2) << 0 << false;
+    QTest::newRow("RLE8, run past the row") << overlong << 0 << false;
+    QTest::newRow("RLE8, no end of bitmap") << rle8.chopped(2) << 0 << false;
+#endif
     // A cut file may still give a picture; either way the window must say so or show it.
     QTest::newRow("cut after 100 bytes") << good.first(100) << -1 << false;
     QTest::newRow("cut in the pixels") << good.first(good.size() / 2) << -1 << false;

@@ -1,6 +1,10 @@
 #include "tools/pictures/glyph_renderer.h"
 
+#include "lookup/drawing_scale.h"
+#include "tools/pictures/fill_points.h"
+
 #include <QPainter>
+#include <functional>
 #include <algorithm>
 #include <deque>
 
@@ -66,7 +70,11 @@ struct Area {
 
 // The 4-connected areas of equal signature, with the pixel of each that lies
 // farthest (in 4-steps) from the area's edge.
-std::vector<Area> areasOf(const std::vector<uchar>& signature, const Grid& g)
+// A pixel fit to seed its area: by default any. With a twin, one whose twin
+// pixel (lookup/drawing_scale.h) lies in the same cover there too.
+using SeedFit = std::function<bool(int pixel)>;
+
+std::vector<Area> areasOf(const std::vector<uchar>& signature, const Grid& g, const SeedFit& fits)
 {
     const int width = g.width, height = g.height, pixelCount = g.count();
     std::vector<int> label(size_t(pixelCount), -1);
@@ -107,12 +115,14 @@ std::vector<Area> areasOf(const std::vector<uchar>& signature, const Grid& g)
             if (edge)
                 queue.push_back(p);
         }
-        int deepest = members.front();
+        int deepest = members.front(), deepestFit = -1;
         while (!queue.empty()) {
             const int p = queue.front();
             queue.pop_front();
             if (depth[size_t(p)] > depth[size_t(deepest)])
                 deepest = p;
+            if (fits(p) && (deepestFit < 0 || depth[size_t(p)] > depth[size_t(deepestFit)]))
+                deepestFit = p;
             const int x = p % width, y = p / width;
             for (int d = 0; d < 4; ++d) {
                 const int nx = x + dx[d], ny = y + dy[d];
@@ -125,6 +135,8 @@ std::vector<Area> areasOf(const std::vector<uchar>& signature, const Grid& g)
                 }
             }
         }
+        if (deepestFit >= 0)
+            deepest = deepestFit;
         area.size = int(members.size());
         area.deepest = QPoint(deepest % width, deepest / width);
         areas.push_back(area);
@@ -152,7 +164,8 @@ QTransform glyphToDrawing(int scale)
     return QTransform(unit, 0, 0, unit, scale * (DrawingWidth - 106) / 2.0, scale * (DrawingHeight - 106) / 2.0);
 }
 
-CharacterDrawing drawCharacter(const StrokeOutlines& strokes, const PositionStrokes& positions, int scale)
+CharacterDrawing drawCharacter(const StrokeOutlines& strokes, const PositionStrokes& positions, int scale,
+                               const CharacterDrawing* twin)
 {
     const Grid g{DrawingWidth * scale, DrawingHeight * scale, scale};
     const int pixelCount = g.count();
@@ -170,8 +183,16 @@ CharacterDrawing drawCharacter(const StrokeOutlines& strokes, const PositionStro
 
     CharacterDrawing drawing;
     drawing.image = indexedImage(signature, g);
+    drawing.signature = signature;
     // The twin's seeds are the 1x drawing's, scaled (lookup/drawing_scale.h).
-    std::vector<Area> areas = scale == 1 ? areasOf(signature, g) : std::vector<Area>();
+    const SeedFit fits = [&](int p) {
+        if (!twin)
+            return true;
+        const QPoint q = lumbrell::twinSeedPixel(p % g.width * TwipsPerPixel, p / g.width * TwipsPerPixel);
+        const QSize size = twin->image.size();
+        return QRect(QPoint(), size).contains(q) && twin->signature[size_t(q.y() * size.width() + q.x())] == signature[size_t(p)];
+    };
+    std::vector<Area> areas = scale == 1 ? areasOf(signature, g, fits) : std::vector<Area>();
     std::stable_sort(areas.begin(), areas.end(), [](const Area& a, const Area& b) { return a.size > b.size; });
     for (int k = 0; k < 4; ++k) {
         drawing.componentPixels[size_t(k)] = positionMask(signature, k, g);

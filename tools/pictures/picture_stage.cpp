@@ -164,12 +164,11 @@ bool writeBytes(const QString& path, const QByteArray& bytes, QString* error)
     return false;
 }
 
-// The twin at twice the size, filled at the 1x seeds scaled as the program
-// scales them; written only where each marked position marks as it should.
-void drawTwin(const CharEntry& entry, const PositionStrokes& marked, const CharacterDrawing& drawing,
-              const QString& bmpDir, CharacterResult& r)
+// The twin, filled at the 1x seeds scaled as the program scales them; written
+// only where each marked position marks as it should.
+void writeTwin(const CharEntry& entry, const CharacterDrawing& drawing, const CharacterDrawing& twin,
+               const QString& bmpDir, CharacterResult& r)
 {
-    const CharacterDrawing twin = drawCharacter(r.outlines, marked, TwinScale);
     bool marksWell = true;
     for (size_t k = 0; k < 4; ++k) {
         if (drawing.seeds[k].empty())
@@ -195,7 +194,9 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
     for (size_t k = 0; k < 4; ++k)
         if (r.decomposition.positions[k].kind == PositionKind::Component && int(k) < entry.fullCode.size())
             marked[k] = r.decomposition.positions[k].strokes;
-    const CharacterDrawing drawing = drawCharacter(outlines, marked);
+    // The twin first: the 1x seeds are chosen to fall in the same cover in it.
+    const CharacterDrawing twin = drawCharacter(outlines, marked, TwinScale);
+    const CharacterDrawing drawing = drawCharacter(outlines, marked, 1, &twin);
     const QByteArray bytes = encodeRle8Bmp(drawing.image);
     if (!writeBytes(bmpDir + u'/' + entry.ch + QStringLiteral(".bmp"), bytes, &r.error))
         return;
@@ -208,7 +209,7 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
             r.scores[k] = measureMarking(drawing.image, drawing.seeds[k], drawing.componentPixels[k]);
         }
     }
-    drawTwin(entry, marked, drawing, bmpDir, r);
+    writeTwin(entry, drawing, twin, bmpDir, r);
     r.tsvLine = tsvLine(entry, r.decomposition);
     r.outlines = {};
 }
