@@ -367,6 +367,14 @@ private Q_SLOTS:
         QTest::newRow("borrowed stroke 0") << "コ\tn\t51\tlike 巨:0,3" << false;
         QTest::newRow("last after like") << "コ\tn\t51\tlike 巨:2,3\tlast" << false;
         QTest::newRow("missing classes") << "口\tk" << false;
+        QTest::newRow("seven columns") << "口\tk\t251\t-\t-\t-\t-" << true;
+        QTest::newRow("seven columns, all set") << "辶\tp\t454\tlast\talone\t这\t这:5,6,7" << true;
+        QTest::newRow("six columns") << "口\tk\t251\t-\t-\t-" << false;
+        QTest::newRow("order column unknown") << "口\tk\t251\tfirst\t-\t-\t-" << false;
+        QTest::newRow("use column unknown") << "口\tk\t251\t-\tlast\t-\t-" << false;
+        QTest::newRow("form of two characters") << "干\tg\t112\t-\t-\t半拌\t-" << false;
+        QTest::newRow("shape column miscounted") << "干\tg\t112\t-\t-\t半\t半:3,4" << false;
+        QTest::newRow("older form name of two characters") << "干(半拌)\tg\t112" << false;
         QTest::newRow("nothing") << "# only a comment" << false;
     }
 
@@ -393,6 +401,28 @@ private Q_SLOTS:
         QCOMPARE(root.shape.size(), size_t(2));
         QCOMPARE(root.shape[0], ju[1]);
         QCOMPARE(root.shape[1], ju[2]);
+    }
+
+    // The form a root takes in another character is a column; the older
+    // "X(Y)" name reads as the same row. Such a row is no character of its
+    // own: it has no drawing but the one it borrows.
+    void rootInAnotherCharactersForm()
+    {
+        RootTable table;
+        QString error;
+        QVERIFY2(table.parse(QStringLiteral("干\tg\t112\t-\t-\t半\t-\n力(为)\te\t35\n力\te\t53\n"), &error),
+                 qPrintable(error));
+        QCOMPARE(table.roots()[0].glyph, QStringLiteral("干"));
+        QCOMPARE(table.roots()[0].form, QStringLiteral("半"));
+        QCOMPARE(table.roots()[1].glyph, QStringLiteral("力"));
+        QCOMPARE(table.roots()[1].name(), QStringLiteral("力(为)"));
+        QVERIFY(!table.hasGlyph(QStringLiteral("干"), 'g'));
+        const std::vector<QPolygonF> two{QPolygonF{{0, 0}, {9, 0}}, QPolygonF{{0, 0}, {0, 9}}};
+        const std::vector<QPolygonF> three{QPolygonF{{0, 0}, {9, 0}}, QPolygonF{{0, 5}, {9, 5}}, QPolygonF{{5, 0}, {5, 9}}};
+        table.attachShapes([&](const QString& glyph) { return glyph == u"力" ? two : three; });
+        QVERIFY(table.roots()[0].shape.empty());
+        QVERIFY(table.roots()[1].shape.empty());
+        QCOMPARE(table.roots()[2].shape.size(), size_t(2));
     }
 
     void rootTableParts()

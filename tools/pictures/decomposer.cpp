@@ -39,23 +39,63 @@ struct Piece {
     std::vector<int> strokes;
 };
 
+// How far a search reaches.
+struct SearchOptions {
+    // A first or second component may enclose uncoded ones with more
+    // components after it (卧: 匚 around 丨 コ, then 丨 and 卜), a reading
+    // tried only where no other split fits.
+    bool openEnclosures = false;
+    // Roots that do not look like their drawings are allowed, and the split
+    // with the fewest of them wins (兼顾直观 ranks instead of ruling out).
+    bool shapesRank = false;
+};
+
+// What the search knows of the character beyond its classes and code.
+struct SearchInput {
+    const std::vector<QPolygonF>* centreLines = nullptr; // one per stroke, or none
+    const std::vector<KnownPart>* parts = nullptr;       // characters written in it
+};
+
+// Where a criterion compares: whole splits, or the pieces of two splits at
+// the same position (a run of these goes position by position, each
+// position through the whole run before the next).
+enum class Scope { Split, Position };
+
+struct Ranked {
+    Criterion id;
+    Scope scope;
+};
+
+// The ranking of candidate splits, most important first; the first criterion
+// that tells two splits apart decides between them.
+constexpr Ranked Ranking[] = {
+    {Criterion::Identification, Scope::Split},  {Criterion::DrawnAsItself, Scope::Split},
+    {Criterion::PartKeptWhole, Scope::Split},   {Criterion::PartsApart, Scope::Split},
+    {Criterion::FrameHoldsMore, Scope::Position}, {Criterion::LargerFirst, Scope::Position},
+    {Criterion::FrameAroundUncoded, Scope::Position}, {Criterion::FewerFrames, Scope::Split},
+};
+constexpr int RankingSize = int(std::size(Ranking));
+
+// Which criterion told two splits apart and how deep in the ranking it sits
+// (position-scoped criteria deeper for later positions); 0 for "a is better",
+// the sign in better.
+struct Verdict {
+    int sign = 0; // > 0: the first split wins
+    Criterion by = Criterion::TableOrder;
+    int depth = 0;
+};
+
 // Finds, among all ways of covering the strokes with roots that the full code
-// allows, the one that takes the largest root first, then the largest next …
+// allows, the best by the ranking.
 class RootSearch {
 public:
-    // openEnclosures: a first or second component may enclose uncoded ones
-    // with more components after it (卧: 匚 around 丨 コ, then 丨 and 卜), a
-    // reading tried only where no other split fits.
-    // shapesRank: roots that do not look like their drawings are allowed, and
-    // the split with the fewest of them wins before the largest first.
-    RootSearch(const RootTable& table, const std::string& classes, const std::string& code,
-               const std::vector<QPolygonF>* centreLines, bool openEnclosures, bool shapesRank = false,
-               const std::vector<KnownPart>* parts = nullptr)
-        : table_(table), s_(classes), code_(code), n_(int(classes.size())), centreLines_(centreLines),
-          openEnclosures_(openEnclosures), shapesRank_(shapesRank), parts_(parts)
+    RootSearch(const RootTable& table, const std::string& classes, const std::string& code, SearchInput input,
+               SearchOptions options)
+        : table_(table), s_(classes), code_(code), n_(int(classes.size())), centreLines_(input.centreLines),
+          openEnclosures_(options.openEnclosures), shapesRank_(options.shapesRank), parts_(input.parts)
     {
         for (const Root& r : table.roots())
-            if (!r.encloses() && !r.writtenLast && !r.alone)
+            if (!r.encloses() && !r.writtenLast && r.searched())
                 plainRoots_.push_back(&r);
         for (const Root& r : table.roots())
             if (r.alone && !r.encloses() && centreLines_ && !r.shape.empty()) // only where it is seen
@@ -68,8 +108,13 @@ public:
     std::optional<std::vector<Piece>> run()
     {
         step(0, Frame{});
-        return best_;
+        if (!best_ || !best_->fits)
+            return std::nullopt;
+        return best_->pieces;
     }
+
+    // The criterion that told the chosen split from its closest rival.
+    Criterion decidedBy() const { return deciderDepth_ < 0 ? Criterion::OnlySplit : decider_; }
 
 private:
     // Inside an enclosing root: its contents end at contentEnd, and the
@@ -226,7 +271,7 @@ private:
     void lastInsideEnclosure(int pos, const Root& last)
     {
         for (const Root& r : table_.roots()) {
-            if (!r.encloses() || r.alone)
+            if (!r.encloses() || !r.searched())
                 continue;
             const int tailStart = n_ - int(r.tail.size());
             const int lastStart = tailStart - int(last.head.size());
@@ -282,13 +327,13 @@ private:
         return true;
     }
 
-    // Two components and a letter (3-letter code) or three and a letter.
+    // Two components and a letter (3-letter code) or three and a letter; a
+    // split whose letter does not fit loses to any that fits (末笔识别码).
     void finish()
     {
         if (pieces_.size() + 1 != code_.size())
             return;
-        if (identificationFits(code_.back(), s_[size_t(identificationStroke())]))
-            consider();
+        consider(identificationFits(code_.back(), s_[size_t(identificationStroke())]));
     }
 
     // The stroke whose class the identification letter names: the last one,
@@ -315,43 +360,120 @@ private:
         return std::max(last, 0);
     }
 
-    // Fewest roots unlike their drawings (where shapes rank), then largest
-    // first; between equal sizes, the split with fewer roots written around others.
-    void consider()
+    // A candidate split: its pieces and whether its identification letter fits.
+    struct Candidate {
+        std::vector<Piece> pieces;
+        bool fits = true;
+    };
+
+    void consider(bool fits = true)
     {
-        ++completions_;
-        if (!best_ || better(pieces_, *best_))
-            best_ = pieces_;
+        completions_ += fits;
+        const Candidate candidate{pieces_, fits};
+        if (!best_) {
+            best_ = candidate;
+            return;
+        }
+        const Verdict v = compare(candidate, *best_);
+        if (candidate.fits == best_->fits && sameMarking(candidate.pieces, best_->pieces)) {
+            if (v.sign > 0) // another root of the same strokes (人 and 八): no rival in the picture
+                best_ = candidate;
+            return;
+        }
+        if (v.sign > 0) {
+            best_ = candidate;
+            decider_ = v.by;
+            deciderDepth_ = v.depth;
+        } else if (v.depth > deciderDepth_) {
+            decider_ = v.by;
+            deciderDepth_ = v.depth;
+        }
     }
 
-    bool better(const std::vector<Piece>& a, const std::vector<Piece>& b) const
+    // Whether two splits mark the same strokes at every coded position.
+    static bool sameMarking(const std::vector<Piece>& a, const std::vector<Piece>& b)
     {
-        const int unlikeA = unlikeCount(a), unlikeB = unlikeCount(b);
-        if (unlikeA != unlikeB)
-            return unlikeA < unlikeB;
-        const int otherA = unlikeParts(a) + reachesOutOfAlone(a), otherB = unlikeParts(b) + reachesOutOfAlone(b);
-        if (otherA != otherB)
-            return otherA < otherB;
-        for (size_t k = 0; k < a.size() && k < b.size(); ++k) {
-            const Piece &p = a[k], &q = b[k];
+        if (a.size() != b.size())
+            return false;
+        for (size_t k = 0; k < a.size(); ++k)
+            if ((k < 3 || k + 1 == a.size()) && a[k].strokes != b[k].strokes)
+                return false;
+        return true;
+    }
+
+    // Applies the ranking in order; its first criterion that tells them apart decides.
+    Verdict compare(const Candidate& a, const Candidate& b) const
+    {
+        int depth = 0;
+        for (int r = 0; r < RankingSize;) {
+            if (Ranking[r].scope == Scope::Split) {
+                if (const int sign = compareSplits(Ranking[r].id, a, b))
+                    return {sign, Ranking[r].id, depth};
+                ++depth;
+                ++r;
+                continue;
+            }
+            int end = r;
+            while (end < RankingSize && Ranking[end].scope == Scope::Position)
+                ++end;
+            for (size_t k = 0; k < a.pieces.size() && k < b.pieces.size(); ++k)
+                for (int c = r; c < end; ++c, ++depth)
+                    if (const int sign = comparePieces(Ranking[c].id, a.pieces, b.pieces, k))
+                        return {sign, Ranking[c].id, depth};
+            depth += (end - r) * 8; // room for the positions a longer split would have had
+            r = end;
+        }
+        return {0, Criterion::TableOrder, depth};
+    }
+
+    static int sign(int better, int worse) { return better > worse ? 1 : better < worse ? -1 : 0; }
+
+    int compareSplits(Criterion id, const Candidate& a, const Candidate& b) const
+    {
+        switch (id) {
+        case Criterion::Identification:
+            return sign(a.fits, b.fits);
+        case Criterion::DrawnAsItself:
+            return sign(unlikeCount(b.pieces), unlikeCount(a.pieces));
+        case Criterion::PartKeptWhole:
+            return sign(unlikeParts(b.pieces), unlikeParts(a.pieces));
+        case Criterion::PartsApart:
+            return sign(reachesIntoParts(b.pieces) + reachesOutOfAlone(b.pieces),
+                        reachesIntoParts(a.pieces) + reachesOutOfAlone(a.pieces));
+        case Criterion::FewerFrames:
+            return sign(enclosingCount(b.pieces), enclosingCount(a.pieces));
+        default:
+            return 0;
+        }
+    }
+
+    // The pieces at position k of two splits.
+    static int comparePieces(Criterion id, const std::vector<Piece>& a, const std::vector<Piece>& b, size_t k)
+    {
+        const Piece &p = a[k], &q = b[k];
+        switch (id) {
+        case Criterion::FrameHoldsMore:
             // Two roots written around others from the same stroke: the one
             // that holds more (斌: 弋头 around the whole of 止, not 工 cutting it).
-            if (p.root->encloses() && q.root->encloses() && p.strokes.front() == q.strokes.front()
-                && p.strokes.back() != q.strokes.back())
-                return p.strokes.back() > q.strokes.back();
-            if (p.strokes.size() != q.strokes.size())
-                return p.strokes.size() > q.strokes.size();
+            if (p.root->encloses() && q.root->encloses() && p.strokes.front() == q.strokes.front())
+                return sign(p.strokes.back(), q.strokes.back());
+            return 0;
+        case Criterion::LargerFirst:
+            return sign(int(p.strokes.size()), int(q.strokes.size()));
+        case Criterion::FrameAroundUncoded:
             // A frame round uncoded contents before a cut of that frame over
             // as many strokes (巨 in 榘: 匚 around コ, not the bare 一 and
             // turning stroke of 虐's foot).
-            if (p.strokes.front() == q.strokes.front() && framesUncoded(p, k, a.size(), q))
-                return true;
-            if (p.strokes.front() == q.strokes.front() && framesUncoded(q, k, b.size(), p))
-                return false;
+            if (p.strokes.front() != q.strokes.front())
+                return 0;
+            if (framesUncoded(p, k, a.size(), q))
+                return 1;
+            if (framesUncoded(q, k, b.size(), p))
+                return -1;
+            return 0;
+        default:
+            return 0;
         }
-        if (a.size() != b.size())
-            return a.size() > b.size();
-        return enclosingCount(a) < enclosingCount(b);
     }
 
     // Whether the last coded piece before the last component is a frame whose
@@ -359,7 +481,7 @@ private:
     static bool framesUncoded(const Piece& frame, size_t k, size_t pieceCount, const Piece& cut)
     {
         return frame.root->encloses() && k == 2 && pieceCount > 4
-            && cut.root->glyph.startsWith(frame.root->glyph + u'(');
+            && cut.root->glyph == frame.root->glyph && !cut.root->usualForm();
     }
 
     int unlikeCount(const std::vector<Piece>& pieces) const
@@ -371,8 +493,7 @@ private:
     }
 
     // Coded components inside a known part that are not that part's own
-    // components (拌 takes 半 as 丷 干, as 半 itself does), and components
-    // that reach only into the part's first stroke (澧: 龷 would take 豆's 一).
+    // components (拌 takes 半 as 丷 干, as 半 itself does).
     int unlikeParts(const std::vector<Piece>& pieces) const
     {
         if (!parts_)
@@ -382,11 +503,24 @@ private:
             const bool coded = k < 3 || k + 1 == pieces.size();
             const std::vector<int>& strokes = pieces[k].strokes;
             for (const KnownPart& part : *parts_)
-                if ((coded && strokes.front() >= part.from && strokes.back() < part.to
-                     && std::find(part.pieces.begin(), part.pieces.end(), strokes) == part.pieces.end())
-                    || (strokes.front() < part.from && strokes.back() == part.from && !pieces[k].root->encloses()))
+                if (coded && strokes.front() >= part.from && strokes.back() < part.to
+                    && std::find(part.pieces.begin(), part.pieces.end(), strokes) == part.pieces.end())
                     ++n;
         }
+        return n;
+    }
+
+    // Components that reach from before a known part only into its first
+    // stroke (澧: 龷 would take 豆's 一).
+    int reachesIntoParts(const std::vector<Piece>& pieces) const
+    {
+        if (!parts_)
+            return 0;
+        int n = 0;
+        for (const Piece& p : pieces)
+            for (const KnownPart& part : *parts_)
+                if (p.strokes.front() < part.from && p.strokes.back() == part.from && !p.root->encloses())
+                    ++n;
         return n;
     }
 
@@ -420,14 +554,17 @@ private:
     std::vector<const Root*> plainRoots_;
     std::vector<std::pair<int, int>> aloneSpans_; // strokes [from, to) drawn as a root typed only alone
     std::vector<Piece> pieces_;
-    int completions_ = 0; // splits found so far
-    std::optional<std::vector<Piece>> best_;
+    int completions_ = 0; // splits found so far whose letter fits
+    std::optional<Candidate> best_;
+    Criterion decider_ = Criterion::OnlySplit;
+    int deciderDepth_ = -1; // how deep in the ranking the closest rival fell; -1: no rival
 };
 
 Decomposition singleStroke()
 {
     Decomposition d;
     d.kind = DecompositionKind::SingleStroke;
+    d.decidedBy = Criterion::SingleStroke;
     d.positions = {component({0}, {}), component({0}, {}), identification(), identification()};
     return d;
 }
@@ -436,6 +573,7 @@ Decomposition keyName(int n, const QString& ch)
 {
     Decomposition d;
     d.kind = DecompositionKind::KeyName;
+    d.decidedBy = Criterion::KeyName;
     for (CodePosition& p : d.positions)
         p = component(strokeRange(0, n), ch);
     return d;
@@ -446,6 +584,7 @@ Decomposition componentCharacter(int n, const QString& ch)
 {
     Decomposition d;
     d.kind = DecompositionKind::ComponentCharacter;
+    d.decidedBy = Criterion::ComponentCharacter;
     d.positions[0] = component(strokeRange(0, n), ch);
     d.positions[1] = component({0}, {});
     d.positions[2] = component({1}, {});
@@ -471,15 +610,53 @@ Decomposition fromPieces(const std::vector<Piece>& pieces, size_t codeLength)
     d.kind = DecompositionKind::Roots;
     const bool identified = pieces.size() + 1 == codeLength;
     for (size_t k = 0; k < 3 && k < pieces.size(); ++k)
-        d.positions[k] = component(pieces[k].strokes, pieces[k].root->glyph);
+        d.positions[k] = component(pieces[k].strokes, pieces[k].root->name());
     if (identified)
         d.positions[codeLength - 1] = identification();
     else
-        d.positions[3] = component(pieces.back().strokes, pieces.back().root->glyph);
+        d.positions[3] = component(pieces.back().strokes, pieces.back().root->name());
     return d;
 }
 
 } // namespace
+
+const std::vector<CriterionInfo>& criteria()
+{
+    static const std::vector<CriterionInfo> all{
+        {Criterion::SingleStroke, "单笔画", "a single stroke is typed as its key twice and ll", "一 丨 丿 丶 乙"},
+        {Criterion::KeyName, "键名字", "the character that names its key is typed as the key four times", "王 土 口"},
+        {Criterion::ComponentCharacter, "成字字根",
+         "a root that is a character is typed as its key, then its first, second and last strokes", "五 八 犭"},
+        {Criterion::Exception, "例外", "split by hand in the reviewed exception table", "年 舞"},
+        {Criterion::OnlySplit, "唯一拆法", "only one split of the strokes fits the code", "中 你"},
+        {Criterion::Identification, "末笔识别码",
+         "the identification letter names the class of the last stroke (of the part a frame or 辶 carries)",
+         "边 迪"},
+        {Criterion::DrawnAsItself, "兼顾直观", "each root looks like its own drawing where it stands", "带 帝"},
+        {Criterion::PartKeptWhole, "兼顾直观",
+         "a part that is a character of its own splits as that character does", "拌 袋 镁"},
+        {Criterion::PartsApart, "能散不连",
+         "no root joins the end of one part (a root typed whole only alone, or before a part that is a character) "
+         "with the next",
+         "狴 堡"},
+        {Criterion::FrameHoldsMore, "取大优先", "of two frames from the same stroke, the one holding more", "斌 惑"},
+        {Criterion::LargerFirst, "取大优先", "the larger root first, position by position", "班 赢"},
+        {Criterion::FrameAroundUncoded, "兼顾直观",
+         "a frame round its uncoded contents before a cut of that frame over as many strokes", "榘"},
+        {Criterion::FewerFrames, "能连不交", "fewer roots written around or through others", "拣 练"},
+        {Criterion::TableOrder, "表序", "nothing tells the splits apart: the root listed first in the table wins", ""},
+    };
+    return all;
+}
+
+const CriterionInfo& criterionInfo(Criterion id)
+{
+    static const CriterionInfo none{Criterion::None, "", "", ""};
+    for (const CriterionInfo& c : criteria())
+        if (c.id == id)
+            return c;
+    return none;
+}
 
 bool identificationFits(char letter, char strokeClass)
 {
@@ -510,14 +687,23 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
     // Roots drawn as themselves first; where no split has that, any split the classes allow.
     const bool withShapes = centreLines && int(centreLines->size()) == n;
     for (bool open : {false, true}) {
-        if (const auto pieces = RootSearch(roots, s, code, withShapes ? centreLines : nullptr, open, false, parts).run())
-            return fromPieces(*pieces, code.size());
-        if (!withShapes)
-            continue;
-        if (const auto pieces = RootSearch(roots, s, code, centreLines, open, true, parts).run()) {
-            Decomposition d = fromPieces(*pieces, code.size());
-            d.classesOnly = true;
-            return d;
+        for (bool shapesRank : {false, true}) {
+            if (shapesRank && !withShapes)
+                continue;
+            RootSearch search(roots, s, code, {withShapes ? centreLines : nullptr, parts}, {open, shapesRank});
+            if (const auto pieces = search.run()) {
+                Decomposition d = fromPieces(*pieces, code.size());
+                d.classesOnly = shapesRank;
+                d.decidedBy = search.decidedBy();
+                // The only split whose roots look like themselves, where the
+                // classes alone would choose another: the shapes decided.
+                if (d.decidedBy == Criterion::OnlySplit && withShapes && !shapesRank) {
+                    const auto blind = RootSearch(roots, s, code, {nullptr, parts}, {open, false}).run();
+                    if (blind && fromPieces(*blind, code.size()).positions != d.positions)
+                        d.decidedBy = Criterion::DrawnAsItself;
+                }
+                return d;
+            }
         }
     }
     // A root of the table whose code names its strokes by other letters than

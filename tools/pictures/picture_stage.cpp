@@ -2,6 +2,7 @@
 
 #include "lookup/drawing_scale.h"
 #include "tools/pictures/decomposer.h"
+#include "tools/pictures/exception_table.h"
 #include "tools/pictures/fill_points.h"
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/known_parts.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <mutex>
 #include <numeric>
 #include <thread>
@@ -75,7 +77,8 @@ void renumber(Decomposition& d, const std::vector<int>& inDrawing)
     }
 }
 
-CharacterResult splitCharacter(const RootTable& roots, const CharEntry& entry, const QString& hanziWriterDir)
+CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
+                               const QString& hanziWriterDir)
 {
     CharacterResult r;
     StrokeOutlines& outlines = r.outlines;
@@ -83,6 +86,15 @@ CharacterResult splitCharacter(const RootTable& roots, const CharEntry& entry, c
     r.outlined = entry.set != CharSet::Addition || QFileInfo::exists(hanziWriterDir + u'/' + entry.ch + QStringLiteral(".json"));
     if (!r.outlined || !loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
         return r;
+    if (const Exception* e = exceptions.find(entry.ch)) {
+        if (int(outlines.outlines.size()) == e->classes.size())
+            r.decomposition = fromException(*e);
+        else
+            r.decomposition.reason = QStringLiteral("the exception table gives %1 strokes, the drawing has %2")
+                                         .arg(e->classes.size())
+                                         .arg(outlines.outlines.size());
+        return r;
+    }
     const QString completed = classesWithMissingStroke(entry.strokeClasses, outlines.medians);
     if (!completed.isEmpty()) {
         r.completed = true;
@@ -221,16 +233,20 @@ void forEachCharacter(size_t count, const Job& job)
 
 // Splits every character, lets the ones that end in another follow that
 // one's split, then draws them; results keep the characters' order.
-std::vector<CharacterResult> processAll(const RootTable& roots, const SourceSet& sources, const QString& bmpDir)
+std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionTable& exceptions,
+                                       const SourceSet& sources, const QString& bmpDir)
 {
     std::vector<CharacterResult> results(sources.chars.size());
     forEachCharacter(results.size(), [&](size_t i) {
-        results[i] = splitCharacter(roots, sources.chars[i], sources.hanziWriterDir);
+        results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir);
     });
+    // GB2312's characters guide the splits of those ending in them; the
+    // additions, many of whose roots the table lacks yet, do not (畐 would
+    // pull 缗's 纟 apart).
     auto knownParts = [&] {
         KnownParts known;
         for (size_t i = 0; i < results.size(); ++i)
-            if (results[i].inSourceOrder)
+            if (results[i].inSourceOrder && sources.chars[i].set != CharSet::Addition)
                 known.add(sources.chars[i].strokeClasses, results[i].outlines.medians, results[i].decomposition);
         return known;
     };
@@ -353,6 +369,23 @@ void reportFidelity(const SourceSet& sources, const std::vector<CharacterResult>
     auto badness = [](const MarkingScore& s) { return std::max(1.0 - s.coverage(), s.outside()); };
     std::stable_sort(marked.begin(), marked.end(),
                      [&](const Marked& a, const Marked& b) { return badness(a.score) > badness(b.score); });
+    const auto outside = std::count_if(marked.begin(), marked.end(),
+                                       [](const Marked& m) { return m.score.blackened > m.score.blackenedInside; });
+    report << QStringLiteral("pictures: %1: %2 marked positions with any black outside their component")
+                  .arg(group.name)
+                  .arg(outside);
+    QStringList short_;
+    for (const Marked& m : marked)
+        if (!m.score.good())
+            short_ << QStringLiteral("%1:%2 %3/%4")
+                          .arg(sources.chars[m.index].ch)
+                          .arg(m.position)
+                          .arg(percent(m.score.blackenedInside, m.score.componentPixels))
+                          .arg(percent(m.score.blackened - m.score.blackenedInside, m.score.blackened));
+    report << QStringLiteral("pictures: %1: %2 positions short of the mark (character:position blackened/outside): %3")
+                  .arg(group.name)
+                  .arg(short_.size())
+                  .arg(short_.join(u' '));
     report << QStringLiteral("pictures: %1: worst ten marked positions:").arg(group.name);
     for (size_t w = 0; w < marked.size() && w < 10; ++w)
         report << QStringLiteral("  %1 position %2: %3 of the component blackened, %4 of the black outside")
@@ -361,6 +394,66 @@ void reportFidelity(const SourceSet& sources, const std::vector<CharacterResult>
                       .arg(percent(marked[w].score.blackenedInside, marked[w].score.componentPixels))
                       .arg(percent(marked[w].score.blackened - marked[w].score.blackenedInside,
                                    marked[w].score.blackened));
+}
+
+// How many characters each criterion decided.
+void reportCriteria(const SourceSet& sources, const std::vector<CharacterResult>& results, const Group& group,
+                    QStringList& report)
+{
+    std::map<Criterion, int> decided;
+    std::map<Criterion, QString> firstDecided;
+    for (size_t i = 0; i < results.size(); ++i) {
+        const CharacterResult& r = results[i];
+        if (!group.holds(sources.chars[i], r) || !r.decomposition.ok())
+            continue;
+        ++decided[r.decomposition.decidedBy];
+        QString& first = firstDecided[r.decomposition.decidedBy];
+        if (first.size() < 20)
+            first += sources.chars[i].ch;
+    }
+    report << QStringLiteral("pictures: %1: characters each criterion decided (the kinds first, then the ranking in "
+                             "order):")
+                  .arg(group.name);
+    for (const CriterionInfo& c : criteria())
+        report << QStringLiteral("  %1 %2: %3 (%4; in the build: %5)")
+                      .arg(QString::fromUtf8(c.wubiName))
+                      .arg(decided[c.id], 5)
+                      .arg(QString::fromUtf8(c.rule))
+                      .arg(QString::fromUtf8(c.examples))
+                      .arg(firstDecided[c.id]);
+}
+
+// Each exception of a character in the sources must add up and fit its code.
+bool exceptionsHold(const ExceptionTable& exceptions, const RootTable& roots, const SourceSet& sources, QString* error)
+{
+    QHash<QString, QString> codes;
+    for (const CharEntry& entry : sources.chars)
+        codes.insert(entry.ch, entry.fullCode);
+    QStringList problems;
+    for (const Exception& e : exceptions.exceptions()) {
+        const auto own = codes.constFind(e.ch);
+        if (own == codes.constEnd())
+            continue;
+        for (const QString& problem : exceptionProblems(e, roots, *own))
+            problems << e.ch + QStringLiteral(": ") + problem;
+    }
+    if (problems.isEmpty())
+        return true;
+    *error = QStringLiteral("exception table tools/pictures/exceptions.tsv: ") + problems.join(QStringLiteral("; "));
+    return false;
+}
+
+void reportExceptions(const ExceptionTable& exceptions, const SourceSet& sources, QStringList& report)
+{
+    QHash<QString, bool> present;
+    for (const CharEntry& entry : sources.chars)
+        present.insert(entry.ch, true);
+    QStringList used;
+    for (const Exception& e : exceptions.exceptions())
+        if (present.contains(e.ch))
+            used << QStringLiteral("  %1 %2: %3").arg(e.ch, e.fullCode, e.reason);
+    report << QStringLiteral("pictures: %1 characters split by the reviewed exception table:").arg(used.size());
+    report << used;
 }
 
 void reportTwins(const std::vector<CharacterResult>& results, QStringList& report)
@@ -413,7 +506,9 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
     QElapsedTimer timer;
     timer.start();
     RootTable roots;
-    if (!roots.loadBuiltIn(error) || !rootsAgreeWithCodes(roots, sources, report, error))
+    ExceptionTable exceptions;
+    if (!roots.loadBuiltIn(error) || !rootsAgreeWithCodes(roots, sources, report, error)
+        || !exceptions.loadBuiltIn(error) || !exceptionsHold(exceptions, roots, sources, error))
         return false;
     roots.attachShapes([&sources](const QString& glyph) {
         StrokeOutlines drawn;
@@ -427,7 +522,7 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
         *error = QStringLiteral("%1: cannot be created").arg(bmpDir);
         return false;
     }
-    const std::vector<CharacterResult> results = processAll(roots, sources, bmpDir);
+    const std::vector<CharacterResult> results = processAll(roots, exceptions, sources, bmpDir);
     for (const CharacterResult& r : results) {
         if (!r.error.isEmpty()) {
             *error = r.error + QStringLiteral(" (hanzi-writer-data outlines: run scripts/fetch-sources.sh)");
@@ -452,7 +547,9 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
     for (const Group& group : {Group{QStringLiteral("GB2312"), false}, Group{QStringLiteral("GBK additions"), true}}) {
         reportCoverage(sources, results, group, report);
         reportFidelity(sources, results, group, report);
+        reportCriteria(sources, results, group, report);
     }
+    reportExceptions(exceptions, sources, report);
     reportTwins(results, report);
     report << QStringLiteral("pictures: stage time %1 ms").arg(timer.elapsed());
     return true;

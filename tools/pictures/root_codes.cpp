@@ -53,7 +53,7 @@ QStringList rootsAgainstTheirCodes(const RootTable& table, const QHash<QString, 
     QStringList conflicts;
     for (const Root& root : table.roots()) {
         const auto own = codes.constFind(root.glyph);
-        if (own == codes.constEnd() || rootAgreesWithCode(root, *own))
+        if (!root.usualForm() || root.exceptionOnly || own == codes.constEnd() || rootAgreesWithCode(root, *own))
             continue;
         conflicts << QStringLiteral("%1 on %2 disagrees with its own code %3 (strokes %4)")
                          .arg(root.glyph, QString(QLatin1Char(root.key)), own->fullCode, own->classes);

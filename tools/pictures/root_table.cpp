@@ -22,12 +22,10 @@ bool parseClasses(const QString& text, Root& root)
     return !root.head.empty() && (parts.size() == 1 || !root.tail.empty());
 }
 
-// "like 巨:2,3": the root's shape is strokes 2 and 3 of 巨.
-bool parseLike(const QString& field, Root& root)
+// "巨:2,3": the root's shape is strokes 2 and 3 of 巨.
+bool parseShape(const QString& field, Root& root)
 {
-    if (!field.startsWith(u"like "))
-        return false;
-    const QStringList parts = field.mid(5).split(u':');
+    const QStringList parts = field.split(u':');
     if (parts.size() != 2 || parts[0].toUcs4().size() != 1)
         return false;
     root.shapeFrom = parts[0];
@@ -39,6 +37,46 @@ bool parseLike(const QString& field, Root& root)
         root.shapeStrokes.push_back(stroke - 1);
     }
     return int(root.shapeStrokes.size()) == root.strokeCount();
+}
+
+// "root key classes order use form shape".
+bool parseColumns(const QStringList& f, Root& root)
+{
+    if (f[3] != u"-" && f[3] != u"last")
+        return false;
+    if (f[4] != u"-" && f[4] != u"alone" && f[4] != u"exception")
+        return false;
+    root.writtenLast = f[3] == u"last";
+    root.alone = f[4] == u"alone";
+    root.exceptionOnly = f[4] == u"exception";
+    if (f[5] != u"-") {
+        if (f[5].toUcs4().size() != 1)
+            return false;
+        root.form = f[5];
+    }
+    return f[6] == u"-" || parseShape(f[6], root);
+}
+
+// "root key classes [last|alone] [like C:n,...]", the form "X(Y)" in the root's name.
+bool parseOlderForm(const QStringList& f, Root& root)
+{
+    for (qsizetype k = 3; k < f.size(); ++k) {
+        if (f[k] == u"last" && k == 3)
+            root.writtenLast = true;
+        else if (f[k] == u"alone" && k == 3)
+            root.alone = true;
+        else if (k != f.size() - 1 || !f[k].startsWith(u"like ") || !parseShape(f[k].mid(5), root))
+            return false;
+    }
+    const qsizetype open = root.glyph.lastIndexOf(u'(');
+    if (open > 0 && root.glyph.endsWith(u')')) {
+        const QString form = root.glyph.mid(open + 1, root.glyph.size() - open - 2);
+        if (form.toUcs4().size() != 1)
+            return false;
+        root.form = form;
+        root.glyph.truncate(open);
+    }
+    return true;
 }
 
 } // namespace
@@ -54,30 +92,26 @@ bool RootTable::parse(const QString& text, QString* error)
         const QStringList f = line.split(u'\t', Qt::SkipEmptyParts);
         Root root;
         const bool keyOk = f.size() >= 3 && f[1].size() == 1 && f[1][0] >= u'a' && f[1][0] <= u'y';
-        bool restOk = keyOk && f.size() <= 5 && parseClasses(f[2], root);
-        for (qsizetype k = 3; restOk && k < f.size(); ++k) {
-            if (f[k] == u"last" && k == 3)
-                root.writtenLast = true;
-            else if (f[k] == u"alone" && k == 3)
-                root.alone = true;
-            else
-                restOk = k == f.size() - 1 && root.shapeFrom.isEmpty() && parseLike(f[k], root);
+        if (keyOk) {
+            root.glyph = f[0];
+            root.key = char(f[1][0].unicode());
         }
+        const bool restOk = keyOk && parseClasses(f[2], root)
+            && (f.size() == 7 ? parseColumns(f, root) : f.size() <= 5 && parseOlderForm(f, root));
         if (!restOk) {
-            *error = QStringLiteral("root table line %1: expected \"glyph TAB key TAB classes [TAB last|alone] "
-                                    "[TAB like CHAR:strokes]\", got \"%2\"")
+            *error = QStringLiteral("root table line %1: expected \"root TAB key TAB classes TAB order TAB use TAB "
+                                    "form TAB shape\" (or \"root TAB key TAB classes [TAB last|alone] [TAB like "
+                                    "CHAR:strokes]\"), got \"%2\"")
                          .arg(n + 1)
                          .arg(line);
             return false;
         }
-        root.glyph = f[0];
-        root.key = char(f[1][0].unicode());
         roots_.push_back(root);
     }
     for (auto& list : byKey_)
         list.clear();
     for (const Root& root : roots_)
-        if (!root.alone)
+        if (root.searched())
             byKey_[root.key - 'a'].push_back(&root);
     if (roots_.empty()) {
         *error = QStringLiteral("root table: no roots");
@@ -115,6 +149,8 @@ void RootTable::attachShapes(const std::function<std::vector<QPolygonF>(const QS
                 root.shape = std::move(part);
             continue;
         }
+        if (!root.usualForm())
+            continue;
         std::vector<QPolygonF> lines = centreLines(root.glyph);
         if (int(lines.size()) == root.strokeCount())
             root.shape = std::move(lines);
@@ -124,7 +160,16 @@ void RootTable::attachShapes(const std::function<std::vector<QPolygonF>(const QS
 bool RootTable::hasGlyph(const QString& glyph, char key) const
 {
     return std::any_of(roots_.begin(), roots_.end(),
-                       [&](const Root& root) { return root.key == key && root.glyph == glyph; });
+                       [&](const Root& root) { return root.key == key && root.glyph == glyph && root.usualForm() && !root.exceptionOnly;
+                       });
+}
+
+const Root* RootTable::find(const QString& name, char key) const
+{
+    for (const Root& root : roots_)
+        if (root.key == key && root.name() == name)
+            return &root;
+    return nullptr;
 }
 
 }

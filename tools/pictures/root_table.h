@@ -21,22 +21,34 @@ struct Root {
     // Typed only as the character of its own; in other characters its strokes
     // are other roots (犭 is ⺨ and 丿 in 狗, 猪, 黎).
     bool alone = false;
+    // A part named only by the reviewed exception table: no split searches with it.
+    bool exceptionOnly = false;
+    // The character whose writing of the root this is, where it has a stroke
+    // order or a cut of its own (干 as 半 writes it); empty for the usual form.
+    QString form;
     std::vector<QPolygonF> shape; // centre lines of the root's own drawing, where there is one
     // A root that is no character of its own borrows its shape from a
     // character in which it stands alone: that character and its strokes (0-based).
     QString shapeFrom;
     std::vector<int> shapeStrokes;
 
-
+    bool usualForm() const { return form.isEmpty(); }
+    // Whether splits may place it (roots typed only alone or named only by
+    // exceptions may not).
+    bool searched() const { return !alone && !exceptionOnly; }
+    // The root's name in reports: 干, or 干(半) for 干 as 半 writes it.
+    QString name() const { return usualForm() ? glyph : glyph + u'(' + form + u')'; }
     bool encloses() const { return !tail.empty(); }
     int strokeCount() const { return int(head.size() + tail.size()); }
 };
 
 // The reviewed table of components, read from its text form: one root per
-// line, "glyph TAB key TAB classes [TAB last|alone] [TAB like CHAR:n,n,...]",
-// classes as digits 1..5 with one '|' where an enclosing root's contents go,
-// "like" naming the strokes (1-based) of a character that show the root's
-// shape; '#' starts a comment.
+// line in seven columns, "root TAB key TAB classes TAB order TAB use TAB form
+// TAB shape" (roots.tsv describes them; "-" for an empty column), classes as
+// digits 1..5 with one '|' where an enclosing root's contents go; '#' starts
+// a comment. Rows in the older form "root TAB key TAB classes [TAB
+// last|alone] [TAB like CHAR:n,n,...]", with "X(Y)" for root X in Y's form,
+// read the same.
 class RootTable {
 public:
     // The key lists point into the table's own roots: a move keeps them
@@ -52,13 +64,17 @@ public:
     bool loadBuiltIn(QString* error);
 
     const std::vector<Root>& roots() const { return roots_; }
-    // The roots of a key that splits may use (none typed alone).
+    // The roots of a key that splits may use (none typed alone or named only by exceptions).
     const std::vector<const Root*>& rootsOfKey(char key) const;
     // Gives each root whose glyph (or the character it is like) the lookup can
-    // draw its shape, where the stroke counts agree.
+    // draw its shape, where the stroke counts agree; a root in another
+    // character's form has only a borrowed shape.
     void attachShapes(const std::function<std::vector<QPolygonF>(const QString& glyph)>& centreLines);
-    // Whether some root with this glyph sits on key (characters that are components).
+    // Whether some root in its usual form with this glyph sits on key
+    // (characters that are components); parts named only by exceptions are none.
     bool hasGlyph(const QString& glyph, char key) const;
+    // The root of this name (Root::name) on key, if any.
+    const Root* find(const QString& name, char key) const;
 
 private:
     std::vector<Root> roots_;

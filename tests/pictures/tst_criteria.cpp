@@ -1,0 +1,234 @@
+// Hand-worked splits, one table per criterion of the ranking: each row the
+// character, its split and the criterion that decides it, on the real
+// drawings. And the reviewed exception table's own checks.
+#include "tools/pictures/decomposer.h"
+#include "tools/pictures/exception_table.h"
+#include "tools/pictures/known_parts.h"
+#include "tools/pictures/stroke_outlines.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace lumbrell::data;
+
+Q_DECLARE_METATYPE(Criterion)
+
+namespace {
+
+QString shown(const CodePosition& p)
+{
+    if (p.kind == PositionKind::Blank)
+        return QStringLiteral("-");
+    if (p.kind == PositionKind::Identification)
+        return QStringLiteral("id");
+    QStringList n;
+    for (int s : p.strokes)
+        n << QString::number(s + 1);
+    return n.join(u',');
+}
+
+QString shown(const Decomposition& d)
+{
+    QStringList all;
+    for (const CodePosition& p : d.positions)
+        all << shown(p);
+    return all.join(u' ');
+}
+
+const QString HanziWriter = QStringLiteral(HANZI_WRITER_DIR);
+
+RootTable rootsWithDrawings()
+{
+    RootTable table;
+    QString error;
+    if (!table.loadBuiltIn(&error))
+        qFatal("%s", qPrintable(error));
+    table.attachShapes([](const QString& glyph) {
+        StrokeOutlines own;
+        QString missing; // roots without a drawing go by their classes
+        if (glyph.toUcs4().size() != 1 || !loadStrokeOutlines(HanziWriter, glyph, own, &missing))
+            return std::vector<QPolygonF>();
+        return own.medians;
+    });
+    return table;
+}
+
+} // namespace
+
+class TestCriteria : public QObject {
+    Q_OBJECT
+    RootTable roots;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!QDir(HanziWriter).exists())
+            QSKIP("hanzi-writer-data has not been fetched into the source cache");
+        roots = rootsWithDrawings();
+    }
+
+    // Character, code, classes, the split (positions 1-4), the criterion that
+    // decides it, and, where a part of it is a character of its own, that part
+    // with its code and classes.
+    void decidingCriterion_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("classes");
+        QTest::addColumn<QString>("split");
+        QTest::addColumn<Criterion>("criterion");
+        QTest::addColumn<QStringList>("part");
+        auto row = [](const char* ch, const char* code, const char* classes, const char* split, Criterion c,
+                      QStringList part = {}) {
+            QTest::newRow(ch) << QString::fromLatin1(code) << QString::fromLatin1(classes) << QString::fromUtf8(split)
+                              << c << part;
+        };
+        // 单笔画, 键名字, 成字字根: the whole character.
+        row("一", "ggll", "1", "1 1 id id", Criterion::SingleStroke);
+        row("乙", "nnll", "5", "1 1 id id", Criterion::SingleStroke);
+        row("王", "gggg", "1121", "1,2,3,4 1,2,3,4 1,2,3,4 1,2,3,4", Criterion::KeyName);
+        row("五", "gghg", "1251", "1,2,3,4 1 2 4", Criterion::ComponentCharacter);
+        row("八", "wty", "34", "1,2 1 2 -", Criterion::ComponentCharacter);
+        // No rival fits the code.
+        row("中", "khk", "2512", "1,2,3 4 id -", Criterion::OnlySplit);
+        // 末笔识别码: 辶 is written last, 力's 丿 names the letter (e); a split
+        // whose letter names 辶's 丶 does not fit.
+        row("边", "epe", "53454", "1,2 3,4,5 id -", Criterion::Identification);
+        row("迪", "mpd", "25121454", "1,2,3,4,5 6,7,8 id -", Criterion::Identification);
+        // 兼顾直观: the roots look like themselves where they stand; on classes
+        // alone another split of 带's and 帝's 巾 would win.
+        row("带", "gkph", "122245252", "1 2,3,4 5,6 9", Criterion::DrawnAsItself);
+        row("帝", "yuph", "414345252", "1,2 3,4 5,6 9", Criterion::DrawnAsItself);
+        // 兼顾直观: 拌 takes 半 as 半 splits itself (丷 干), not 䒑 and 干's rest.
+        row("拌", "rugh", "12143112", "1,2,3 4,5 6,7,8 id", Criterion::PartKeptWhole, {"半", "ugk", "43112"});
+        // 能散不连: no root joins 犭's last 丿 with 比's 一.
+        row("狴", "qtxf", "3531535121", "1,2 3 4,5 8,9,10", Criterion::PartsApart);
+        // 取大优先: the frame that holds the whole of 止, not 工 cutting it.
+        row("斌", "ygay", "413411212154", "1,2,3,4 5 6,11 12", Criterion::FrameHoldsMore);
+        row("赋", "mgay", "253411212154", "1,2,3,4 5 6,11 12", Criterion::FrameHoldsMore);
+        row("惑", "akgn", "125115344544", "1,6,7,8 2,3,4 5 9,10,11,12", Criterion::FrameHoldsMore);
+        // 取大优先: the larger root first.
+        row("班", "gytg", "1121431121", "1,2,3,4 5 6 7,8,9,10", Criterion::LargerFirst);
+        row("赢", "yemy", "41525135112534354", "1,2,3,4,5,6 7,8,9,10 11,12,13,14 17", Criterion::LargerFirst);
+        // 兼顾直观: 匚 around コ, as 矩 shows 巨, not the bare cut of 虐's foot.
+        row("榘", "tdas", "3113415151234", "1,2 3,4,5 6,9 10,11,12,13", Criterion::FrameAroundUncoded);
+        // 能连不交: fewer roots written around others.
+        row("拣", "ranw", "12115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
+        row("练", "xanw", "55115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
+    }
+
+    void decidingCriterion()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, classes);
+        QFETCH(QString, split);
+        QFETCH(Criterion, criterion);
+        QFETCH(QStringList, part);
+        const QString ch = QString::fromUtf8(QTest::currentDataTag());
+        StrokeOutlines drawing;
+        QString error;
+        QVERIFY2(loadStrokeOutlines(HanziWriter, ch, drawing, &error), qPrintable(error));
+        std::vector<KnownPart> ending;
+        if (!part.isEmpty()) {
+            StrokeOutlines partDrawing;
+            QVERIFY2(loadStrokeOutlines(HanziWriter, part[0], partDrawing, &error), qPrintable(error));
+            KnownParts known;
+            known.add(part[2], partDrawing.medians, decompose(roots, part[0], part[1], part[2], &partDrawing.medians));
+            ending = known.endingOf(classes, drawing.medians);
+            QCOMPARE(ending.size(), size_t(1));
+        }
+        const Decomposition d = decompose(roots, ch, code, classes, &drawing.medians, part.isEmpty() ? nullptr : &ending);
+        QVERIFY2(d.ok(), qPrintable(d.reason));
+        QCOMPARE(shown(d), split);
+        QCOMPARE(criterionInfo(d.decidedBy).wubiName, criterionInfo(criterion).wubiName);
+        QCOMPARE(int(d.decidedBy), int(criterion));
+    }
+
+    // Every criterion carries its Wubi 98 name, its rule and, but for the
+    // last resort, characters it decides.
+    void everyCriterionNamed()
+    {
+        for (const CriterionInfo& c : criteria()) {
+            QVERIFY(qstrlen(c.wubiName) > 0);
+            QVERIFY(qstrlen(c.rule) > 0);
+            QVERIFY2(qstrlen(c.examples) > 0 || c.id == Criterion::TableOrder, c.rule);
+        }
+    }
+
+    // The built-in exceptions add up to their characters and fit their codes.
+    void builtInExceptionsHold()
+    {
+        ExceptionTable table;
+        QString error;
+        QVERIFY2(table.loadBuiltIn(&error), qPrintable(error));
+        QVERIFY(!table.exceptions().empty());
+        for (const Exception& e : table.exceptions()) {
+            const QStringList problems = exceptionProblems(e, roots, e.fullCode);
+            QVERIFY2(problems.isEmpty(), qPrintable(e.ch + QStringLiteral(": ") + problems.join(QStringLiteral("; "))));
+            QVERIFY(!e.reason.isEmpty());
+        }
+    }
+
+    void exceptionFaultsFound_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("ownCode");
+        QTest::addColumn<QString>("problem");
+        const QString good = QStringLiteral("年\ttgj\t311212\t1,2 𠂉\t3,4,5,6 年(年)\tid\t-\treason");
+        QTest::newRow("sound") << good << "tgj" << "";
+        QTest::newRow("stroke twice") << "年\ttgj\t311212\t1,2 𠂉\t2,3,4,5,6 年(年)\tid\t-\tr" << "tgj" << "stroke 2 in positions 1 and 2";
+        QTest::newRow("stroke left out") << "年\ttgj\t311212\t1 丿\t3,4,5,6 年(年)\tid\t-\tr" << "tgj" << "stroke 2 is in no position";
+        QTest::newRow("root on another key") << "年\ttgj\t311212\t1,2 ⺈\t3,4,5,6 年(年)\tid\t-\tr" << "tgj" << "no root ⺈ on t";
+        QTest::newRow("classes unlike the root") << "年\ttgj\t311212\t2,1 𠂉\t3,4,5,6 年(年)\tid\t-\tr" << "tgj" << "root 𠂉 has classes 31, its strokes 13";
+        QTest::newRow("letter against the last stroke") << "年\ttgd\t311212\t1,2 𠂉\t3,4,5,6 年(年)\tid\t-\tr" << "tgd" << "identification letter d";
+        QTest::newRow("code not its own") << good << "tgjj" << "not the character's own";
+        QTest::newRow("stroke beyond") << "年\ttgj\t311212\t1,2 𠂉\t3,4,5,7 年(年)\tid\t-\tr" << "tgj" << "stroke 7 beyond the 6 strokes";
+        QTest::newRow("letter where a root goes") << "年\ttgjf\t311212\t1,2 𠂉\t3,4,5,6 年(年)\tid\t-\tr" << "tgjf" << "position 3 should not be";
+        QTest::newRow("single strokes filling out a component form's code")
+            << "衤\tpuyy\t45234\t1,2,3 ⺭\t4,5 丷(衤)\t1 丶\t5 丶\tr" << "puyy" << "";
+        QTest::newRow("a shared stroke before the filling")
+            << "衤\tpuyy\t45234\t1,2,3 ⺭\t3,4,5 丷(衤)\t1 丶\t5 丶\tr" << "puyy" << "stroke 3 in positions 1 and 2";
+        QTest::newRow("uncoded stroke before the third root")
+            << "舞\ttglg\t31122221354152\t1,2 𠂉\t4 丨\t5,6,7,8 舞(舞)\t12,13,14 㐄\tr" << "tglg" << "stroke 3 is in no position";
+    }
+
+    void exceptionFaultsFound()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, ownCode);
+        QFETCH(QString, problem);
+        ExceptionTable table;
+        QString error;
+        QVERIFY2(table.parse(line, &error), qPrintable(error));
+        const QStringList problems = exceptionProblems(table.exceptions().front(), roots, ownCode);
+        if (problem.isEmpty())
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+        else
+            QVERIFY2(problems.join(QStringLiteral("; ")).contains(problem), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+    void exceptionLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("comment") << "# nothing\n" << true;
+        QTest::newRow("no reason") << "年\ttgj\t311212\t1,2 𠂉\t3,4,5,6 年(年)\tid\t-\t" << false;
+        QTest::newRow("position without root") << "年\ttgj\t311212\t1,2\t3,4,5,6 年(年)\tid\t-\tr" << false;
+        QTest::newRow("stroke 0") << "年\ttgj\t311212\t0,2 𠂉\t3,4,5,6 年(年)\tid\t-\tr" << false;
+        QTest::newRow("bad classes") << "年\ttgj\t31x212\t1,2 𠂉\t3,4,5,6 年(年)\tid\t-\tr" << false;
+        QTest::newRow("twice the character")
+            << "年\ttgj\t311212\t1,2 𠂉\t3,4,5,6 年(年)\tid\t-\tr\n年\ttgj\t311212\t1,2 𠂉\t3,4,5,6 年(年)\tid\t-\tr" << false;
+    }
+
+    void exceptionLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        ExceptionTable table;
+        QString error;
+        QCOMPARE(table.parse(text, &error), valid);
+        QCOMPARE(error.isEmpty(), valid);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCriteria)
+#include "tst_criteria.moc"
