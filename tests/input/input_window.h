@@ -12,6 +12,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <map>
@@ -103,6 +104,16 @@ public:
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(edit, text);
+    }
+
+    // Clicks a syllable of the chooser's list, scrolled into view first.
+    void clickSyllable(const QString& syllable)
+    {
+        QListWidget* list = form->Combo6->list();
+        const auto items = list->findItems(syllable, Qt::MatchExactly);
+        QCOMPARE(items.size(), 1);
+        list->scrollToItem(items[0]);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
     }
 
     // A point in the entry box where a click puts the caret at unit offset `at`.

@@ -9,19 +9,6 @@ using namespace lumbrell;
 using namespace lumbrell::testing;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void clickItem(InputWindow& w, const QString& syllable)
-{
-    QListWidget* list = w.form->Combo6->list();
-    const auto items = list->findItems(syllable, Qt::MatchExactly);
-    QCOMPARE(items.size(), 1);
-    list->scrollToItem(items[0]);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
-}
-
-} // namespace
-
 class PinyinInputTest : public QObject {
     Q_OBJECT
 
@@ -77,7 +64,7 @@ private Q_SLOTS:
 
         InputWindow w;
         QVERIFY(w.active());
-        clickItem(w, syllable);
+        w.clickSyllable(syllable);
 
         QCOMPARE(w.form->Combo6->text(), syllable);
         QCOMPARE(w.form->session().pinyinKey(), key);
@@ -94,7 +81,7 @@ private Q_SLOTS:
     {
         InputWindow w;
         QVERIFY(w.active());
-        clickItem(w, u"zhu"_s);
+        w.clickSyllable(u"zhu"_s);
         QTest::keyClick(w.form->Combo6->list(), Qt::Key_Down);
 
         QCOMPARE(w.form->Combo6->text(), u"zhua"_s);
@@ -108,7 +95,7 @@ private Q_SLOTS:
         InputWindow w;
         QVERIFY(w.active());
         w.typeEntry(u"峰"_s);
-        clickItem(w, u"bo"_s);
+        w.clickSyllable(u"bo"_s);
 
         QCOMPARE(w.candidates(), QString());
         QCOMPARE(w.pinyin(), u"feng  "_s);

@@ -13,15 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void clickItem(InputWindow& w, const QString& syllable)
-{
-    QListWidget* list = w.form->Combo6->list();
-    const auto items = list->findItems(syllable, Qt::MatchExactly);
-    QCOMPARE(items.size(), 1);
-    list->scrollToItem(items[0]);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
-}
-
 void sendPreedit(QWidget* widget, const QString& preedit)
 {
     QInputMethodEvent event(preedit, {});
@@ -103,10 +94,10 @@ private Q_SLOTS:
         QTest::keyClick(first, Qt::Key_Down);
         QCOMPARE(w.candidates(), u"一 "_s);
 
-        clickItem(w, u"zhu"_s);
+        w.clickSyllable(u"zhu"_s);
         QTest::keyClick(w.form->Combo6->list(), Qt::Key_Down); // zhua, by the keyboard
         QCOMPARE(w.candidates(), u"抓 "_s);
-        clickItem(w, u"zhua"_s); // the current item, clicked
+        w.clickSyllable(u"zhua"_s); // the current item, clicked
         QCOMPARE(w.candidates(), u"抓 "_s);
         QVERIFY(w.form->Text6->hasFocus());
 
@@ -114,7 +105,7 @@ private Q_SLOTS:
         QTest::keyClick(first->lineEdit(), Qt::Key_Return); // 一 picked again
         QCOMPARE(w.candidates(), u"一 "_s);
         QCOMPARE(w.codeLine(), codeLineOf(u"一"_s));
-        clickItem(w, u"zhua"_s); // the same syllable again
+        w.clickSyllable(u"zhua"_s); // the same syllable again
         QCOMPARE(w.candidates(), u"抓 "_s);
         QCOMPARE(w.pinyin(), u"zhua"_s);
     }
@@ -199,7 +190,7 @@ private Q_SLOTS:
 
         InputWindow w;
         QVERIFY(w.active());
-        clickItem(w, u"a"_s);
+        w.clickSyllable(u"a"_s);
         QWidget* widget = target == Target::Entry        ? static_cast<QWidget*>(w.form->Text5)
                           : target == Target::Candidates ? static_cast<QWidget*>(w.form->Text6)
                                                          : static_cast<QWidget*>(w.form->Combo6->edit());
