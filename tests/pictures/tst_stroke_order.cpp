@@ -3,6 +3,7 @@
 #include "tools/pictures/stroke_order.h"
 
 #include <QTest>
+#include <set>
 
 using namespace lumbrell::data;
 
@@ -91,7 +92,40 @@ private Q_SLOTS:
     {
         QFETCH(QString, classes);
         QFETCH(QString, completed);
-        QCOMPARE(classesWithMissingStroke(classes, Ran), completed);
+        const std::vector<QString> completions = classesWithMissingStroke(classes, Ran, 3);
+        QCOMPARE(completions.empty() ? QString() : completions.front(), completed);
+        QVERIFY(completions.size() <= 3);
+    }
+
+    // The likeliest completion first (冉 with its short 一 put back), each
+    // candidate once.
+    void completionsRanked()
+    {
+        const std::vector<QString> completions = classesWithMissingStroke(QStringLiteral("2521"), Ran, 30);
+        QCOMPARE(completions.front(), QStringLiteral("25121"));
+        QCOMPARE(std::set<QString>(completions.begin(), completions.end()).size(), completions.size());
+        QVERIFY(completions.size() > 3);
+    }
+
+    // A source with a stroke the drawing lacks: dropping the surplus one
+    // reads best; counts that differ otherwise give nothing.
+    void extraStroke_data()
+    {
+        QTest::addColumn<QString>("classes");
+        QTest::addColumn<QString>("best");
+        QTest::newRow("a surplus 丶 in the middle") << "251421" << "25121";
+        QTest::newRow("a surplus 丨 first") << "225121" << "25121";
+        QTest::newRow("as many strokes") << "25121" << "";
+        QTest::newRow("two more") << "2512111" << "";
+        QTest::newRow("malformed classes") << "25x121" << "";
+    }
+
+    void extraStroke()
+    {
+        QFETCH(QString, classes);
+        QFETCH(QString, best);
+        const std::vector<QString> dropped = classesWithoutExtraStroke(classes, Ran, 5);
+        QCOMPARE(dropped.empty() ? QString() : dropped.front(), best);
     }
 
     // One variant per stroke whose class differs from its drawing's reading.

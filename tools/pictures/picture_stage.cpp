@@ -32,7 +32,7 @@ struct CharacterResult {
     std::array<QByteArray, 4> info;
     std::array<MarkingScore, 4> scores;
     QString tsvLine;
-    bool completed = false; // the drawing has a stroke the stroke-order source lacks
+    bool completed = false; // the drawing has one stroke more or fewer than the stroke-order source
     bool reordered = false;    // the drawing writes the strokes in another order than the stroke-order source
     bool reclassified = false; // split only once one stroke took the class its drawing reads as
     bool followsEnding = false; // split as the character its last strokes write
@@ -77,6 +77,31 @@ void renumber(Decomposition& d, const std::vector<int>& inDrawing)
     }
 }
 
+// How many of the likeliest completions of the source's classes to the
+// drawing's stroke count are tried.
+constexpr int Completions = 10;
+
+// The first of the likeliest completions whose roots look like themselves,
+// or else the first that splits at all.
+Decomposition splitLikeliestCompletion(const RootTable& roots, const CharEntry& entry,
+                                       const std::vector<QString>& completions, const std::vector<QPolygonF>& medians)
+{
+    Decomposition first;
+    for (const QString& classes : completions) {
+        Decomposition d = decompose(roots, entry.ch, entry.fullCode, classes, &medians);
+        if (d.ok() && !d.classesOnly)
+            return d;
+        if (d.ok() && !first.ok())
+            first = std::move(d);
+    }
+    if (!first.ok())
+        first.reason = QStringLiteral("no split of strokes %1 completed to the drawing's %2 strokes fits %3")
+                           .arg(entry.strokeClasses)
+                           .arg(medians.size())
+                           .arg(entry.fullCode);
+    return first;
+}
+
 CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
                                const QString& hanziWriterDir)
 {
@@ -95,10 +120,12 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
                                          .arg(outlines.outlines.size());
         return r;
     }
-    const QString completed = classesWithMissingStroke(entry.strokeClasses, outlines.medians);
-    if (!completed.isEmpty()) {
+    std::vector<QString> completions = classesWithMissingStroke(entry.strokeClasses, outlines.medians, Completions);
+    if (completions.empty())
+        completions = classesWithoutExtraStroke(entry.strokeClasses, outlines.medians, Completions);
+    if (!completions.empty()) {
         r.completed = true;
-        r.decomposition = decompose(roots, entry.ch, entry.fullCode, completed, &outlines.medians);
+        r.decomposition = splitLikeliestCompletion(roots, entry, completions, outlines.medians);
     } else if (int(outlines.outlines.size()) != entry.strokeClasses.size()) {
         r.decomposition.reason = QStringLiteral("stroke counts differ: %1 in the stroke order, %2 in the outlines")
                                      .arg(entry.strokeClasses.size())
@@ -110,6 +137,7 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
         // themselves and the drawing's own order does not.
         std::vector<int> inDrawing = strokesInDrawing(entry.strokeClasses, outlines.medians);
         std::vector<QPolygonF> lines = outlines.medians;
+        bool drawingOrder = false; // split on the classes in the drawing's order
         r.decomposition = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &lines);
         if (!std::is_sorted(inDrawing.begin(), inDrawing.end())) {
             std::vector<QPolygonF> moved;
@@ -119,6 +147,15 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
             if (d.ok() && !d.classesOnly && (!r.decomposition.ok() || r.decomposition.classesOnly)) {
                 r.decomposition = d;
                 lines = std::move(moved);
+            } else if (!r.decomposition.ok()) {
+                // The code may name the strokes in the drawing's order where
+                // no split of the source's fits it (冊 mak: 一 before its two 丨).
+                QString drawn = entry.strokeClasses;
+                for (size_t k = 0; k < inDrawing.size(); ++k)
+                    drawn[inDrawing[k]] = entry.strokeClasses[qsizetype(k)];
+                r.decomposition = decompose(roots, entry.ch, entry.fullCode, drawn, &outlines.medians);
+                drawingOrder = r.decomposition.ok();
+                std::iota(inDrawing.begin(), inDrawing.end(), 0);
             } else {
                 std::iota(inDrawing.begin(), inDrawing.end(), 0);
             }
@@ -130,9 +167,10 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
             r.decomposition = decompose(roots, entry.ch, entry.fullCode, variant, &lines);
             r.reclassified = r.decomposition.ok();
         }
-        r.reordered = !std::is_sorted(inDrawing.begin(), inDrawing.end());
-        if (r.reordered)
+        const bool moved = !std::is_sorted(inDrawing.begin(), inDrawing.end());
+        if (moved)
             renumber(r.decomposition, inDrawing);
+        r.reordered = moved || drawingOrder;
         r.inSourceOrder = !r.reordered && !r.reclassified;
     }
     return r;
@@ -327,8 +365,8 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
                   .arg(reordered.size())
                   .arg(reordered);
     const QString completed = charactersWhere(&CharacterResult::completed);
-    report << QStringLiteral("pictures: %1 characters whose drawing has one stroke more than the stroke-order source, "
-                             "its class read off the drawing: %2")
+    report << QStringLiteral("pictures: %1 characters whose drawing has one stroke more or fewer than the "
+                             "stroke-order source, split on the likeliest completion that fits: %2")
                   .arg(completed.size())
                   .arg(completed);
     const QString reclassified = charactersWhere(&CharacterResult::reclassified);

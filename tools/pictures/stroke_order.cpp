@@ -59,6 +59,29 @@ double likelihood(const QString& written, const QString& read)
     return sum;
 }
 
+bool wellFormed(const QString& classes)
+{
+    return std::all_of(classes.begin(), classes.end(), [](QChar c) { return c >= u'1' && c <= u'5'; });
+}
+
+QString readClasses(const std::vector<QPolygonF>& centreLines);
+
+// The distinct candidates, the likeliest to be read as `read` first (ties in
+// the order given), at most count of them.
+std::vector<QString> likeliest(std::vector<QString> candidates, const QString& read, int count)
+{
+    std::vector<std::pair<double, QString>> scored;
+    for (QString& c : candidates)
+        if (std::none_of(scored.begin(), scored.end(), [&c](const auto& s) { return s.second == c; }))
+            scored.push_back({likelihood(c, read), std::move(c)});
+    std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<QString> best;
+    for (auto& [score, c] : scored)
+        if (int(best.size()) < count)
+            best.push_back(std::move(c));
+    return best;
+}
+
 } // namespace
 
 char strokeClassOfLine(const QPolygonF& centreLine)
@@ -104,19 +127,26 @@ char strokeClassOfLine(const QPolygonF& centreLine)
     return hooked && (c == '1' || c == '4') ? '5' : c;
 }
 
+namespace {
+
+QString readClasses(const std::vector<QPolygonF>& centreLines)
+{
+    QString read;
+    for (const QPolygonF& line : centreLines)
+        read += QLatin1Char(strokeClassOfLine(line));
+    return read;
+}
+
+} // namespace
+
 std::vector<int> strokesInDrawing(const QString& classes, const std::vector<QPolygonF>& centreLines)
 {
     const qsizetype n = classes.size();
     std::vector<int> place(static_cast<size_t>(n));
     std::iota(place.begin(), place.end(), 0);
-    if (n != qsizetype(centreLines.size()))
+    if (n != qsizetype(centreLines.size()) || !wellFormed(classes))
         return place;
-    for (QChar c : classes)
-        if (c < u'1' || c > u'5')
-            return place;
-    QString read;
-    for (const QPolygonF& line : centreLines)
-        read += QLatin1Char(strokeClassOfLine(line));
+    const QString read = readClasses(centreLines);
     double bestScore = likelihood(classes, read) + ReorderGain;
     // Each run of a strokes at i drawn after the b strokes that follow it.
     for (qsizetype i = 0; i < n; ++i)
@@ -136,28 +166,27 @@ std::vector<int> strokesInDrawing(const QString& classes, const std::vector<QPol
     return place;
 }
 
-QString classesWithMissingStroke(const QString& classes, const std::vector<QPolygonF>& centreLines)
+std::vector<QString> classesWithMissingStroke(const QString& classes, const std::vector<QPolygonF>& centreLines,
+                                              int count)
 {
-    if (qsizetype(centreLines.size()) != classes.size() + 1)
+    if (qsizetype(centreLines.size()) != classes.size() + 1 || !wellFormed(classes))
         return {};
-    for (QChar c : classes)
-        if (c < u'1' || c > u'5')
-            return {};
-    QString read;
-    for (const QPolygonF& line : centreLines)
-        read += QLatin1Char(strokeClassOfLine(line));
-    QString best;
-    double bestScore = 0;
+    std::vector<QString> candidates;
     for (qsizetype at = 0; at <= classes.size(); ++at)
-        for (char c = '1'; c <= '5'; ++c) {
-            const QString full = classes.left(at) + QLatin1Char(c) + classes.mid(at);
-            const double score = likelihood(full, read);
-            if (best.isEmpty() || score > bestScore) {
-                best = full;
-                bestScore = score;
-            }
-        }
-    return best;
+        for (char c = '1'; c <= '5'; ++c)
+            candidates.push_back(classes.left(at) + QLatin1Char(c) + classes.mid(at));
+    return likeliest(std::move(candidates), readClasses(centreLines), count);
+}
+
+std::vector<QString> classesWithoutExtraStroke(const QString& classes, const std::vector<QPolygonF>& centreLines,
+                                               int count)
+{
+    if (qsizetype(centreLines.size()) + 1 != classes.size() || centreLines.empty() || !wellFormed(classes))
+        return {};
+    std::vector<QString> candidates;
+    for (qsizetype at = 0; at < classes.size(); ++at)
+        candidates.push_back(classes.left(at) + classes.mid(at + 1));
+    return likeliest(std::move(candidates), readClasses(centreLines), count);
 }
 
 std::vector<QString> classesReadOtherwise(const QString& classes, const std::vector<QPolygonF>& centreLines)

@@ -22,10 +22,20 @@ char strokeClassOfLine(const QPolygonF& centreLine);
 std::vector<int> strokesInDrawing(const QString& classes, const std::vector<QPolygonF>& centreLines);
 
 // The classes of a drawing that has one stroke more than the stroke-order
-// source (皙: the source lacks 白's 丿): the missing stroke's class and place
-// are the ones that make the drawing's centre lines read best. Empty when the
-// drawing does not have exactly one stroke more.
-QString classesWithMissingStroke(const QString& classes, const std::vector<QPolygonF>& centreLines);
+// source (皙: the source lacks 白's 丿; 蒼: the drawing writes 艹 in four
+// strokes): each place and class of the missing stroke, the ones that make
+// the drawing's centre lines read best first, at most `count` of them. Empty
+// when the drawing does not have exactly one stroke more.
+std::vector<QString> classesWithMissingStroke(const QString& classes, const std::vector<QPolygonF>& centreLines,
+                                              int count);
+
+// The classes of a drawing that has one stroke fewer than the stroke-order
+// source (龍 in 嚨: the source gives it a stroke the drawing joins into the
+// next): the source's classes less one stroke, the ones that make the
+// drawing's centre lines read best first, at most `count` of them. Empty when
+// the drawing does not have exactly one stroke fewer.
+std::vector<QString> classesWithoutExtraStroke(const QString& classes, const std::vector<QPolygonF>& centreLines,
+                                               int count);
 
 // The classes with one stroke's class replaced by what the drawing's centre
 // line reads as, one variant per stroke where the two disagree, in stroke
