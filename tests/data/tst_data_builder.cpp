@@ -367,6 +367,16 @@ private Q_SLOTS:
         QVERIFY2(classes, qPrintable(error));
         QCOMPARE(classes->value(QStringLiteral("丁")), QStringLiteral("12"));
         QCOMPARE(classes->value(QStringLiteral("氵")), QStringLiteral("441"));
+
+        // The first of two differing lines is kept aside; one line, or two
+        // alike, leave nothing aside.
+        StrokeClassMap other;
+        const QString twice = writeFixture(dir, "twice.dict.yaml",
+                                           "---\nname: stroke\n...\n\xe4\xb8\x81\thz\n\xe4\xb8\x81\ths\n"
+                                           "\xe5\x8f\xa3\tszh\n\xe5\x8f\xa3\tszh\n\xe6\xb0\xb5\tnnh\n");
+        QVERIFY(readRimeStrokes(twice, &error, &other));
+        QCOMPARE(other.value(QStringLiteral("丁")), QStringLiteral("15"));
+        QCOMPARE(other.size(), 1);
     }
 
     void lunaPinyinIsRead()

@@ -62,7 +62,8 @@ bool fillStrokes(const SourcePaths& paths, SourceSet& sources, QStringList& repo
     const std::optional<StrokeClassMap> cnchar = readCncharOrder(paths.cncharOrder, error);
     if (!cnchar)
         return false;
-    const std::optional<StrokeClassMap> rime = readRimeStrokes(paths.rimeStroke, error);
+    StrokeClassMap otherRimeLines;
+    const std::optional<StrokeClassMap> rime = readRimeStrokes(paths.rimeStroke, error, &otherRimeLines);
     if (!rime)
         return false;
     int both = 0, agree = 0, additionsFromRime = 0;
@@ -74,6 +75,8 @@ bool fillStrokes(const SourcePaths& paths, SourceSet& sources, QStringList& repo
             agree += ours == theirs ? 1 : 0;
         }
         entry.strokeClasses = !ours.isEmpty() ? ours : theirs;
+        if (ours.isEmpty())
+            entry.otherStrokeClasses = otherRimeLines.value(entry.ch);
         if (theirs.isEmpty() && ours.isEmpty())
             missing += entry.ch;
         else if (ours.isEmpty() && entry.set == CharSet::Addition)

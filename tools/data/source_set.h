@@ -16,6 +16,7 @@ struct CharEntry {
     QString strokeClasses;   // one digit 1..5 per stroke, standard mainland order
     CharSet set = CharSet::Level1;
     qint64 frequency = 0;    // use in simplified text: the sum of its pinyin_simp weights
+    QString otherStrokeClasses; // the stroke-order source's other order where it gives two, or empty
 };
 struct SourceSet {
     std::vector<CharEntry> chars; // the GBK characters the Wubi 98 table codes, ascending by GBK code

@@ -80,7 +80,7 @@ std::optional<StrokeClassMap> readCncharOrder(const QString& path, QString* erro
     return classes;
 }
 
-std::optional<StrokeClassMap> readRimeStrokes(const QString& path, QString* error)
+std::optional<StrokeClassMap> readRimeStrokes(const QString& path, QString* error, StrokeClassMap* otherLines)
 {
     const std::optional<QString> text = readUtf8File(path, error);
     if (!text)
@@ -105,7 +105,10 @@ std::optional<StrokeClassMap> readRimeStrokes(const QString& path, QString* erro
         if (digits.isEmpty() || digits.contains(u'?'))
             continue;
         // First and second lines are kept; a second line is the mainland order.
-        if (++linesSeen[ch] <= 2)
+        const int seen = ++linesSeen[ch];
+        if (seen == 2 && otherLines && classes.value(ch) != digits)
+            otherLines->insert(ch, classes.value(ch));
+        if (seen <= 2)
             classes.insert(ch, digits);
     }
     if (classes.isEmpty()) {

@@ -17,7 +17,9 @@ QChar strokeClassOfName(const QString& name);
 std::optional<StrokeClassMap> readCncharOrder(const QString& path, QString* error);
 
 // Reads rime's stroke.dict.yaml (h s p n z = classes 1..5). Of two lines for a
-// character the second is the mainland order and wins.
-std::optional<StrokeClassMap> readRimeStrokes(const QString& path, QString* error);
+// character the second is the mainland order and wins; the first, where it
+// differs, goes into *otherLines when given (a drawing may follow it: 鬧).
+std::optional<StrokeClassMap> readRimeStrokes(const QString& path, QString* error,
+                                              StrokeClassMap* otherLines = nullptr);
 
 } // namespace lumbrell::data

@@ -36,6 +36,7 @@ struct CharacterResult {
     bool reordered = false;    // the drawing writes the strokes in another order than the stroke-order source
     bool reclassified = false; // split only once one stroke took the class its drawing reads as
     bool followsEnding = false; // split as the character its last strokes write
+    bool otherOrder = false; // split on the stroke-order source's other order
     QString error; // a source that could not be read, or a drawing that could not be written
     StrokeOutlines outlines; // kept from the split to the drawing
     bool inSourceOrder = false; // split on the stroke-order source's classes and order as they are
@@ -77,33 +78,50 @@ void renumber(Decomposition& d, const std::vector<int>& inDrawing)
     }
 }
 
+// How well a split answers: into roots that look like themselves, into roots
+// by their classes, a whole-character kind, or not at all.
+int splitRank(const Decomposition& d)
+{
+    return d.kind == DecompositionKind::Roots ? (d.classesOnly ? 2 : 3) : d.ok() ? 1 : 0;
+}
+
+// Whether the split makes a character a component character only because
+// its code spells its first strokes, with no root of that name.
+bool spelledOnly(const RootTable& roots, const CharEntry& entry, const Decomposition& d)
+{
+    return d.kind == DecompositionKind::ComponentCharacter
+        && !roots.hasGlyph(entry.ch, char(entry.fullCode.at(0).unicode()));
+}
+
 // How many of the likeliest completions of the source's classes to the
 // drawing's stroke count are tried.
 constexpr int Completions = 10;
 
-// The first of the likeliest completions whose roots look like themselves,
-// or else the first that splits at all.
+// The likeliest completion that splits into roots that look like
+// themselves; else into roots by their classes alone; else any split (a
+// completion whose letters merely spell its first strokes does not make 鬧
+// a component character where another splits into roots).
 Decomposition splitLikeliestCompletion(const RootTable& roots, const CharEntry& entry,
                                        const std::vector<QString>& completions, const std::vector<QPolygonF>& medians)
 {
-    Decomposition first;
+    Decomposition best;
     for (const QString& classes : completions) {
         Decomposition d = decompose(roots, entry.ch, entry.fullCode, classes, &medians);
-        if (d.ok() && !d.classesOnly)
-            return d;
-        if (d.ok() && !first.ok())
-            first = std::move(d);
+        if (splitRank(d) > splitRank(best))
+            best = std::move(d);
+        if (splitRank(best) == 3)
+            break;
     }
-    if (!first.ok())
-        first.reason = QStringLiteral("no split of strokes %1 completed to the drawing's %2 strokes fits %3")
-                           .arg(entry.strokeClasses)
-                           .arg(medians.size())
-                           .arg(entry.fullCode);
-    return first;
+    if (!best.ok())
+        best.reason = QStringLiteral("no split of strokes %1 completed to the drawing's %2 strokes fits %3")
+                          .arg(entry.strokeClasses)
+                          .arg(medians.size())
+                          .arg(entry.fullCode);
+    return best;
 }
 
-CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
-                               const QString& hanziWriterDir)
+CharacterResult splitInSourceOrder(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
+                                   const QString& hanziWriterDir)
 {
     CharacterResult r;
     StrokeOutlines& outlines = r.outlines;
@@ -160,12 +178,21 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
                 std::iota(inDrawing.begin(), inDrawing.end(), 0);
             }
         }
-        // Classes no split explains may hold a stroke the source classes wrongly.
+        // Classes no split explains may hold a stroke the source classes
+        // wrongly; so may classes whose code merely spells their first
+        // strokes, where no root of that name makes the character a
+        // component character (鬧 hggh splits into roots once read right).
+        const bool spelled = spelledOnly(roots, entry, r.decomposition);
         for (const QString& variant : classesReadOtherwise(entry.strokeClasses, lines)) {
-            if (r.decomposition.ok())
+            if (r.decomposition.ok() && !spelled)
                 break;
-            r.decomposition = decompose(roots, entry.ch, entry.fullCode, variant, &lines);
-            r.reclassified = r.decomposition.ok();
+            const Decomposition d = decompose(roots, entry.ch, entry.fullCode, variant, &lines);
+            if (d.kind == DecompositionKind::Roots || (d.ok() && !r.decomposition.ok())) {
+                r.decomposition = d;
+                r.reclassified = true;
+            }
+            if (d.kind == DecompositionKind::Roots)
+                break;
         }
         const bool moved = !std::is_sorted(inDrawing.begin(), inDrawing.end());
         if (moved)
@@ -174,6 +201,27 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
         r.inSourceOrder = !r.reordered && !r.reclassified;
     }
     return r;
+}
+
+// Split on the source's stroke order; where it gives two (rime's two lines)
+// and the first answers badly, on the other where that answers better.
+CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
+                               const QString& hanziWriterDir)
+{
+    CharacterResult r = splitInSourceOrder(roots, exceptions, entry, hanziWriterDir);
+    if (entry.otherStrokeClasses.isEmpty() || !r.outlined || !r.error.isEmpty()
+        || (splitRank(r.decomposition) == 3 && !spelledOnly(roots, entry, r.decomposition)))
+        return r;
+    CharEntry other = entry;
+    other.strokeClasses = entry.otherStrokeClasses;
+    CharacterResult o = splitInSourceOrder(roots, exceptions, other, hanziWriterDir);
+    const bool better = splitRank(o.decomposition) > splitRank(r.decomposition)
+        || (o.decomposition.kind == DecompositionKind::Roots && spelledOnly(roots, entry, r.decomposition));
+    if (!better)
+        return r;
+    o.inSourceOrder = false; // the ending of the usual order is not what it split
+    o.otherOrder = true;
+    return o;
 }
 
 // A character that ends in another one drawn alike splits that part as the
@@ -373,6 +421,11 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
     report << QStringLiteral("pictures: %1 characters split only once one stroke took the class its drawing reads as: %2")
                   .arg(reclassified.size())
                   .arg(reclassified);
+    const QString otherOrder = charactersWhere(&CharacterResult::otherOrder);
+    report << QStringLiteral("pictures: %1 characters split on the stroke-order source's other order, which their "
+                             "drawing follows: %2")
+                  .arg(otherOrder.size())
+                  .arg(otherOrder);
     const auto following = std::count_if(results.begin(), results.end(), [&](const CharacterResult& r) {
         return r.followsEnding && group.holds(sources.chars[size_t(&r - results.data())], r);
     });
