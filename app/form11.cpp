@@ -133,6 +133,12 @@ void Form11::createControls()
     place(notChinese, 2700, 3000, 5790, 1080);
     notChinese->setAlignment(Qt::AlignCenter);
     notChinese->hide();
+    // Over the third and fourth boxes, which such a character leaves empty.
+    unsplitNote = new QLabel(QStringLiteral("此字尚无码元拆分图示，\n只显示字形。"), this);
+    place(unsplitNote, 5565, 2610, 3360, 1695);
+    unsplitNote->setAlignment(Qt::AlignCenter);
+    unsplitNote->setWordWrap(true);
+    unsplitNote->hide();
 
     // Stacking, top first: the not-found panel, the four pictures, the frame.
     Frame1->lower();
@@ -140,6 +146,7 @@ void Form11::createControls()
         box->raise();
     Picture2->raise();
     notChinese->raise();
+    unsplitNote->raise();
 
     // Tab starts at the entry box, then goes from the top left to the bottom right.
     QWidget* order[] = {Text5, Command2, Combo6->edit(), Combo6->list(), Combo[0], Combo[1], Combo[2],

@@ -71,6 +71,7 @@ public:
     QLabel* Label27 = nullptr;
     QLabel* Label28 = nullptr;        // link in the not-found panel
     QLabel* notChinese = nullptr;     // the note for input that is no Chinese character
+    QLabel* unsplitNote = nullptr;    // the note for a drawing none of whose components is marked
 
     std::array<QImage, 16> Image13;   // identification diagrams
     QCursor Image2;                   // pointing hand of Text6 and Label28

@@ -208,6 +208,8 @@ void Form11::showLookup()
         else if (!drawing.unusable.isEmpty())
             reportUnreadableDrawings(drawing.unusable);
     }
+    // A drawing without a single fill point: the character is not split yet.
+    unsplitNote->setVisible(plan.needsDrawing() && !plan.drawingExpected && !pictures.drawing.isNull());
     if (plan.positions[0].picture == PositionPicture::CharacterOnly)
         pictures.character = characterPicture(plan.character, songFont(12), devicePixelRatioF());
     for (int i = 0; i < 4; ++i)

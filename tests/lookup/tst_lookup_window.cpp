@@ -98,6 +98,7 @@ private Q_SLOTS:
     void missingDrawingShowsCodesAndTellsOnce();
     void emptyDataFileFindsNothing();
     void characterWithoutDrawingShowsItself();
+    void unsplitCharacterSaysSo();
     void missingDrawingsFolderLosesNoTypedKey();
     void fillAreaKeepsFillStyleAndColour();
 };
@@ -278,6 +279,7 @@ void LookupWindowTest::characterWithoutDrawingShowsItself()
     QCOMPARE(w.form->Label5->text(), QStringLiteral("ak  akgr"));
     QVERIFY(w.form->Picture2->isHidden());
     QVERIFY(w.form->notChinese->isHidden());
+    QVERIFY(w.form->unsplitNote->isHidden());
     const QImage& first = w.picture(0);
     QCOMPARE(first.size(), QSize(112, 113));
     int ink = 0;
@@ -292,6 +294,34 @@ void LookupWindowTest::characterWithoutDrawingShowsItself()
 
 // With the whole drawing folder gone, typing goes on: one message for the
 // run, shown without taking the focus, and every typed character kept.
+// A drawing whose record has no fill point at all (a character not split
+// yet): the drawing unmarked in the first two boxes and a note over the empty
+// last two; the next split character hides the note again.
+void LookupWindowTest::unsplitCharacterSaysSo()
+{
+    std::vector<FixtureRecord> unsplit = records();
+    // 肅 is GBK C343: after 倔 BEF3, before 一 D2BB.
+    unsplit.insert(unsplit.begin() + 4, {QStringLiteral("肅"), QStringLiteral("vfjk"), QString(), QStringLiteral("vf"),
+                                     QString(), QString(), QString(), QString()});
+    Window w(unsplit, {QStringLiteral("峰"), QStringLiteral("肅")});
+    w.lookUp(QStringLiteral("肅"));
+
+    QCOMPARE(w.form->Label5->text(), QStringLiteral("vf  vfjk"));
+    for (int box = 0; box < 2; ++box) {
+        QCOMPARE(w.pixel(box, LeftPixel), LeftGrey);
+        QCOMPARE(w.pixel(box, RightPixel), RightGrey);
+    }
+    for (int box = 2; box < 4; ++box)
+        QVERIFY(!w.form->Picture1[box]->hasPicture());
+    QVERIFY(!w.form->unsplitNote->isHidden());
+    QVERIFY(w.form->unsplitNote->text().contains(QStringLiteral("拆分")));
+    QVERIFY(w.messages.isEmpty());
+
+    w.lookUp(QStringLiteral("峰"));
+    QVERIFY(w.form->unsplitNote->isHidden());
+    QCOMPARE(w.pixel(0, LeftPixel), Black);
+}
+
 void LookupWindowTest::missingDrawingsFolderLosesNoTypedKey()
 {
     FixtureFolder folder;
