@@ -64,7 +64,14 @@ bool wellFormed(const QString& classes)
     return std::all_of(classes.begin(), classes.end(), [](QChar c) { return c >= u'1' && c <= u'5'; });
 }
 
-QString readClasses(const std::vector<QPolygonF>& centreLines);
+// What the drawing's centre lines read as, one class per stroke.
+QString readClasses(const std::vector<QPolygonF>& centreLines)
+{
+    QString read;
+    for (const QPolygonF& line : centreLines)
+        read += QLatin1Char(strokeClassOfLine(line));
+    return read;
+}
 
 // The distinct candidates, the likeliest to be read as `read` first (ties in
 // the order given), at most count of them.
@@ -126,18 +133,6 @@ char strokeClassOfLine(const QPolygonF& centreLine)
     const char c = directionClass(chord);
     return hooked && (c == '1' || c == '4') ? '5' : c;
 }
-
-namespace {
-
-QString readClasses(const std::vector<QPolygonF>& centreLines)
-{
-    QString read;
-    for (const QPolygonF& line : centreLines)
-        read += QLatin1Char(strokeClassOfLine(line));
-    return read;
-}
-
-} // namespace
 
 std::vector<int> strokesInDrawing(const QString& classes, const std::vector<QPolygonF>& centreLines)
 {
