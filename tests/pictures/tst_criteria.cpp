@@ -111,6 +111,11 @@ private Q_SLOTS:
         row("赢", "yemy", "41525135112534354", "1,2,3,4,5,6 7,8,9,10 11,12,13,14 17", Criterion::LargerFirst);
         // 兼顾直观: 匚 around コ, as 矩 shows 巨, not the bare cut of 虐's foot.
         row("榘", "tdas", "3113415151234", "1,2 3,4,5 6,9 10,11,12,13", Criterion::FrameAroundUncoded);
+        // Traditional forms: 𦥑 written around 爻 (學), 齊's head and foot,
+        // ⺊ and 囗 around 鬯's head (鹵).
+        row("學", "errb", "3211343451145521", "1,2,3,4,9,10,11 5,6 7,8 14,15,16", Criterion::OnlySplit);
+        row("齊", "yjf", "41432533543211", "1,2,3,4,5,6,7,8,9,10 11,12,13,14 id -", Criterion::OnlySplit);
+        row("鹵", "hlou", "21253444441", "1,2 3,4,11 5,6,7,8,9,10 id", Criterion::OnlySplit);
         // 能连不交: fewer roots written around others.
         row("拣", "ranw", "12115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
         row("练", "xanw", "55115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
