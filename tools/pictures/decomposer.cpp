@@ -627,7 +627,7 @@ const std::vector<CriterionInfo>& criteria()
         {Criterion::KeyName, "键名字", "the character that names its key is typed as the key four times", "王 土 口"},
         {Criterion::ComponentCharacter, "成字字根",
          "a root that is a character is typed as its key, then its first, second and last strokes", "五 八 犭"},
-        {Criterion::Exception, "例外", "split by hand in the reviewed exception table", "年 舞"},
+        {Criterion::Exception, "例外", "split by hand in the reviewed exception table", "年 噩"},
         {Criterion::OnlySplit, "唯一拆法", "only one split of the strokes fits the code", "中 你"},
         {Criterion::Identification, "末笔识别码",
          "the identification letter names the class of the last stroke (of the part a frame or 辶 carries)",
