@@ -167,6 +167,17 @@ QImage fourBlockDrawing(int drawingScale = 1)
     return drawing;
 }
 
+// 峰 in a fixture data folder, drawn as four blocks with one seed (in twips)
+// in each, one block per code position.
+void writeFourBlockFeng(FixtureFolder& data)
+{
+    const QString seeds[4] = {points({{25 * 15, 25 * 15}}), points({{80 * 15, 25 * 15}}),
+                              points({{25 * 15, 80 * 15}}), points({{80 * 15, 80 * 15}})};
+    data.writeRecords({{QStringLiteral("峰"), QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
+                        seeds[0], seeds[1], seeds[2], seeds[3]}});
+    data.writeDrawing(QStringLiteral("峰"), fourBlockDrawing());
+}
+
 // GB2312 holds the double-byte codes with both bytes in A1–FE and the lead
 // byte up to F7; the rest of GBK are its additions.
 bool inGb2312(const QString& character)
@@ -358,12 +369,7 @@ QImage ScreenshotTest::grabShown(Form11& form, const QString& name)
 void ScreenshotTest::windowAfterLookup()
 {
     FixtureFolder data;
-    // One seed (in twips) in each of the four blocks of the drawing.
-    const QString seeds[4] = {points({{25 * 15, 25 * 15}}), points({{80 * 15, 25 * 15}}),
-                              points({{25 * 15, 80 * 15}}), points({{80 * 15, 80 * 15}})};
-    data.writeRecords({{QStringLiteral("峰"), QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
-                        seeds[0], seeds[1], seeds[2], seeds[3]}});
-    data.writeDrawing(QStringLiteral("峰"), fourBlockDrawing());
+    writeFourBlockFeng(data);
     QVERIFY(fourBlockDrawing(2).save(data.path() + QStringLiteral("/bmp/") + doubleDrawingFileName(QStringLiteral("峰")),
                                      "BMP"));
     Form11 form(data.path(), TableTexts{});
@@ -408,11 +414,7 @@ void ScreenshotTest::windowUnderDarkPalette()
                                       lightText, Qt::white, QColor(0x23, 0x23, 0x23), ground));
 
     FixtureFolder data;
-    const QString seeds[4] = {points({{25 * 15, 25 * 15}}), points({{80 * 15, 25 * 15}}),
-                              points({{25 * 15, 80 * 15}}), points({{80 * 15, 80 * 15}})};
-    data.writeRecords({{QStringLiteral("峰"), QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
-                        seeds[0], seeds[1], seeds[2], seeds[3]}});
-    data.writeDrawing(QStringLiteral("峰"), fourBlockDrawing());
+    writeFourBlockFeng(data);
     Form11 form(data.path(), fixtureTables());
     form.messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
     form.Text5->setText(QStringLiteral("峰"));
