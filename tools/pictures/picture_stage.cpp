@@ -101,12 +101,12 @@ constexpr int Completions = 10;
 // themselves; else into roots by their classes alone; else any split (a
 // completion whose letters merely spell its first strokes does not make 鬧
 // a component character where another splits into roots).
-Decomposition splitLikeliestCompletion(const RootTable& roots, const CharEntry& entry,
+Decomposition splitLikeliestCompletion(const RootTable& roots, const CharEntry& entry, const QString& classes,
                                        const std::vector<QString>& completions, const std::vector<QPolygonF>& medians)
 {
     Decomposition best;
-    for (const QString& classes : completions) {
-        Decomposition d = decompose(roots, entry.ch, entry.fullCode, classes, &medians);
+    for (const QString& completed : completions) {
+        Decomposition d = decompose(roots, entry.ch, entry.fullCode, completed, &medians);
         if (splitRank(d) > splitRank(best))
             best = std::move(d);
         if (splitRank(best) == 3)
@@ -114,14 +114,95 @@ Decomposition splitLikeliestCompletion(const RootTable& roots, const CharEntry& 
     }
     if (!best.ok())
         best.reason = QStringLiteral("no split of strokes %1 completed to the drawing's %2 strokes fits %3")
-                          .arg(entry.strokeClasses)
+                          .arg(classes)
                           .arg(medians.size())
                           .arg(entry.fullCode);
     return best;
 }
 
-CharacterResult splitInSourceOrder(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
-                                   const QString& hanziWriterDir)
+// The split of a drawing on one stroke order of its character, and how the
+// order had to be read to give it.
+struct StrokeSplit {
+    Decomposition decomposition;
+    bool completed = false;    // the drawing has one stroke more or fewer than the order
+    bool reordered = false;    // the drawing writes some strokes in another order
+    bool reclassified = false; // split only once one stroke took the class its drawing reads as
+};
+
+StrokeSplit splitStrokes(const RootTable& roots, const CharEntry& entry, const QString& classes,
+                         const StrokeOutlines& outlines)
+{
+    StrokeSplit r;
+    std::vector<QString> completions = classesWithMissingStroke(classes, outlines.medians, Completions);
+    if (completions.empty())
+        completions = classesWithoutExtraStroke(classes, outlines.medians, Completions);
+    if (!completions.empty()) {
+        r.completed = true;
+        r.decomposition = splitLikeliestCompletion(roots, entry, classes, completions, outlines.medians);
+        return r;
+    }
+    if (int(outlines.outlines.size()) != classes.size()) {
+        r.decomposition.reason = QStringLiteral("stroke counts differ: %1 in the stroke order, %2 in the outlines")
+                                     .arg(classes.size())
+                                     .arg(outlines.outlines.size());
+        return r;
+    }
+    // The split follows the stroke order, as the code does; its stroke
+    // numbers then count in the drawing's order. A move of strokes read off
+    // the drawing stands only where it lets the roots look like themselves
+    // and the drawing's own order does not.
+    std::vector<int> inDrawing = strokesInDrawing(classes, outlines.medians);
+    std::vector<QPolygonF> lines = outlines.medians;
+    bool drawingOrder = false; // split on the classes in the drawing's order
+    r.decomposition = decompose(roots, entry.ch, entry.fullCode, classes, &lines);
+    if (!std::is_sorted(inDrawing.begin(), inDrawing.end())) {
+        std::vector<QPolygonF> moved;
+        for (int s : inDrawing)
+            moved.push_back(outlines.medians[size_t(s)]);
+        const Decomposition d = decompose(roots, entry.ch, entry.fullCode, classes, &moved);
+        if (d.ok() && !d.classesOnly && (!r.decomposition.ok() || r.decomposition.classesOnly)) {
+            r.decomposition = d;
+            lines = std::move(moved);
+        } else if (!r.decomposition.ok()) {
+            // The code may name the strokes in the drawing's order where
+            // no split of the source's fits it (冊 mak: 一 before its two 丨).
+            QString drawn = classes;
+            for (size_t k = 0; k < inDrawing.size(); ++k)
+                drawn[inDrawing[k]] = classes[qsizetype(k)];
+            r.decomposition = decompose(roots, entry.ch, entry.fullCode, drawn, &outlines.medians);
+            drawingOrder = r.decomposition.ok();
+            std::iota(inDrawing.begin(), inDrawing.end(), 0);
+        } else {
+            std::iota(inDrawing.begin(), inDrawing.end(), 0);
+        }
+    }
+    // Classes no split explains may hold a stroke the source classes
+    // wrongly; so may classes whose code merely spells their first
+    // strokes, where no root of that name makes the character a
+    // component character (鬧 hggh splits into roots once read right).
+    const bool spelled = spelledOnly(roots, entry, r.decomposition);
+    for (const QString& variant : classesReadOtherwise(classes, lines)) {
+        if (r.decomposition.ok() && !spelled)
+            break;
+        const Decomposition d = decompose(roots, entry.ch, entry.fullCode, variant, &lines);
+        if (d.kind == DecompositionKind::Roots || (d.ok() && !r.decomposition.ok())) {
+            r.decomposition = d;
+            r.reclassified = true;
+        }
+        if (d.kind == DecompositionKind::Roots)
+            break;
+    }
+    const bool moved = !std::is_sorted(inDrawing.begin(), inDrawing.end());
+    if (moved)
+        renumber(r.decomposition, inDrawing);
+    r.reordered = moved || drawingOrder;
+    return r;
+}
+
+// Split on the source's stroke order; where it gives two (rime's two lines)
+// and the first answers badly, on the other where that answers better.
+CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
+                               const QString& hanziWriterDir)
 {
     CharacterResult r;
     StrokeOutlines& outlines = r.outlines;
@@ -138,90 +219,24 @@ CharacterResult splitInSourceOrder(const RootTable& roots, const ExceptionTable&
                                          .arg(outlines.outlines.size());
         return r;
     }
-    std::vector<QString> completions = classesWithMissingStroke(entry.strokeClasses, outlines.medians, Completions);
-    if (completions.empty())
-        completions = classesWithoutExtraStroke(entry.strokeClasses, outlines.medians, Completions);
-    if (!completions.empty()) {
-        r.completed = true;
-        r.decomposition = splitLikeliestCompletion(roots, entry, completions, outlines.medians);
-    } else if (int(outlines.outlines.size()) != entry.strokeClasses.size()) {
-        r.decomposition.reason = QStringLiteral("stroke counts differ: %1 in the stroke order, %2 in the outlines")
-                                     .arg(entry.strokeClasses.size())
-                                     .arg(outlines.outlines.size());
-    } else {
-        // The split follows the stroke-order source, as the code does; its
-        // stroke numbers then count in the drawing's order. A move of strokes
-        // read off the drawing stands only where it lets the roots look like
-        // themselves and the drawing's own order does not.
-        std::vector<int> inDrawing = strokesInDrawing(entry.strokeClasses, outlines.medians);
-        std::vector<QPolygonF> lines = outlines.medians;
-        bool drawingOrder = false; // split on the classes in the drawing's order
-        r.decomposition = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &lines);
-        if (!std::is_sorted(inDrawing.begin(), inDrawing.end())) {
-            std::vector<QPolygonF> moved;
-            for (int s : inDrawing)
-                moved.push_back(outlines.medians[size_t(s)]);
-            const Decomposition d = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &moved);
-            if (d.ok() && !d.classesOnly && (!r.decomposition.ok() || r.decomposition.classesOnly)) {
-                r.decomposition = d;
-                lines = std::move(moved);
-            } else if (!r.decomposition.ok()) {
-                // The code may name the strokes in the drawing's order where
-                // no split of the source's fits it (冊 mak: 一 before its two 丨).
-                QString drawn = entry.strokeClasses;
-                for (size_t k = 0; k < inDrawing.size(); ++k)
-                    drawn[inDrawing[k]] = entry.strokeClasses[qsizetype(k)];
-                r.decomposition = decompose(roots, entry.ch, entry.fullCode, drawn, &outlines.medians);
-                drawingOrder = r.decomposition.ok();
-                std::iota(inDrawing.begin(), inDrawing.end(), 0);
-            } else {
-                std::iota(inDrawing.begin(), inDrawing.end(), 0);
-            }
-        }
-        // Classes no split explains may hold a stroke the source classes
-        // wrongly; so may classes whose code merely spells their first
-        // strokes, where no root of that name makes the character a
-        // component character (鬧 hggh splits into roots once read right).
-        const bool spelled = spelledOnly(roots, entry, r.decomposition);
-        for (const QString& variant : classesReadOtherwise(entry.strokeClasses, lines)) {
-            if (r.decomposition.ok() && !spelled)
-                break;
-            const Decomposition d = decompose(roots, entry.ch, entry.fullCode, variant, &lines);
-            if (d.kind == DecompositionKind::Roots || (d.ok() && !r.decomposition.ok())) {
-                r.decomposition = d;
-                r.reclassified = true;
-            }
-            if (d.kind == DecompositionKind::Roots)
-                break;
-        }
-        const bool moved = !std::is_sorted(inDrawing.begin(), inDrawing.end());
-        if (moved)
-            renumber(r.decomposition, inDrawing);
-        r.reordered = moved || drawingOrder;
-        r.inSourceOrder = !r.reordered && !r.reclassified;
+    StrokeSplit split = splitStrokes(roots, entry, entry.strokeClasses, outlines);
+    const bool answersWell =
+        splitRank(split.decomposition) == 3 && !spelledOnly(roots, entry, split.decomposition);
+    if (!entry.otherStrokeClasses.isEmpty() && !answersWell) {
+        StrokeSplit other = splitStrokes(roots, entry, entry.otherStrokeClasses, outlines);
+        r.otherOrder = splitRank(other.decomposition) > splitRank(split.decomposition)
+            || (other.decomposition.kind == DecompositionKind::Roots
+                && spelledOnly(roots, entry, split.decomposition));
+        if (r.otherOrder)
+            split = std::move(other);
     }
+    r.decomposition = std::move(split.decomposition);
+    r.completed = split.completed;
+    r.reordered = split.reordered;
+    r.reclassified = split.reclassified;
+    // The ending of the usual order is what followEnding matches.
+    r.inSourceOrder = !r.completed && !r.reordered && !r.reclassified && !r.otherOrder;
     return r;
-}
-
-// Split on the source's stroke order; where it gives two (rime's two lines)
-// and the first answers badly, on the other where that answers better.
-CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
-                               const QString& hanziWriterDir)
-{
-    CharacterResult r = splitInSourceOrder(roots, exceptions, entry, hanziWriterDir);
-    if (entry.otherStrokeClasses.isEmpty() || !r.outlined || !r.error.isEmpty()
-        || (splitRank(r.decomposition) == 3 && !spelledOnly(roots, entry, r.decomposition)))
-        return r;
-    CharEntry other = entry;
-    other.strokeClasses = entry.otherStrokeClasses;
-    CharacterResult o = splitInSourceOrder(roots, exceptions, other, hanziWriterDir);
-    const bool better = splitRank(o.decomposition) > splitRank(r.decomposition)
-        || (o.decomposition.kind == DecompositionKind::Roots && spelledOnly(roots, entry, r.decomposition));
-    if (!better)
-        return r;
-    o.inSourceOrder = false; // the ending of the usual order is not what it split
-    o.otherOrder = true;
-    return o;
 }
 
 // A character that ends in another one drawn alike splits that part as the
