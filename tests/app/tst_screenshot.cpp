@@ -503,7 +503,8 @@ void ScreenshotTest::builtDataGallery_data()
     for (const char16_t* c : {u"峰", u"你", u"国", u"中", u"倔", u"王", u"五", u"八", u"一", u"的", u"这", u"区", u"器",
                               u"赢", u"鼻"})
         common.append(QString::fromUtf16(c));
-    const QStringList careful = {u"年"_s, u"临"_s, u"舞"_s, u"乘"_s, u"藏"_s, u"剩"_s, u"掘"_s, u"國"_s, u"門"_s};
+    const QStringList careful = {u"年"_s, u"临"_s, u"舞"_s, u"乘"_s, u"藏"_s, u"剩"_s, u"掘"_s, u"國"_s, u"門"_s,
+                                 u"肅"_s, u"淵"_s, u"為"_s, u"體"_s, u"龜"_s};
 
     const QStringList additions = builtAdditions();
     QStringList picked = additions;

@@ -192,6 +192,11 @@ private Q_SLOTS:
             << "衤\tpuyy\t45234\t1,2,3 ⺭\t4,5 丷(衤)\t1 丶\t5 丶\tr" << "puyy" << "";
         QTest::newRow("a shared stroke before the filling")
             << "衤\tpuyy\t45234\t1,2,3 ⺭\t3,4,5 丷(衤)\t1 丶\t5 丶\tr" << "puyy" << "stroke 3 in positions 1 and 2";
+        QTest::newRow("a name with several rows, one of which fits")
+            << "蒐\tarqc\t21213251213554\t1,2,3,4 艹(艸)\t5,6,7,8,9,10 鬼头\t11,12 儿\t13,14 厶\tr" << "arqc" << "";
+        QTest::newRow("a name with several rows, none of which fits")
+            << "蒐\tarqc\t21123251213554\t1,2,3,4 艹(艸)\t5,6,7,8,9,10 鬼头\t11,12 儿\t13,14 厶\tr" << "arqc"
+            << "root 艹(艸) has classes 2122/1222/2121, its strokes 2112";
         QTest::newRow("uncoded stroke before the third root")
             << "舞\ttglg\t31122221354152\t1,2 𠂉\t4 丨\t5,6,7,8 舞(舞)\t12,13,14 㐄\tr" << "tglg" << "stroke 3 is in no position";
     }

@@ -143,13 +143,17 @@ QStringList exceptionProblems(const Exception& e, const RootTable& roots, const 
             classes += e.classes[s];
         }
         const char key = char(e.fullCode[k].unicode());
-        const Root* root = roots.find(p.glyph, key);
-        if (!root)
+        // A name may have several rows on one key (艹 as 艸 writes it): one must fit.
+        QStringList rowClasses;
+        for (const Root& root : roots.roots())
+            if (root.key == key && root.name() == p.glyph)
+                rowClasses << QString::fromStdString(root.head + root.tail);
+        if (rowClasses.isEmpty())
             problems << QStringLiteral("position %1: no root %2 on %3").arg(k + 1).arg(p.glyph).arg(QLatin1Char(key));
-        else if (QString::fromStdString(root->head + root->tail) != classes)
+        else if (!rowClasses.contains(classes))
             problems << QStringLiteral("position %1: root %2 has classes %3, its strokes %4")
                             .arg(k + 1)
-                            .arg(p.glyph, QString::fromStdString(root->head + root->tail), classes);
+                            .arg(p.glyph, rowClasses.join(u'/'), classes);
     }
     // Every stroke held, but for the uncoded roots of a four-root code, which
     // come after the third root's first stroke.
