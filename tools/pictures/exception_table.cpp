@@ -143,11 +143,9 @@ QStringList exceptionProblems(const Exception& e, const RootTable& roots, const 
             classes += e.classes[s];
         }
         const char key = char(e.fullCode[k].unicode());
-        // A name may have several rows on one key (艹 as 艸 writes it): one must fit.
-        QStringList rowClasses;
-        for (const Root& root : roots.roots())
-            if (root.key == key && root.name() == p.glyph)
-                rowClasses << QString::fromStdString(root.head + root.tail);
+        QStringList rowClasses; // one of the rows of the name must fit
+        for (const Root* root : roots.named(p.glyph, key))
+            rowClasses << QString::fromStdString(root->head + root->tail);
         if (rowClasses.isEmpty())
             problems << QStringLiteral("position %1: no root %2 on %3").arg(k + 1).arg(p.glyph).arg(QLatin1Char(key));
         else if (!rowClasses.contains(classes))

@@ -164,12 +164,13 @@ bool RootTable::hasGlyph(const QString& glyph, char key) const
                        });
 }
 
-const Root* RootTable::find(const QString& name, char key) const
+std::vector<const Root*> RootTable::named(const QString& name, char key) const
 {
+    std::vector<const Root*> rows;
     for (const Root& root : roots_)
         if (root.key == key && root.name() == name)
-            return &root;
-    return nullptr;
+            rows.push_back(&root);
+    return rows;
 }
 
 }

@@ -73,8 +73,9 @@ public:
     // Whether some root in its usual form with this glyph sits on key
     // (characters that are components); parts named only by exceptions are none.
     bool hasGlyph(const QString& glyph, char key) const;
-    // The root of this name (Root::name) on key, if any.
-    const Root* find(const QString& name, char key) const;
+    // The rows of this name (Root::name) on key: a name may have several
+    // (艹 as 艸 writes it, in the classes of each stroke order).
+    std::vector<const Root*> named(const QString& name, char key) const;
 
 private:
     std::vector<Root> roots_;
