@@ -8,6 +8,7 @@
 #include <map>
 #include <numeric>
 #include <optional>
+#include <string_view>
 
 namespace lumbrell::data {
 namespace {
@@ -95,7 +96,7 @@ public:
           openEnclosures_(options.openEnclosures), shapesRank_(options.shapesRank), parts_(input.parts)
     {
         for (const Root& r : table.roots())
-            if (!r.encloses() && !r.writtenLast && r.searched())
+            if (r.tail.empty() && !r.writtenLast && r.searched())
                 plainRoots_.push_back(&r);
         for (const Root& r : table.roots())
             if (r.alone && !r.encloses() && centreLines_ && !r.shape.empty()) // only where it is seen
@@ -123,6 +124,7 @@ private:
         bool active = false;
         int contentEnd = 0;
         int resume = 0;
+        bool aroundCrossed = false; // its contents are the first part of a crossed root, nothing else
     };
 
     // How far the strokes are from the root's own drawing; 0 where either
@@ -198,13 +200,23 @@ private:
         if (i >= coded) {
             if (code_.size() != 4)
                 return;
+            if (frame.active && i == coded)
+                placeCrossed(code_[3], pos, frame, true);
+            if (frame.aroundCrossed)
+                return;
             if (!frame.active || frame.resume == n_)
                 lastComponent(pos, end);
             else if (openEnclosures_ || pieces_.back().root->encloses())
                 lastAfterEnclosure(pos, frame);
             return;
         }
+        if (frame.active)
+            placeCrossed(code_[i], pos, frame, false);
+        if (frame.aroundCrossed)
+            return;
         for (const Root* root : table_.rootsOfKey(code_[i])) {
+            if (root->crossed)
+                continue;
             if (!root->encloses()) {
                 const int len = int(root->head.size());
                 if (!matches(pos, root->head, end) || (root->writtenLast && (frame.active || pos + len != n_))
@@ -221,7 +233,7 @@ private:
                 for (int e : closingPlaces(root, pos)) {
                     const int before = completions_;
                     pieces_.push_back({root, enclosureStrokes(root, pos, e)});
-                    step(pos + h, Frame{true, e, e + t});
+                    step(pos + h, Frame{true, e, e + t, root->crosses});
                     pieces_.pop_back();
                     if (completions_ > before)
                         break;
@@ -230,12 +242,37 @@ private:
         }
     }
 
+    // A root crossed by the frame's closing strokes (兆's dots and ticks
+    // across 儿's hook): its first strokes fill the rest of the frame's
+    // contents, its others follow the closing strokes; as the last component
+    // it ends the character.
+    void placeCrossed(char key, int pos, const Frame& frame, bool last)
+    {
+        for (const Root* root : table_.rootsOfKey(key)) {
+            const int h = int(root->head.size()), t = int(root->tail.size());
+            if (!root->crossed || pos + h != frame.contentEnd || !matches(pos, root->head, frame.contentEnd)
+                || !matches(frame.resume, root->tail, n_) || (last && frame.resume + t != n_))
+                continue;
+            std::vector<int> strokes = strokeRange(pos, frame.contentEnd);
+            for (int k = frame.resume; k < frame.resume + t; ++k)
+                strokes.push_back(k);
+            if (!looksLike(root, strokes))
+                continue;
+            pieces_.push_back({root, strokes});
+            if (last)
+                consider();
+            else
+                step(frame.resume + t, Frame{});
+            pieces_.pop_back();
+        }
+    }
+
     // Four or more components: the fourth letter is the last one's key, the
     // ones between are not coded and are split largest first.
     void lastComponent(int pos, int end)
     {
         for (const Root* root : table_.rootsOfKey(code_[3])) {
-            if (root->encloses())
+            if (!root->tail.empty())
                 continue;
             const int start = end - int(root->head.size());
             std::vector<Piece> middle;
@@ -256,7 +293,7 @@ private:
         if (!splitLargestFirst(pos, frame.contentEnd, inside))
             return;
         for (const Root* root : table_.rootsOfKey(code_[3])) {
-            if (root->encloses())
+            if (!root->tail.empty())
                 continue;
             const int start = n_ - int(root->head.size());
             std::vector<Piece> middle = inside;
@@ -271,7 +308,7 @@ private:
     void lastInsideEnclosure(int pos, const Root& last)
     {
         for (const Root& r : table_.roots()) {
-            if (!r.encloses() || !r.searched())
+            if (!r.encloses() || r.crosses || !r.searched())
                 continue;
             const int tailStart = n_ - int(r.tail.size());
             const int lastStart = tailStart - int(last.head.size());
@@ -560,12 +597,21 @@ private:
     int deciderDepth_ = -1; // how deep in the ranking the closest rival fell; -1: no rival
 };
 
-Decomposition singleStroke()
+// The single stroke a letter types as a root: g 一, h 丨, t 丿, y 丶, n 乙
+// (犭 qttt: its hook typed as 丿).
+QString strokeRoot(char letter)
+{
+    const auto at = std::string_view("ghtyn").find(letter);
+    return at == std::string_view::npos ? QString() : QString(QStringView(u"一丨丿丶乙").at(qsizetype(at)));
+}
+
+Decomposition singleStroke(char letter)
 {
     Decomposition d;
     d.kind = DecompositionKind::SingleStroke;
     d.decidedBy = Criterion::SingleStroke;
-    d.positions = {component({0}, {}), component({0}, {}), identification(), identification()};
+    const QString stroke = strokeRoot(letter);
+    d.positions = {component({0}, stroke), component({0}, stroke), identification(), identification()};
     return d;
 }
 
@@ -580,16 +626,16 @@ Decomposition keyName(int n, const QString& ch)
 }
 
 // The component itself, then its first, second and last single strokes.
-Decomposition componentCharacter(int n, const QString& ch)
+Decomposition componentCharacter(int n, const std::string& code, const QString& ch)
 {
     Decomposition d;
     d.kind = DecompositionKind::ComponentCharacter;
     d.decidedBy = Criterion::ComponentCharacter;
     d.positions[0] = component(strokeRange(0, n), ch);
-    d.positions[1] = component({0}, {});
-    d.positions[2] = component({1}, {});
+    d.positions[1] = component({0}, strokeRoot(code[1]));
+    d.positions[2] = component({1}, strokeRoot(code[2]));
     if (n > 2)
-        d.positions[3] = component({n - 1}, {});
+        d.positions[3] = component({n - 1}, strokeRoot(code[3]));
     return d;
 }
 
@@ -678,12 +724,12 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
         return failed;
     }
     if (n == 1 && code.size() == 4 && code.substr(2) == "ll")
-        return singleStroke();
+        return singleStroke(code[0]);
     if (code.size() == 4 && std::count(code.begin(), code.end(), code[0]) == 4)
         return keyName(n, ch);
     const bool spelled = spellsComponentCharacter(code, s);
     if (spelled && roots.hasGlyph(ch, code[0]))
-        return componentCharacter(n, ch);
+        return componentCharacter(n, code, ch);
     // Roots drawn as themselves first; where no split has that, any split the classes allow.
     const bool withShapes = centreLines && int(centreLines->size()) == n;
     for (bool open : {false, true}) {
@@ -710,7 +756,7 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
     // their classes (犭 qttt: the 98 layout reads its hook as 丿).
     const bool componentLength = n >= 2 && code.size() == (n == 2 ? 3u : 4u);
     if (spelled || (componentLength && roots.hasGlyph(ch, code[0])))
-        return componentCharacter(n, ch);
+        return componentCharacter(n, code, ch);
     failed.reason = QStringLiteral("no split of strokes %1 into roots fits %2").arg(classes, fullCode);
     return failed;
 }

@@ -42,11 +42,15 @@ bool parseShape(const QString& field, Root& root)
 // "root key classes order use form shape".
 bool parseColumns(const QStringList& f, Root& root)
 {
-    if (f[3] != u"-" && f[3] != u"last")
+    if (f[3] != u"-" && f[3] != u"last" && f[3] != u"crossed" && f[3] != u"crosses")
         return false;
     if (f[4] != u"-" && f[4] != u"alone" && f[4] != u"exception")
         return false;
     root.writtenLast = f[3] == u"last";
+    root.crossed = f[3] == u"crossed";
+    root.crosses = f[3] == u"crosses";
+    if ((root.crossed || root.crosses) && root.tail.empty())
+        return false;
     root.alone = f[4] == u"alone";
     root.exceptionOnly = f[4] == u"exception";
     if (f[5] != u"-") {

@@ -18,6 +18,13 @@ struct Root {
     std::string head; // all classes of a plain root
     std::string tail; // empty unless the root encloses
     bool writtenLast = false;
+    // Its strokes before the '|' fill the contents of the root written around
+    // them just before it, the ones after follow that root's closing strokes:
+    // 兆's four dots and ticks, crossed by 儿's hook (兆 qii: 儿 is strokes 1
+    // and 4, this root 2, 3, 5 and 6).
+    bool crossed = false;
+    // Written around nothing but the first part of a crossed root (儿 in 兆).
+    bool crosses = false;
     // Typed only as the character of its own; in other characters its strokes
     // are other roots (犭 is ⺨ and 丿 in 狗, 猪, 黎).
     bool alone = false;
@@ -38,7 +45,7 @@ struct Root {
     bool searched() const { return !alone && !exceptionOnly; }
     // The root's name in reports: 干, or 干(半) for 干 as 半 writes it.
     QString name() const { return usualForm() ? glyph : glyph + u'(' + form + u')'; }
-    bool encloses() const { return !tail.empty(); }
+    bool encloses() const { return !tail.empty() && !crossed; }
     int strokeCount() const { return int(head.size() + tail.size()); }
 };
 
