@@ -122,6 +122,9 @@ struct KnownPart {
     int from = 0;
     int to = 0;
     std::vector<std::vector<int>> pieces;
+    // The key each piece is typed with, where the guide asks the character
+    // to type the part's coded pieces with the same keys; else empty.
+    std::vector<char> keys;
 };
 
 Decomposition decompose(const RootTable& roots, const QString& ch, const QString& fullCode, const QString& classes,

@@ -2,6 +2,8 @@
 
 #include "tools/pictures/shape_match.h"
 
+#include <algorithm>
+
 namespace lumbrell::data {
 namespace {
 
@@ -12,15 +14,37 @@ constexpr int StrokesBeforePart = 2;
 
 } // namespace
 
-void KnownParts::add(const QString& classes, const std::vector<QPolygonF>& centreLines, const Decomposition& split)
+bool keysAgree(const KnownPart& part, const Decomposition& split, const QString& fullCode)
+{
+    if (part.keys.empty())
+        return true;
+    for (qsizetype k = 0; k < fullCode.size() && k < qsizetype(split.positions.size()); ++k) {
+        const CodePosition& p = split.positions[size_t(k)];
+        if (p.kind != PositionKind::Component || p.strokes.back() < part.from)
+            continue; // before the part; a piece reaching into it is none of its own
+
+        const auto own = std::find(part.pieces.begin(), part.pieces.end(), p.strokes);
+        if (own == part.pieces.end() || part.keys[size_t(own - part.pieces.begin())] != fullCode[k].toLatin1())
+            return false;
+    }
+    return true;
+}
+
+void KnownParts::add(const QString& classes, const std::vector<QPolygonF>& centreLines, const Decomposition& split,
+                     const QString& fullCode)
 {
     if (split.kind != DecompositionKind::Roots || split.classesOnly || classes.size() < ShortestPart
         || int(centreLines.size()) != classes.size())
         return;
-    Entry entry{centreLines, {}};
-    for (const CodePosition& p : split.positions)
-        if (p.kind == PositionKind::Component)
-            entry.pieces.push_back(p.strokes);
+    Entry entry{centreLines, {}, {}};
+    for (qsizetype k = 0; k < qsizetype(split.positions.size()); ++k) {
+        const CodePosition& p = split.positions[size_t(k)];
+        if (p.kind != PositionKind::Component)
+            continue;
+        entry.pieces.push_back(p.strokes);
+        if (!fullCode.isEmpty())
+            entry.keys.push_back(k < fullCode.size() ? fullCode[k].toLatin1() : '\0');
+    }
     byClasses_[classes].push_back(std::move(entry));
 }
 
@@ -45,7 +69,7 @@ std::vector<KnownPart> KnownParts::endingOf(const QString& classes, const std::v
         }
         if (!nearest)
             continue;
-        KnownPart part{from, n, {}};
+        KnownPart part{from, n, {}, nearest->keys};
         for (std::vector<int> piece : nearest->pieces) {
             for (int& s : piece)
                 s += from;

@@ -250,7 +250,7 @@ void followEnding(const RootTable& roots, const CharEntry& entry, const KnownPar
     if (parts.empty())
         return;
     const Decomposition d = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &r.outlines.medians, &parts);
-    if (!d.ok() || d.classesOnly != r.decomposition.classesOnly)
+    if (!d.ok() || d.classesOnly != r.decomposition.classesOnly || !keysAgree(parts.front(), d, entry.fullCode))
         return;
     r.followsEnding = r.followsEnding || tsvLine(entry, d) != tsvLine(entry, r.decomposition);
     r.decomposition = d;
@@ -341,14 +341,23 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
     forEachCharacter(results.size(), [&](size_t i) {
         results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir);
     });
-    // GB2312's characters guide the splits of those ending in them; the
-    // additions, many of whose roots the table lacks yet, do not (畐 would
-    // pull 缗's 纟 apart).
+    // GB2312's characters guide the splits of those ending in them. The
+    // additions, many of whose roots the table lacks yet, guide only where
+    // their code allows no other split, and only a split that types the
+    // part's coded pieces with the part's own keys (叚 nhfc guides 假 wnhc:
+    // 丨 alone, then 二; 昬 would pull 缗's 纟 apart, 畐 缗's too).
     auto knownParts = [&] {
         KnownParts known;
-        for (size_t i = 0; i < results.size(); ++i)
-            if (results[i].inSourceOrder && sources.chars[i].set != CharSet::Addition)
-                known.add(sources.chars[i].strokeClasses, results[i].outlines.medians, results[i].decomposition);
+        for (size_t i = 0; i < results.size(); ++i) {
+            const CharEntry& entry = sources.chars[i];
+            const Decomposition& d = results[i].decomposition;
+            if (!results[i].inSourceOrder)
+                continue;
+            if (entry.set != CharSet::Addition)
+                known.add(entry.strokeClasses, results[i].outlines.medians, d);
+            else if (d.decidedBy == Criterion::OnlySplit)
+                known.add(entry.strokeClasses, results[i].outlines.medians, d, entry.fullCode);
+        }
         return known;
     };
     // Twice: a part may itself end in another (窿 ends in 隆, which ends in 生).
