@@ -116,6 +116,23 @@ private Q_SLOTS:
         row("學", "errb", "3211343451145521", "1,2,3,4,9,10,11 5,6 7,8 14,15,16", Criterion::OnlySplit);
         row("齊", "yjf", "41432533543211", "1,2,3,4,5,6,7,8,9,10 11,12,13,14 id -", Criterion::OnlySplit);
         row("鹵", "hlou", "21253444441", "1,2 3,4,11 5,6,7,8,9,10 id", Criterion::OnlySplit);
+        // Families a Wubi 98 teacher marks: 兆 is 儿 (its 丿 and hook) crossed
+        // by its four other strokes, typed q then i.
+        row("兆", "qii", "341534", "1,4 2,3,5,6 id -", Criterion::OnlySplit);
+        row("桃", "sqiy", "1234341534", "1,2,3,4 5,8 6,7,9,10 id", Criterion::OnlySplit);
+        row("跳", "khqi", "2512121341534", "1,2,3 4,5,6,7 8,11 9,10,12,13", Criterion::OnlySplit);
+        row("逃", "qipi", "341534454", "1,4 2,3,5,6 7,8,9 id", Criterion::OnlySplit);
+        // 垂 is 丿, 土 with its long vertical, and 龷 of four strokes.
+        row("垂", "tfad", "31212211", "1 2,3,4 5,6,7,8 id", Criterion::LargerFirst);
+        row("睡", "htfa", "2511131212211", "1,2,3,4,5 6 7,8,9 10,11,12,13", Criterion::LargerFirst);
+        row("捶", "rtfa", "12131212211", "1,2,3 4 5,6,7 8,9,10,11", Criterion::LargerFirst);
+        // 叚 is コ, 丨 alone, 二 (uncoded where it comes fourth), …, 又: its
+        // characters split it as it splits itself.
+        row("假", "wnhc", "32512115154", "1,2 3,4 5 10,11", Criterion::PartKeptWhole, {"叚", "nhfc", "512115154"});
+        row("暇", "jnhc", "2511512115154", "1,2,3,4 5,6 7 12,13", Criterion::PartKeptWhole,
+            {"叚", "nhfc", "512115154"});
+        row("霞", "fnhc", "14524444512115154", "1,2,3,4,5,6,7,8 9,10 11 16,17", Criterion::PartKeptWhole,
+            {"叚", "nhfc", "512115154"});
         // 能连不交: fewer roots written around others.
         row("拣", "ranw", "12115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
         row("练", "xanw", "55115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
