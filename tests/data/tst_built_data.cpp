@@ -1,4 +1,5 @@
 // The data set the build wrote: records, the ten tables and the report.
+#include "formats/position_roots.h"
 #include "formats/record_layout.h"
 #include "formats/table_lines.h"
 #include "lookup/code_line.h"
@@ -384,6 +385,25 @@ private Q_SLOTS:
         const QString tsv = QString::fromUtf8(readData("decomposition.tsv"));
         for (const char* line : {"們\twug\t1,", "連\tlpk\t1,", "錢\tqaay\t1,"})
             QVERIFY2(tsv.contains(u'\n' + QString::fromUtf8(line)), line);
+    }
+
+    // Every drawn character that is split names the root of each position,
+    // in the line shape formats/position_roots.h gives.
+    void positionRootsNameEachPosition()
+    {
+        const QString roots = QString::fromUtf8(readData(QString::fromLatin1(lumbrell::positionroots::FileName)));
+        for (const char* line : {"峰\tmtdh\t山\t夂\t三\t丨\n", "桃\tsqiy\t木\t儿\t兆去儿\tid\n",
+                                 "鸟\tqgd\t鸟头\t一\tid\n", "一\tggll\t一\t一\tid\tid\n", "八\twty\t八\t丿\t丶\n",
+                                 "假\twnhc\t亻\tコ\t丨\t又\n"})
+            QVERIFY2(roots.startsWith(QString::fromUtf8(line)) || roots.contains(u'\n' + QString::fromUtf8(line)),
+                     line);
+        const QStringList lines = roots.split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.size() > 9000);
+        for (const QString& line : lines) {
+            const QStringList fields = line.split(QLatin1Char(lumbrell::positionroots::Separator));
+            QCOMPARE(fields.size(), 2 + fields[1].size());
+            QVERIFY2(!fields.contains(QString()), qPrintable(line));
+        }
     }
 
     void reportIsWritten()

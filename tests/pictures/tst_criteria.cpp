@@ -4,6 +4,7 @@
 #include "tools/pictures/decomposer.h"
 #include "tools/pictures/exception_table.h"
 #include "tools/pictures/known_parts.h"
+#include "tools/pictures/position_roots.h"
 #include "tools/pictures/stroke_outlines.h"
 
 #include <QDir>
@@ -163,6 +164,34 @@ private Q_SLOTS:
         QCOMPARE(shown(d), split);
         QCOMPARE(criterionInfo(d.decidedBy).wubiName, criterionInfo(criterion).wubiName);
         QCOMPARE(int(d.decidedBy), int(criterion));
+    }
+
+    // Each position names the root it marks, in the table's words where the
+    // root is no character, without the form its row is written in.
+    void rootsNamedPerPosition_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("classes");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("桃") << "sqiy" << "1234341534" << QStringLiteral("桃\tsqiy\t木\t儿\t兆去儿\tid\n");
+        QTest::newRow("睡") << "htfa" << "2511131212211" << QStringLiteral("睡\thtfa\t目\t丿\t土\t龷\n");
+        QTest::newRow("鸟") << "qgd" << "35451" << QStringLiteral("鸟\tqgd\t鸟头\t一\tid\n");
+        QTest::newRow("八") << "wty" << "34" << QStringLiteral("八\twty\t八\t丿\t丶\n");
+        QTest::newRow("一") << "ggll" << "1" << QStringLiteral("一\tggll\t一\t一\tid\tid\n");
+    }
+
+    void rootsNamedPerPosition()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, classes);
+        QFETCH(QString, line);
+        const QString ch = QString::fromUtf8(QTest::currentDataTag());
+        StrokeOutlines drawing;
+        QString error;
+        QVERIFY2(loadStrokeOutlines(HanziWriter, ch, drawing, &error), qPrintable(error));
+        const Decomposition d = decompose(roots, ch, code, classes, &drawing.medians);
+        QVERIFY2(d.ok(), qPrintable(d.reason));
+        QCOMPARE(positionRootsLine(ch, code, d), line);
     }
 
     // Every criterion carries its Wubi 98 name, its rule and, but for the

@@ -1,5 +1,7 @@
 #include "tools/pictures/picture_stage.h"
 
+#include "formats/position_roots.h"
+
 #include "lookup/drawing_scale.h"
 #include "tools/pictures/decomposer.h"
 #include "tools/pictures/exception_table.h"
@@ -7,6 +9,7 @@
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/known_parts.h"
 #include "tools/pictures/marking_fidelity.h"
+#include "tools/pictures/position_roots.h"
 #include "tools/pictures/rle8_bmp.h"
 #include "tools/pictures/root_codes.h"
 #include "tools/pictures/stroke_order.h"
@@ -650,13 +653,26 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
         *error = QStringLiteral("%1: cannot be written").arg(tsv.fileName());
         return false;
     }
+    QFile rootsFile(outDir + u'/' + QLatin1String(positionroots::FileName));
+    if (!rootsFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        *error = QStringLiteral("%1: cannot be written").arg(rootsFile.fileName());
+        return false;
+    }
     info.assign(results.size(), {});
     for (size_t i = 0; i < results.size(); ++i) {
         info[i] = results[i].info;
-        if (results[i].outlined)
-            tsv.write((results[i].tsvLine + u'\n').toUtf8());
+        if (!results[i].outlined)
+            continue;
+        tsv.write((results[i].tsvLine + u'\n').toUtf8());
+        if (results[i].decomposition.ok())
+            rootsFile.write(
+                positionRootsLine(sources.chars[i].ch, sources.chars[i].fullCode, results[i].decomposition).toUtf8());
     }
     tsv.close();
+    if (!rootsFile.flush()) {
+        *error = QStringLiteral("%1: cannot be written").arg(rootsFile.fileName());
+        return false;
+    }
 
     report << QStringLiteral("pictures: %1 root table entries").arg(roots.roots().size());
     for (const Group& group : {Group{QStringLiteral("GB2312"), false}, Group{QStringLiteral("GBK additions"), true}}) {
