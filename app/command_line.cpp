@@ -19,6 +19,10 @@ struct Options {
                                             "its codes from the shortest to the longest, its pinyin. Exits 1 when a "
                                             "character has no record."),
                              QStringLiteral("TEXT")};
+    QCommandLineOption roots{QStringLiteral("roots"),
+                             QStringLiteral("With --print, end each line with the roots (码元) its code positions "
+                                            "mark, from the first position to the last, separated by spaces (\"id\" "
+                                            "for an identification letter, \"-\" for a position without one).")};
 };
 
 void describe(QCommandLineParser& parser, const Options& options)
@@ -28,6 +32,7 @@ void describe(QCommandLineParser& parser, const Options& options)
     parser.addOption(options.help);
     parser.addOption(options.version);
     parser.addOption(options.print);
+    parser.addOption(options.roots);
     parser.addPositionalArgument(QStringLiteral("character"),
                                  QStringLiteral("The character to look up when the window opens. When a copy is "
                                                 "already running, its window comes to the front and looks it up."),
@@ -70,6 +75,12 @@ CommandLine parseCommandLine(const QStringList& arguments)
         }
         result.action = CommandLine::Action::Print;
         result.text = parser.value(options.print);
+        result.withRoots = parser.isSet(options.roots);
+        return result;
+    }
+    if (parser.isSet(options.roots)) {
+        result.action = CommandLine::Action::Error;
+        result.message = QStringLiteral("--roots goes with --print.");
         return result;
     }
     if (!positional.isEmpty())

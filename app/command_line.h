@@ -18,6 +18,7 @@ struct CommandLine {
     Action action = Action::OpenWindow;
     QString character; // the first character of the one argument, if any
     QString text;      // the characters to print
+    bool withRoots = false; // print the roots of the code positions too
     QString message;
 };
 

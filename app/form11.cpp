@@ -5,6 +5,7 @@
 #include "app/syllable_chooser.h"
 #include "lookup/picture_box.h"
 #include "app/twips_layout.h"
+#include "formats/position_roots.h"
 #include "formats/stroke_letters.h"
 #include "lookup/units.h"
 #include "resources/art.h"
@@ -172,6 +173,9 @@ void Form11::startUp()
 
     if (!session_.open(programFolder_ + QStringLiteral("/wwbb11.dat"), &startupError_))
         return;
+    // Data built before the roots were written has none: the pictures then go without tooltips.
+    QString noRoots;
+    positionRoots_.read(programFolder_ + u'/' + QLatin1String(positionroots::FileName), &noRoots);
 
     for (PictureBox* box : Picture1)
         box->setPicture(QImage());

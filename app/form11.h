@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/input_session.h"
+#include "store/position_roots.h"
 #include "tables/table_texts.h"
 
 #include <QCursor>
@@ -103,6 +104,7 @@ private:
     // Rendering what the session reports.
     void render(InputSession::Change change);
     void showLookup();
+    void namePositionRoots(const QString& character);
     void showCandidates();
     void focusFirstCandidate();
     void reportUnreadableDrawings(const QStringList& paths);
@@ -116,6 +118,9 @@ private:
     QString programFolder_;
     QString startupError_;
     InputSession session_;
+    // The root each code position marks, for the pictures' tooltips; none
+    // where the data has no position-roots file.
+    PositionRoots positionRoots_;
     bool drawingProblemTold_ = false;  // an unreadable drawing is reported once per run
     QPointer<QWidget> about_; // the about window while it exists
 };

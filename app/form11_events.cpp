@@ -4,6 +4,7 @@
 #include "app/form11.h"
 #include "app/syllable_chooser.h"
 #include "lookup/drawing_files.h"
+#include "lookup/identification.h"
 #include "lookup/picture_box.h"
 #include "lookup/plan_view.h"
 #include "tables/characters.h"
@@ -214,6 +215,18 @@ void Form11::showLookup()
         pictures.character = characterPicture(plan.character, songFont(12), devicePixelRatioF());
     for (int i = 0; i < 4; ++i)
         showPosition(*Picture1[i], plan.positions[i], pictures);
+    namePositionRoots(outcome == InputSession::Outcome::Found ? plan.character : QString());
+}
+
+// Each picture's tooltip names the root it blackens and its key, or the
+// identification diagram's words.
+void Form11::namePositionRoots(const QString& character)
+{
+    const CharacterRoots roots = character.isEmpty() ? CharacterRoots{} : positionRoots_.of(character);
+    for (qsizetype i = 0; i < qsizetype(Picture1.size()); ++i)
+        Picture1[size_t(i)]->setToolTip(i < roots.positions.size()
+                                            ? positionWords(roots.positions[i], roots.fullCode[i])
+                                            : QString());
 }
 
 void Form11::reportUnreadableDrawings(const QStringList& paths)

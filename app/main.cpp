@@ -2,6 +2,7 @@
 #include "app/data_location.h"
 #include "app/form11.h"
 #include "app/print_lookup.h"
+#include "formats/position_roots.h"
 #include "app/single_instance.h"
 #include "app/translations.h"
 #include "app/window_requests.h"
@@ -38,7 +39,7 @@ DataLocation locateProgramData()
     return locateData(dataFolders(QCoreApplication::applicationDirPath(), QStringLiteral(LUMBRELL_DATA_FROM_PROGRAM)));
 }
 
-int printCharacters(const QString& text)
+int printCharacters(const QString& text, bool withRoots)
 {
     const DataLocation data = locateProgramData();
     if (data.folder.isEmpty()) {
@@ -51,7 +52,12 @@ int printCharacters(const QString& text)
         printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(error));
         return 1;
     }
-    const PrintedLookups printed = printLookups(file, loadEmbeddedTables(), text);
+    PositionRoots roots;
+    if (withRoots && !roots.read(QDir(data.folder).filePath(QLatin1String(positionroots::FileName)), &error)) {
+        printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(error));
+        return 1;
+    }
+    const PrintedLookups printed = printLookups(file, loadEmbeddedTables(), text, withRoots ? &roots : nullptr);
     for (const QString& line : printed.lines)
         printTo(stdout, line + u'\n');
     for (const QString& character : printed.withoutRecord)
@@ -134,7 +140,7 @@ int main(int argc, char* argv[])
     }
     case CommandLine::Action::Print: {
         QCoreApplication app(argc, argv);
-        return printCharacters(command.text);
+        return printCharacters(command.text, command.withRoots);
     }
     case CommandLine::Action::OpenWindow:
         break;

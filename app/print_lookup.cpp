@@ -21,7 +21,8 @@ QString pinyinOf(const TableTexts& tables, const QString& character)
     return {};
 }
 
-PrintedLookups printLookups(RecordFile& file, const TableTexts& tables, const QString& text)
+PrintedLookups printLookups(RecordFile& file, const TableTexts& tables, const QString& text,
+                            const PositionRoots* roots)
 {
     PrintedLookups result;
     for (qsizetype at = 0; at < text.size();) {
@@ -38,6 +39,8 @@ PrintedLookups printLookups(RecordFile& file, const TableTexts& tables, const QS
         QStringList fields{character};
         fields += codes.split(QStringLiteral("  "), Qt::SkipEmptyParts);
         fields.append(pinyinOf(tables, character));
+        if (roots)
+            fields.append(roots->of(character).positions.join(u' '));
         result.lines.append(fields.join(u'\t'));
     }
     return result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/position_roots.h"
 #include "store/record_file.h"
 #include "tables/table_texts.h"
 
@@ -15,7 +16,11 @@ struct PrintedLookups {
     QStringList withoutRecord;  // characters the data file has no record for
 };
 
-PrintedLookups printLookups(RecordFile& file, const TableTexts& tables, const QString& text);
+// With roots, each line ends with a field naming the roots of the code
+// positions, separated by spaces ("山 夂 三 丨"); a character the roots do not
+// list gets an empty field.
+PrintedLookups printLookups(RecordFile& file, const TableTexts& tables, const QString& text,
+                            const PositionRoots* roots = nullptr);
 
 // The syllable the window's pinyin display would show for the character:
 // the pinyin tables are searched in order and the first that lists it gives

@@ -15,6 +15,21 @@ inline constexpr std::string_view LettersOfClass[strokes::ClassCount] = {"gfd", 
 inline constexpr std::u16string_view DiagramLetters = u"gfdhjktreyuinbvl";
 inline constexpr int DiagramCount = int(DiagramLetters.size());
 
+// The words of each diagram (UTF-8), in the order of DiagramLetters: the
+// caption above names the structure, the one below the last stroke.
+struct DiagramCaption {
+    const char* above;
+    const char* below;
+};
+inline constexpr DiagramCaption DiagramCaptions[DiagramCount] = {
+    {"左右型", "最后一笔为横"}, {"上下型", "最后一笔为横"}, {"杂合型", "最后一笔为横"},
+    {"左右型", "最后一笔为竖"}, {"上下型", "最后一笔为竖"}, {"杂合型", "最后一笔为竖"},
+    {"左右型", "最后一笔为撇"}, {"上下型", "最后一笔为撇"}, {"杂合型", "最后一笔为撇"},
+    {"左右型", "最后一笔为捺"}, {"上下型", "最后一笔为捺"}, {"杂合型", "最后一笔为捺"},
+    {"左右型", "最后一笔为折"}, {"上下型", "最后一笔为乙"}, {"杂合型", "最后一笔为乙"},
+    {"硬性规定", "5个单笔画最后两码"},
+};
+
 // Whether the letter names a last stroke of this class digit ('1' … '5').
 constexpr bool fits(char letter, char strokeClass)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
 
 namespace lumbrell {
 
@@ -9,5 +10,11 @@ namespace lumbrell {
 // the fixed rule for the five single strokes. -1 for any other character,
 // upper-case letters included.
 int identificationIndex(QChar letter);
+
+// What the picture of a code position shows, in words for its tooltip: the
+// root (码元) it blackens and its key, "码元 山 (M)"; for an identification
+// letter, the words of its diagram, "识别码 杂合型，最后一笔为横 (D)". Empty
+// for a position that names nothing ("-", or a letter of no diagram).
+QString positionWords(const QString& root, QChar letter);
 
 } // namespace lumbrell

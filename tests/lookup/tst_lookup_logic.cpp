@@ -21,6 +21,8 @@ private Q_SLOTS:
     void pointList();
     void twipsRoundHalvesToEven();
     void identificationLetters();
+    void positionWords_data();
+    void positionWords();
     void surfaceFillStaysInsideItsColour();
     void borderFillStopsAtTheBorder();
     void fillOutsideOrOnFillColourPaintsNothingNew();
@@ -134,6 +136,29 @@ QImage twoAreas()
 }
 
 } // namespace
+
+void LookupLogicTest::positionWords_data()
+{
+    QTest::addColumn<QString>("root");
+    QTest::addColumn<QChar>("letter");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("a root") << "山" << QChar(u'm') << "码元 山 (M)";
+    QTest::newRow("a root named by the table") << "鸟头" << QChar(u'q') << "码元 鸟头 (Q)";
+    QTest::newRow("identification d") << "id" << QChar(u'd') << "识别码 杂合型，最后一笔为横 (D)";
+    QTest::newRow("identification n") << "id" << QChar(u'n') << "识别码 左右型，最后一笔为折 (N)";
+    QTest::newRow("the single strokes' l") << "id" << QChar(u'l') << "识别码 硬性规定，5个单笔画最后两码 (L)";
+    QTest::newRow("no diagram for the letter") << "id" << QChar(u'a') << "";
+    QTest::newRow("unmarked") << "-" << QChar(u'm') << "";
+    QTest::newRow("no letter") << "山" << QChar(u' ') << "";
+}
+
+// The words of a picture's tooltip: its root and key, or its diagram's words.
+void LookupLogicTest::positionWords()
+{
+    QFETCH(QString, root);
+    QFETCH(QChar, letter);
+    QTEST(lumbrell::positionWords(root, letter), "words");
+}
 
 void LookupLogicTest::surfaceFillStaysInsideItsColour()
 {

@@ -1,11 +1,14 @@
 // The lookup through the real main window: records, code line, pictures,
 // marking and the not-found panel, on fixture data folders.
 #include "app/form11.h"
+#include "formats/position_roots.h"
 #include "lookup/fill_area.h"
 #include "lookup/picture_box.h"
 #include "tests/support/fixture_data.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -40,9 +43,16 @@ struct Window {
     std::unique_ptr<Form11> form;
     QStringList messages;
 
-    explicit Window(const std::vector<FixtureRecord>& records, const QStringList& drawings)
+    // rootLines, where given, is the data's position-roots file.
+    explicit Window(const std::vector<FixtureRecord>& records, const QStringList& drawings,
+                    const QString& rootLines = {})
     {
         folder.writeRecords(records);
+        if (!rootLines.isEmpty()) {
+            QFile roots(folder.path() + u'/' + QLatin1String(positionroots::FileName));
+            if (!roots.open(QIODevice::WriteOnly) || roots.write(rootLines.toUtf8()) != rootLines.toUtf8().size())
+                qFatal("the fixture's position-roots file cannot be written");
+        }
         for (const QString& character : drawings)
             folder.writeDrawing(character, twoBlockDrawing());
         form = std::make_unique<Form11>(folder.path(), TableTexts{});
@@ -101,6 +111,9 @@ private Q_SLOTS:
     void unsplitCharacterSaysSo();
     void missingDrawingsFolderLosesNoTypedKey();
     void fillAreaKeepsFillStyleAndColour();
+    void picturesNameTheirRoots_data();
+    void picturesNameTheirRoots();
+    void picturesWithoutRootsNameNothing();
 };
 
 void LookupWindowTest::startsEmpty()
@@ -267,6 +280,61 @@ void LookupWindowTest::fillAreaKeepsFillStyleAndColour()
 
 // A record without fill points and without a drawing: codes and pinyin as
 // for any character, the character itself in the first box, no message.
+// The roots of the fixture's characters as the data build writes them.
+const QString FixtureRoots = QStringLiteral("八\twty\t八\t丿\tid\n"
+                                            "峰\tmtdh\t山\t夂\t三\t丨\n"
+                                            "一\tggll\t一\t一\tid\tid\n"
+                                            "啊\tkbsk\t口\t阝\t丁\t口\n");
+
+void LookupWindowTest::picturesNameTheirRoots_data()
+{
+    QTest::addColumn<QString>("character");
+    QTest::addColumn<QStringList>("tooltips");
+    QTest::newRow("峰") << QStringLiteral("峰")
+                       << QStringList{"码元 山 (M)", "码元 夂 (T)", "码元 三 (D)", "码元 丨 (H)"};
+    QTest::newRow("八") << QStringLiteral("八")
+                       << QStringList{"码元 八 (W)", "码元 丿 (T)", "识别码 左右型，最后一笔为捺 (Y)", ""};
+    QTest::newRow("一") << QStringLiteral("一")
+                       << QStringList{"码元 一 (G)", "码元 一 (G)", "识别码 硬性规定，5个单笔画最后两码 (L)",
+                                      "识别码 硬性规定，5个单笔画最后两码 (L)"};
+    // In the data, not in the roots file: no tooltip, and none left from 峰.
+    QTest::newRow("倔 after 峰") << QStringLiteral("峰倔") << QStringList{"", "", "", ""};
+}
+
+// Each picture's tooltip names the root it blackens and its key, or the words
+// of the identification diagram it shows.
+void LookupWindowTest::picturesNameTheirRoots()
+{
+    QFETCH(QString, character);
+    QFETCH(QStringList, tooltips);
+    Window w(records(), {QStringLiteral("峰"), QStringLiteral("八"), QStringLiteral("倔"), QStringLiteral("一")},
+             FixtureRoots);
+    w.form->show();
+    // Written into the entry box as an input method commits it.
+    for (const QChar c : character) {
+        QLineEdit* entry = w.form->Text5;
+        entry->setFocus();
+        entry->selectAll();
+        QInputMethodEvent commit;
+        commit.setCommitString(QString(c));
+        QCoreApplication::sendEvent(entry, &commit);
+    }
+    QCOMPARE(w.form->Label10->text().isEmpty(), false);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(w.form->Picture1[i]->toolTip(), tooltips[i]);
+}
+
+// Data without a position-roots file still looks up; the pictures name nothing.
+void LookupWindowTest::picturesWithoutRootsNameNothing()
+{
+    Window w(records(), {QStringLiteral("峰")});
+    w.lookUp(QStringLiteral("峰"));
+    QCOMPARE(w.form->Label10->text(), QStringLiteral("mtd  mtdh"));
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(w.form->Picture1[i]->toolTip(), QString());
+    QVERIFY(w.messages.isEmpty());
+}
+
 void LookupWindowTest::characterWithoutDrawingShowsItself()
 {
     std::vector<FixtureRecord> withoutOutline = records();

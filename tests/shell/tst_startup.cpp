@@ -23,6 +23,8 @@ class StartupTest : public QObject {
 private Q_SLOTS:
     void commandLine_data();
     void commandLine();
+    void printsRoots_data();
+    void printsRoots();
     void characterArgumentIsLookedUp();
     void secondCopyHandsOverItsCharacter();
     void dataFolderChoice_data();
@@ -119,6 +121,7 @@ void StartupTest::commandLine_data()
     QTest::newRow("--print=") << QStringList{"--print=峰峰"} << 0 << feng + feng << "";
     QTest::newRow("--print, one without record") << QStringList{"--print", "峰國"} << 1 << feng
                                                  << "lumbrell: no record for 國\n";
+    QTest::newRow("--roots without --print") << QStringList{"--roots", "峰"} << 2 << "" << oneLine;
     QTest::newRow("--print, none with a record") << QStringList{"--print", "国 😀"} << 1 << ""
                                                  << "lumbrell: no record for 国\nlumbrell: no record for 😀\n";
 }
@@ -140,6 +143,44 @@ void StartupTest::commandLine()
     };
     QVERIFY2(whole(out).match(result.out).hasMatch(), qPrintable(result.out));
     QVERIFY2(whole(err).match(result.err).hasMatch(), qPrintable(result.err));
+}
+
+void StartupTest::printsRoots_data()
+{
+    QTest::addColumn<QString>("rootLines"); // the data's position-roots file; none where empty
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err"); // a pattern standard error must match whole
+    const QString feng = "峰\tabc\tabcd\t" + FengPinyin;
+    QTest::newRow("four roots") << QStringLiteral("峰\tabcd\t山\t夂\t三\t丨\n") << 0 << feng + "\t山 夂 三 丨\n"
+                                << "";
+    QTest::newRow("a root without a character, an identification letter")
+        << QStringLiteral("峰\tabcd\t鸟头\t一\tid\t-\n") << 0 << feng + "\t鸟头 一 id -\n" << "";
+    QTest::newRow("not listed") << QStringLiteral("国\tlgyi\t囗\t王\t丶\tid\n") << 0 << feng + "\t\n" << "";
+    QTest::newRow("a line of the wrong shape") << QStringLiteral("峰\tabcd\t山\n") << 0 << feng + "\t\n" << "";
+    QTest::newRow("no roots file") << QString() << 1 << ""
+                                   << "lumbrell: [^\\n]*position_roots\\.tsv[^\\n]*\\n";
+}
+
+// --print --roots ends each line with the roots of the code positions.
+void StartupTest::printsRoots()
+{
+    QFETCH(QString, rootLines);
+    FixtureFolder folder;
+    folder.writeRecords({Feng});
+    if (!rootLines.isEmpty()) {
+        QFile roots(folder.path() + QStringLiteral("/position_roots.tsv"));
+        QVERIFY(roots.open(QIODevice::WriteOnly));
+        QVERIFY(roots.write(rootLines.toUtf8()) > 0);
+    }
+    std::unique_ptr<QTemporaryDir> runtime(privateRuntime());
+    const Run result = run(copyProgramInto(folder.path()), {"--print", "峰", "--roots"},
+                           environment(runtime->path(), false));
+    QTEST(result.exitCode, "exitCode");
+    QTEST(result.out, "out");
+    QFETCH(QString, err);
+    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(err)).match(result.err).hasMatch(),
+             qPrintable(result.err));
 }
 
 void StartupTest::characterArgumentIsLookedUp()

@@ -11,9 +11,8 @@ namespace {
 
 enum class Stroke { Horizontal, Vertical, LeftFalling, RightFalling, Dot, Turning, LetterL };
 
+// The figure of a diagram; its words are identification::DiagramCaptions.
 struct Diagram {
-    const char* above;
-    const char* below;
     Stroke stroke;
     int count;
 };
@@ -21,22 +20,12 @@ struct Diagram {
 // In the order of identification::DiagramLetters: index = 3 × (stroke kind − 1) +
 // (structure − 1); the last one is the extra rule.
 const std::array<Diagram, identification::DiagramCount> Diagrams = {{
-    {"左右型", "最后一笔为横", Stroke::Horizontal, 1},
-    {"上下型", "最后一笔为横", Stroke::Horizontal, 2},
-    {"杂合型", "最后一笔为横", Stroke::Horizontal, 3},
-    {"左右型", "最后一笔为竖", Stroke::Vertical, 1},
-    {"上下型", "最后一笔为竖", Stroke::Vertical, 2},
-    {"杂合型", "最后一笔为竖", Stroke::Vertical, 3},
-    {"左右型", "最后一笔为撇", Stroke::LeftFalling, 1},
-    {"上下型", "最后一笔为撇", Stroke::LeftFalling, 2},
-    {"杂合型", "最后一笔为撇", Stroke::LeftFalling, 3},
-    {"左右型", "最后一笔为捺", Stroke::RightFalling, 1},
-    {"上下型", "最后一笔为捺", Stroke::Dot, 2},
-    {"杂合型", "最后一笔为捺", Stroke::Dot, 3},
-    {"左右型", "最后一笔为折", Stroke::Turning, 1},
-    {"上下型", "最后一笔为乙", Stroke::Turning, 2},
-    {"杂合型", "最后一笔为乙", Stroke::Turning, 3},
-    {"硬性规定", "5个单笔画最后两码", Stroke::LetterL, 1},
+    {Stroke::Horizontal, 1},   {Stroke::Horizontal, 2},   {Stroke::Horizontal, 3},
+    {Stroke::Vertical, 1},     {Stroke::Vertical, 2},     {Stroke::Vertical, 3},
+    {Stroke::LeftFalling, 1},  {Stroke::LeftFalling, 2},  {Stroke::LeftFalling, 3},
+    {Stroke::RightFalling, 1}, {Stroke::Dot, 2},          {Stroke::Dot, 3},
+    {Stroke::Turning, 1},      {Stroke::Turning, 2},      {Stroke::Turning, 3},
+    {Stroke::LetterL, 1},
 }};
 
 // One stroke of its kind, centred on the origin, about 30 pixels tall or wide.
@@ -118,8 +107,9 @@ QImage drawIdentificationDiagram(int index, int scale)
     QPainter painter(&image);
     painter.scale(scale, scale);
     painter.setPen(Qt::black);
-    drawCaption(painter, QRect(0, 1, 108, 19), QString::fromUtf8(diagram.above));
-    drawCaption(painter, QRect(0, height - 20, 108, 19), QString::fromUtf8(diagram.below));
+    const identification::DiagramCaption& words = identification::DiagramCaptions[index];
+    drawCaption(painter, QRect(0, 1, 108, 19), QString::fromUtf8(words.above));
+    drawCaption(painter, QRect(0, height - 20, 108, 19), QString::fromUtf8(words.below));
 
     const QPointF centre(54, 55);
     painter.setPen(QPen(Qt::black, 2));
