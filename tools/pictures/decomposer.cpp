@@ -57,25 +57,25 @@ struct SearchInput {
     const std::vector<KnownPart>* parts = nullptr;       // characters written in it
 };
 
-// Where a criterion compares: whole splits, or the pieces of two splits at
-// the same position (a run of these goes position by position, each
-// position through the whole run before the next).
-enum class Scope { Split, Position };
+// The ranking of candidate splits, most important first: the criteria of
+// criteria() that have a scope, in its order. The first criterion that tells
+// two splits apart decides between them.
+const std::vector<CriterionInfo>& ranking()
+{
+    static const std::vector<CriterionInfo> ranked = [] {
+        std::vector<CriterionInfo> r;
+        for (const CriterionInfo& c : criteria())
+            if (c.scope != RankScope::None)
+                r.push_back(c);
+        return r;
+    }();
+    return ranked;
+}
 
-struct Ranked {
-    Criterion id;
-    Scope scope;
-};
-
-// The ranking of candidate splits, most important first; the first criterion
-// that tells two splits apart decides between them.
-constexpr Ranked Ranking[] = {
-    {Criterion::Identification, Scope::Split},  {Criterion::DrawnAsItself, Scope::Split},
-    {Criterion::PartKeptWhole, Scope::Split},   {Criterion::PartsApart, Scope::Split},
-    {Criterion::FrameHoldsMore, Scope::Position}, {Criterion::LargerFirst, Scope::Position},
-    {Criterion::FrameAroundUncoded, Scope::Position}, {Criterion::FewerFrames, Scope::Split},
-};
-constexpr int RankingSize = int(std::size(Ranking));
+// Depth given to each position-scoped criterion per position a split may
+// have, so that a criterion deciding at a later position of a longer split
+// still sits deeper than one at an earlier position.
+constexpr int MostPiecesWeighed = 8;
 
 // Which criterion told two splits apart and how deep in the ranking it sits
 // (position-scoped criteria deeper for later positions); 0 for "a is better",
@@ -441,23 +441,25 @@ private:
     // Applies the ranking in order; its first criterion that tells them apart decides.
     Verdict compare(const Candidate& a, const Candidate& b) const
     {
+        const std::vector<CriterionInfo>& ranked = ranking();
+        const size_t count = ranked.size();
         int depth = 0;
-        for (int r = 0; r < RankingSize;) {
-            if (Ranking[r].scope == Scope::Split) {
-                if (const int sign = compareSplits(Ranking[r].id, a, b))
-                    return {sign, Ranking[r].id, depth};
+        for (size_t r = 0; r < count;) {
+            if (ranked[r].scope == RankScope::Split) {
+                if (const int sign = compareSplits(ranked[r].id, a, b))
+                    return {sign, ranked[r].id, depth};
                 ++depth;
                 ++r;
                 continue;
             }
-            int end = r;
-            while (end < RankingSize && Ranking[end].scope == Scope::Position)
+            size_t end = r;
+            while (end < count && ranked[end].scope == RankScope::Position)
                 ++end;
             for (size_t k = 0; k < a.pieces.size() && k < b.pieces.size(); ++k)
-                for (int c = r; c < end; ++c, ++depth)
-                    if (const int sign = comparePieces(Ranking[c].id, a.pieces, b.pieces, k))
-                        return {sign, Ranking[c].id, depth};
-            depth += (end - r) * 8; // room for the positions a longer split would have had
+                for (size_t c = r; c < end; ++c, ++depth)
+                    if (const int sign = comparePieces(ranked[c].id, a.pieces, b.pieces, k))
+                        return {sign, ranked[c].id, depth};
+            depth += int(end - r) * MostPiecesWeighed;
             r = end;
         }
         return {0, Criterion::TableOrder, depth};
@@ -513,11 +515,16 @@ private:
         }
     }
 
+    // The third position, the last coded one before the last component, and
+    // the pieces a four-letter code types: a split of more goes uncoded between.
+    static constexpr size_t LastCodedBeforeLast = 2;
+    static constexpr size_t CodedPieces = 4;
+
     // Whether the last coded piece before the last component is a frame whose
     // contents go uncoded and the other piece is a cut of that frame ("匚(虐)").
     static bool framesUncoded(const Piece& frame, size_t k, size_t pieceCount, const Piece& cut)
     {
-        return frame.root->encloses() && k == 2 && pieceCount > 4
+        return frame.root->encloses() && k == LastCodedBeforeLast && pieceCount > CodedPieces
             && cut.root->glyph == frame.root->glyph && !cut.root->usualForm();
     }
 
@@ -669,35 +676,35 @@ Decomposition fromPieces(const std::vector<Piece>& pieces, size_t codeLength)
 const std::vector<CriterionInfo>& criteria()
 {
     static const std::vector<CriterionInfo> all{
-        {Criterion::SingleStroke, "单笔画", "a single stroke is typed as its key twice and ll", "一 丨 丿 丶 乙"},
-        {Criterion::KeyName, "键名字", "the character that names its key is typed as the key four times", "王 土 口"},
-        {Criterion::ComponentCharacter, "成字字根",
+        {Criterion::SingleStroke, RankScope::None, "单笔画", "a single stroke is typed as its key twice and ll", "一 丨 丿 丶 乙"},
+        {Criterion::KeyName, RankScope::None, "键名字", "the character that names its key is typed as the key four times", "王 土 口"},
+        {Criterion::ComponentCharacter, RankScope::None, "成字字根",
          "a root that is a character is typed as its key, then its first, second and last strokes", "五 八 犭"},
-        {Criterion::Exception, "例外", "split by hand in the reviewed exception table", "年 噩"},
-        {Criterion::OnlySplit, "唯一拆法", "only one split of the strokes fits the code", "中 你"},
-        {Criterion::Identification, "末笔识别码",
+        {Criterion::Exception, RankScope::None, "例外", "split by hand in the reviewed exception table", "年 噩"},
+        {Criterion::OnlySplit, RankScope::None, "唯一拆法", "only one split of the strokes fits the code", "中 你"},
+        {Criterion::Identification, RankScope::Split, "末笔识别码",
          "the identification letter names the class of the last stroke (of the part a frame or 辶 carries)",
          "边 迪"},
-        {Criterion::DrawnAsItself, "兼顾直观", "each root looks like its own drawing where it stands", "带 帝"},
-        {Criterion::PartKeptWhole, "兼顾直观",
+        {Criterion::DrawnAsItself, RankScope::Split, "兼顾直观", "each root looks like its own drawing where it stands", "带 帝"},
+        {Criterion::PartKeptWhole, RankScope::Split, "兼顾直观",
          "a part that is a character of its own splits as that character does", "拌 袋 镁"},
-        {Criterion::PartsApart, "能散不连",
+        {Criterion::PartsApart, RankScope::Split, "能散不连",
          "no root joins the end of one part (a root typed whole only alone, or before a part that is a character) "
          "with the next",
          "狴 堡"},
-        {Criterion::FrameHoldsMore, "取大优先", "of two frames from the same stroke, the one holding more", "斌 惑"},
-        {Criterion::LargerFirst, "取大优先", "the larger root first, position by position", "班 赢"},
-        {Criterion::FrameAroundUncoded, "兼顾直观",
+        {Criterion::FrameHoldsMore, RankScope::Position, "取大优先", "of two frames from the same stroke, the one holding more", "斌 惑"},
+        {Criterion::LargerFirst, RankScope::Position, "取大优先", "the larger root first, position by position", "班 赢"},
+        {Criterion::FrameAroundUncoded, RankScope::Position, "兼顾直观",
          "a frame round its uncoded contents before a cut of that frame over as many strokes", "榘"},
-        {Criterion::FewerFrames, "能连不交", "fewer roots written around or through others", "拣 练"},
-        {Criterion::TableOrder, "表序", "nothing tells the splits apart: the root listed first in the table wins", ""},
+        {Criterion::FewerFrames, RankScope::Split, "能连不交", "fewer roots written around or through others", "拣 练"},
+        {Criterion::TableOrder, RankScope::None, "表序", "nothing tells the splits apart: the root listed first in the table wins", ""},
     };
     return all;
 }
 
 const CriterionInfo& criterionInfo(Criterion id)
 {
-    static const CriterionInfo none{Criterion::None, "", "", ""};
+    static const CriterionInfo none{Criterion::None, RankScope::None, "", "", ""};
     for (const CriterionInfo& c : criteria())
         if (c.id == id)
             return c;

@@ -81,15 +81,23 @@ enum class Criterion {
     TableOrder,         // nothing tells them apart: the root listed first in the table
 };
 
+// Where a criterion of the ranking compares: whole splits, or the pieces of
+// two splits at the same position (a run of these goes position by position,
+// each position through the whole run before the next). The kinds that take
+// a whole character, and the last resort, rank nothing.
+enum class RankScope { None, Split, Position };
+
 struct CriterionInfo {
     Criterion id;
+    RankScope scope;
     const char* wubiName; // the rule's name in Wubi 98 teaching
     const char* rule;     // what it compares, in one line
     const char* examples; // characters it decides
 };
 
 // Every criterion, the whole-character kinds first, then the ranking of
-// candidate splits in the order it is applied.
+// candidate splits in the order it is applied (the criteria with a scope),
+// then the last resort.
 const std::vector<CriterionInfo>& criteria();
 const CriterionInfo& criterionInfo(Criterion id);
 
