@@ -29,20 +29,57 @@
 namespace lumbrell::data {
 namespace {
 
+// How the stroke-order source's strokes were read to split a character, in
+// the order the readings are tried; a character's outcome is the last
+// reading its split needed.
+enum class StrokeReading {
+    Exception,     // none: the reviewed exception table gives the split
+    AsGiven,       // the source's classes and order as they are
+    FollowsEnding, // as given, its last strokes split as the character they write splits itself
+    DrawingOrder,  // some strokes in the drawing's order
+    Reclassified,  // one stroke in the class its drawing reads as
+    Completed,     // one stroke more or fewer, on the likeliest completion
+    OtherOrder,    // the source's other order (rime's other line), which the drawing follows
+};
+
+struct ReadingInfo {
+    StrokeReading id;
+    const char* report; // the report's line of the characters split so, "%1" their count, "%2" the characters
+};
+
+const ReadingInfo Readings[] = {
+    {StrokeReading::Exception, nullptr}, // reported with the exception table
+    {StrokeReading::AsGiven, nullptr},
+    {StrokeReading::FollowsEnding,
+     "%1 characters split the other character their last strokes write as that one splits itself: %2"},
+    {StrokeReading::DrawingOrder,
+     "%1 characters whose drawing writes some strokes in another order than the stroke-order source, split in "
+     "the drawing's order: %2"},
+    {StrokeReading::Reclassified, "%1 characters split only once one stroke took the class its drawing reads as: %2"},
+    {StrokeReading::Completed,
+     "%1 characters whose drawing has one stroke more or fewer than the stroke-order source, split on the "
+     "likeliest completion that fits: %2"},
+    {StrokeReading::OtherOrder,
+     "%1 characters split on the stroke-order source's other order, which their drawing follows: %2"},
+};
+
+// How well a split answers, worst first.
+enum class SplitQuality {
+    None,           // no split
+    WholeCharacter, // a kind that takes the whole character (键名字, 成字字根, 单笔画)
+    ClassesOnly,    // roots by their classes alone
+    DrawnRoots,     // roots that look like themselves
+};
+
 // Everything the stage learns about one character.
 struct CharacterResult {
     Decomposition decomposition;
     std::array<QByteArray, 4> info;
     std::array<MarkingScore, 4> scores;
     QString tsvLine;
-    bool completed = false; // the drawing has one stroke more or fewer than the stroke-order source
-    bool reordered = false;    // the drawing writes the strokes in another order than the stroke-order source
-    bool reclassified = false; // split only once one stroke took the class its drawing reads as
-    bool followsEnding = false; // split as the character its last strokes write
-    bool otherOrder = false; // split on the stroke-order source's other order
+    StrokeReading reading = StrokeReading::AsGiven;
     QString error; // a source that could not be read, or a drawing that could not be written
     StrokeOutlines outlines; // kept from the split to the drawing
-    bool inSourceOrder = false; // split on the stroke-order source's classes and order as they are
     bool outlined = false; // hanzi-writer-data has the character: it gets a drawing
     std::array<MarkingScore, 4> twinScores; // the @2x twin filled at the scaled seeds
     bool twinWritten = false;
@@ -81,11 +118,18 @@ void renumber(Decomposition& d, const std::vector<int>& inDrawing)
     }
 }
 
-// How well a split answers: into roots that look like themselves, into roots
-// by their classes, a whole-character kind, or not at all.
-int splitRank(const Decomposition& d)
+SplitQuality quality(const Decomposition& d)
 {
-    return d.kind == DecompositionKind::Roots ? (d.classesOnly ? 2 : 3) : d.ok() ? 1 : 0;
+    if (d.kind == DecompositionKind::Roots)
+        return d.classesOnly ? SplitQuality::ClassesOnly : SplitQuality::DrawnRoots;
+    return d.ok() ? SplitQuality::WholeCharacter : SplitQuality::None;
+}
+
+// Split on the source's classes and order as they are (its last strokes
+// perhaps following the character they write): such a split may guide others.
+bool readAsGiven(const CharacterResult& r)
+{
+    return r.reading == StrokeReading::AsGiven || r.reading == StrokeReading::FollowsEnding;
 }
 
 // Whether the split makes a character a component character only because
@@ -110,9 +154,9 @@ Decomposition splitLikeliestCompletion(const RootTable& roots, const CharEntry& 
     Decomposition best;
     for (const QString& completed : completions) {
         Decomposition d = decompose(roots, entry.ch, entry.fullCode, completed, &medians);
-        if (splitRank(d) > splitRank(best))
+        if (quality(d) > quality(best))
             best = std::move(d);
-        if (splitRank(best) == 3)
+        if (quality(best) == SplitQuality::DrawnRoots)
             break;
     }
     if (!best.ok())
@@ -127,9 +171,7 @@ Decomposition splitLikeliestCompletion(const RootTable& roots, const CharEntry& 
 // order had to be read to give it.
 struct StrokeSplit {
     Decomposition decomposition;
-    bool completed = false;    // the drawing has one stroke more or fewer than the order
-    bool reordered = false;    // the drawing writes some strokes in another order
-    bool reclassified = false; // split only once one stroke took the class its drawing reads as
+    StrokeReading reading = StrokeReading::AsGiven;
 };
 
 StrokeSplit splitStrokes(const RootTable& roots, const CharEntry& entry, const QString& classes,
@@ -140,7 +182,7 @@ StrokeSplit splitStrokes(const RootTable& roots, const CharEntry& entry, const Q
     if (completions.empty())
         completions = classesWithoutExtraStroke(classes, outlines.medians, Completions);
     if (!completions.empty()) {
-        r.completed = true;
+        r.reading = StrokeReading::Completed;
         r.decomposition = splitLikeliestCompletion(roots, entry, classes, completions, outlines.medians);
         return r;
     }
@@ -184,13 +226,14 @@ StrokeSplit splitStrokes(const RootTable& roots, const CharEntry& entry, const Q
     // strokes, where no root of that name makes the character a
     // component character (鬧 hggh splits into roots once read right).
     const bool spelled = spelledOnly(roots, entry, r.decomposition);
+    bool reclassified = false;
     for (const QString& variant : classesReadOtherwise(classes, lines)) {
         if (r.decomposition.ok() && !spelled)
             break;
         const Decomposition d = decompose(roots, entry.ch, entry.fullCode, variant, &lines);
         if (d.kind == DecompositionKind::Roots || (d.ok() && !r.decomposition.ok())) {
             r.decomposition = d;
-            r.reclassified = true;
+            reclassified = true;
         }
         if (d.kind == DecompositionKind::Roots)
             break;
@@ -198,7 +241,10 @@ StrokeSplit splitStrokes(const RootTable& roots, const CharEntry& entry, const Q
     const bool moved = !std::is_sorted(inDrawing.begin(), inDrawing.end());
     if (moved)
         renumber(r.decomposition, inDrawing);
-    r.reordered = moved || drawingOrder;
+    if (reclassified)
+        r.reading = StrokeReading::Reclassified;
+    else if (moved || drawingOrder)
+        r.reading = StrokeReading::DrawingOrder;
     return r;
 }
 
@@ -214,6 +260,7 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
     if (!r.outlined || !loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
         return r;
     if (const Exception* e = exceptions.find(entry.ch)) {
+        r.reading = StrokeReading::Exception;
         if (int(outlines.outlines.size()) == e->classes.size())
             r.decomposition = fromException(*e);
         else
@@ -223,22 +270,20 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
         return r;
     }
     StrokeSplit split = splitStrokes(roots, entry, entry.strokeClasses, outlines);
-    const bool answersWell =
-        splitRank(split.decomposition) == 3 && !spelledOnly(roots, entry, split.decomposition);
+    const bool answersWell = quality(split.decomposition) == SplitQuality::DrawnRoots
+        && !spelledOnly(roots, entry, split.decomposition);
     if (!entry.otherStrokeClasses.isEmpty() && !answersWell) {
         StrokeSplit other = splitStrokes(roots, entry, entry.otherStrokeClasses, outlines);
-        r.otherOrder = splitRank(other.decomposition) > splitRank(split.decomposition)
+        const bool otherBetter = quality(other.decomposition) > quality(split.decomposition)
             || (other.decomposition.kind == DecompositionKind::Roots
                 && spelledOnly(roots, entry, split.decomposition));
-        if (r.otherOrder)
+        if (otherBetter) {
             split = std::move(other);
+            split.reading = StrokeReading::OtherOrder;
+        }
     }
     r.decomposition = std::move(split.decomposition);
-    r.completed = split.completed;
-    r.reordered = split.reordered;
-    r.reclassified = split.reclassified;
-    // The ending of the usual order is what followEnding matches.
-    r.inSourceOrder = !r.completed && !r.reordered && !r.reclassified && !r.otherOrder;
+    r.reading = split.reading;
     return r;
 }
 
@@ -247,7 +292,7 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
 // 袋 takes 衣's 𧘇 whole).
 void followEnding(const RootTable& roots, const CharEntry& entry, const KnownParts& known, CharacterResult& r)
 {
-    if (!r.inSourceOrder || !r.decomposition.ok())
+    if (!readAsGiven(r) || !r.decomposition.ok())
         return;
     const std::vector<KnownPart> parts = known.endingOf(entry.strokeClasses, r.outlines.medians);
     if (parts.empty())
@@ -255,7 +300,8 @@ void followEnding(const RootTable& roots, const CharEntry& entry, const KnownPar
     const Decomposition d = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &r.outlines.medians, &parts);
     if (!d.ok() || d.classesOnly != r.decomposition.classesOnly || !keysAgree(parts.front(), d, entry.fullCode))
         return;
-    r.followsEnding = r.followsEnding || tsvLine(entry, d) != tsvLine(entry, r.decomposition);
+    if (tsvLine(entry, d) != tsvLine(entry, r.decomposition))
+        r.reading = StrokeReading::FollowsEnding;
     r.decomposition = d;
 }
 
@@ -354,7 +400,7 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
         for (size_t i = 0; i < results.size(); ++i) {
             const CharEntry& entry = sources.chars[i];
             const Decomposition& d = results[i].decomposition;
-            if (!results[i].inSourceOrder)
+            if (!readAsGiven(results[i]))
                 continue;
             if (entry.set != CharSet::Addition)
                 known.add(entry.strokeClasses, results[i].outlines.medians, d);
@@ -426,39 +472,18 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
                              "like the roots' own drawings)")
                   .arg(group.name)
                   .arg(classesOnly);
-    // The characters whose result has the given mark, as one string.
-    const auto charactersWhere = [&](bool CharacterResult::*mark) {
+    // The characters of each reading but the plain one, in the readings' order.
+    for (const ReadingInfo& reading : Readings) {
+        if (!reading.report)
+            continue;
         QString characters;
         for (size_t i = 0; i < results.size(); ++i)
-            if (results[i].*mark && group.holds(sources.chars[i], results[i]))
+            if (results[i].reading == reading.id && group.holds(sources.chars[i], results[i]))
                 characters += sources.chars[i].ch;
-        return characters;
-    };
-    const QString reordered = charactersWhere(&CharacterResult::reordered);
-    report << QStringLiteral("pictures: %1 characters whose drawing writes some strokes in another order than the "
-                             "stroke-order source, split in the drawing's order: %2")
-                  .arg(reordered.size())
-                  .arg(reordered);
-    const QString completed = charactersWhere(&CharacterResult::completed);
-    report << QStringLiteral("pictures: %1 characters whose drawing has one stroke more or fewer than the "
-                             "stroke-order source, split on the likeliest completion that fits: %2")
-                  .arg(completed.size())
-                  .arg(completed);
-    const QString reclassified = charactersWhere(&CharacterResult::reclassified);
-    report << QStringLiteral("pictures: %1 characters split only once one stroke took the class its drawing reads as: %2")
-                  .arg(reclassified.size())
-                  .arg(reclassified);
-    const QString otherOrder = charactersWhere(&CharacterResult::otherOrder);
-    report << QStringLiteral("pictures: %1 characters split on the stroke-order source's other order, which their "
-                             "drawing follows: %2")
-                  .arg(otherOrder.size())
-                  .arg(otherOrder);
-    const auto following = std::count_if(results.begin(), results.end(), [&](const CharacterResult& r) {
-        return r.followsEnding && group.holds(sources.chars[size_t(&r - results.data())], r);
-    });
-    report << QStringLiteral("pictures: %1 characters split the other character their last strokes write as that one "
-                             "splits itself")
-                  .arg(following);
+        report << QStringLiteral("pictures: ") + QString::fromUtf8(reading.report)
+                                                     .arg(characters.size())
+                                                     .arg(characters);
+    }
     report << QStringLiteral("pictures: %1: %2 characters not decomposed (drawn without marking):")
                   .arg(group.name).arg(failures.size());
     report << failures;
