@@ -12,6 +12,7 @@
 #include <bit>
 #include <map>
 #include <thread>
+#include <cstdio>
 
 namespace lumbrell::data {
 namespace {
@@ -64,7 +65,8 @@ const char* outcomeName(Outcome o)
     return "";
 }
 
-Outcome checkOne(const CharEntry& entry, const QString& outlineDir, const FontGlyphs& font)
+Outcome checkOne(const CharEntry& entry, const QString& outlineDir, const FontGlyphs& font,
+                 const StrokeTemplates& templates)
 {
     StrokeOutlines truth;
     QString error;
@@ -83,7 +85,7 @@ Outcome checkOne(const CharEntry& entry, const QString& outlineDir, const FontGl
     if (classes.size() != qsizetype(cut.strokes.size()))
         classes = entry.otherStrokeClasses;
     OrderedStrokes ordered;
-    if (!orderStrokes(cut.strokes, classes, ordered))
+    if (!orderStrokes(cut.strokes, classes, ordered, &templates, entry.ch))
         return Outcome::WrongCut;
     std::vector<Bits> mine, theirs;
     for (size_t k = 0; k < truth.outlines.size(); ++k) {
@@ -103,6 +105,11 @@ Outcome checkOne(const CharEntry& entry, const QString& outlineDir, const FontGl
     for (size_t a = 0; a < mine.size(); ++a)
         if (-cost[a][size_t(best[a])] < StrokeOverlapNeeded)
             return Outcome::WrongCut;
+    if (getenv("T_DEBUG")) {
+        QString perm;
+        for (size_t a = 0; a < mine.size(); ++a) perm += QString::number(best[a] + 1) + u' ';
+        fprintf(stderr, "%s %s: %s\n", qPrintable(entry.ch), qPrintable(classes), qPrintable(perm));
+    }
     return Outcome::WrongOrder;
 }
 
@@ -112,16 +119,25 @@ QStringList checkExtraction(const SourceSet& sources, const FontGlyphs& simplifi
                             const FontGlyphs& traditionalFont)
 {
     std::vector<size_t> outlined;
-    for (size_t i = 0; i < sources.chars.size(); ++i)
+    const size_t stride = getenv("T_STRIDE") ? size_t(atoi(getenv("T_STRIDE"))) : 1;
+    for (size_t i = 0; i < sources.chars.size(); i += stride)
         if (QFileInfo::exists(sources.hanziWriterDir + u'/' + sources.chars[i].ch + QStringLiteral(".json")))
             outlined.push_back(i);
+    // Every outlined character guides the others, never itself.
+    StrokeTemplates templates;
+    for (size_t i : outlined) {
+        StrokeOutlines drawn;
+        QString error;
+        if (loadStrokeOutlines(sources.hanziWriterDir, sources.chars[i].ch, drawn, &error))
+            templates.add(sources.chars[i].ch, sources.chars[i].strokeClasses, drawn.medians);
+    }
     std::vector<Outcome> outcomes(outlined.size());
     std::atomic<size_t> next{0};
     auto worker = [&] {
         for (size_t k = next++; k < outlined.size(); k = next++) {
             const CharEntry& entry = sources.chars[outlined[k]];
             outcomes[k] = checkOne(entry, sources.hanziWriterDir,
-                                   entry.set == CharSet::Addition ? traditionalFont : simplifiedFont);
+                                   entry.set == CharSet::Addition ? traditionalFont : simplifiedFont, templates);
         }
     };
     std::vector<std::thread> threads;

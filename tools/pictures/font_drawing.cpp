@@ -1,12 +1,11 @@
 #include "tools/pictures/font_drawing.h"
 
 #include "tools/pictures/stroke_extraction.h"
-#include "tools/pictures/stroke_matching.h"
 
 namespace lumbrell::data {
 
-bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, StrokeOutlines& strokes, QString* font,
-                      QString* why)
+bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const StrokeTemplates* templates,
+                      StrokeOutlines& strokes, QString* font, QString* why)
 {
     const char32_t codePoint = entry.ch.toUcs4().value(0);
     bool anyGlyph = false;
@@ -19,7 +18,7 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, StrokeOut
         bool found = false;
         for (const QString& classes : {entry.strokeClasses, entry.otherStrokeClasses}) {
             OrderedStrokes ordered;
-            if (cut.closed && orderStrokes(cut.strokes, classes, ordered) && (!found || ordered.cost < best.cost)) {
+            if (cut.closed && orderStrokes(cut.strokes, classes, ordered, templates, entry.ch) && (!found || ordered.cost < best.cost)) {
                 best = std::move(ordered);
                 found = true;
             }

@@ -1,6 +1,7 @@
 #pragma once
 #include "tools/data/source_set.h"
 #include "tools/pictures/font_glyphs.h"
+#include "tools/pictures/stroke_matching.h"
 #include "tools/pictures/stroke_outlines.h"
 
 #include <QString>
@@ -19,9 +20,10 @@ inline constexpr const char* BlackOutside = "a marked position blackens pixels o
 // Strokes cut out of the first font that has the character and cuts into as
 // many strokes as the stroke-order source gives (its other order's count
 // serves too), ordered and turned as that source writes them: the drawing of a
-// character the outline package lacks. Sets *font to the font's name; false
-// with *why when no font gives such strokes.
-bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, StrokeOutlines& strokes, QString* font,
-                      QString* why);
+// character the outline package lacks. Known drawings (may be null) guide the
+// order. Sets *font to the font's name; false with *why when no font gives
+// such strokes.
+bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const StrokeTemplates* templates,
+                      StrokeOutlines& strokes, QString* font, QString* why);
 
 }

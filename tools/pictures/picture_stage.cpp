@@ -205,16 +205,18 @@ StrokeSplit splitStrokes(const RootTable& roots, const CharEntry& entry, const Q
 // Split on the source's stroke order; where it gives two (rime's two lines)
 // and the first answers badly, on the other where that answers better.
 CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
-                               const QString& hanziWriterDir, const FontGlyphs& fonts)
+                               const QString& hanziWriterDir, const FontGlyphs* fonts = nullptr,
+                               const StrokeTemplates* templates = nullptr)
 {
     CharacterResult r;
     StrokeOutlines& outlines = r.outlines;
     // Most of GBK's additions have no outline: found and coded, but not drawn.
     r.outlined = entry.set != CharSet::Addition || QFileInfo::exists(hanziWriterDir + u'/' + entry.ch + QStringLiteral(".json"));
     // The others are cut out of a font where its strokes agree with the stroke order.
-    if (!r.outlined)
-        r.outlined = strokesFromFonts(fonts, entry, outlines, &r.font, &r.withheld);
-    else if (!loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
+    if (!r.outlined) {
+        if (fonts)
+            r.outlined = strokesFromFonts(*fonts, entry, templates, outlines, &r.font, &r.withheld);
+    } else if (!loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
         return r;
     if (!r.outlined)
         return r;
@@ -379,7 +381,16 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
 {
     std::vector<CharacterResult> results(sources.chars.size());
     forEachCharacter(results.size(), [&](size_t i) {
-        results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir, fonts);
+        results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir);
+    });
+    // The outline package's drawings guide the order of the strokes cut from fonts.
+    StrokeTemplates templates;
+    for (size_t i = 0; i < results.size(); ++i)
+        if (results[i].inSourceOrder)
+            templates.add(sources.chars[i].ch, sources.chars[i].strokeClasses, results[i].outlines.medians);
+    forEachCharacter(results.size(), [&](size_t i) {
+        if (!results[i].outlined && results[i].error.isEmpty())
+            results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir, &fonts, &templates);
     });
     // GB2312's characters guide the splits of those ending in them; the
     // additions, many of whose roots the table lacks yet, do not (畐 would

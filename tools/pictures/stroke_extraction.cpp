@@ -5,17 +5,18 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace lumbrell::data {
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
-constexpr double SampleStep = 6.0;    // units between outline samples
-constexpr double TurnReach = 14.0;    // units before and after a point its turn is measured over
-constexpr double TangentReach = 24.0; // units over which a corner's edges give their directions
-constexpr double CornerTurn = 25.0;   // degrees: an inward turn this sharp is a corner
-constexpr double LongestBridge = 170.0; // units: wider than any stroke
-constexpr double BridgeSlack = 38.0;  // degrees a bridge may stray from the edge it carries on
+static const double SampleStep = getenv("T_SampleStep") ? atof(getenv("T_SampleStep")) : 6.0;    // units between outline samples
+static const double TurnReach = getenv("T_TurnReach") ? atof(getenv("T_TurnReach")) : 14.0;    // units before and after a point its turn is measured over
+static const double TangentReach = getenv("T_TangentReach") ? atof(getenv("T_TangentReach")) : 24.0; // units over which a corner's edges give their directions
+static const double CornerTurn = getenv("T_CornerTurn") ? atof(getenv("T_CornerTurn")) : 25.0;   // degrees: an inward turn this sharp is a corner
+static const double LongestBridge = getenv("T_LongestBridge") ? atof(getenv("T_LongestBridge")) : 170.0; // units: wider than any stroke
+static const double BridgeSlack = getenv("T_BridgeSlack") ? atof(getenv("T_BridgeSlack")) : 60.0;  // degrees a bridge may stray from the edge it carries on
 constexpr double SmallestStroke = 300.0; // square units: smaller loops are slivers of the cut
 constexpr int MaskScale = 2;          // units per pixel of the inside test
 constexpr int CentreLineSamples = 24;
