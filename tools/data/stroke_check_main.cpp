@@ -25,7 +25,10 @@ int main(int argc, char** argv)
     const QCommandLineOption simplified(QStringLiteral("simplified-font"),
                                         QStringLiteral("The font GB2312's drawings were cut from."), QStringLiteral("path"),
                                         QStringLiteral("/usr/share/fonts/truetype/arphic-gkai00mp/gkai00mp.ttf"));
-    parser.addOptions({sources, rime, wubiTable, output, simplified});
+    const QCommandLineOption decomposition(QStringLiteral("decomposition"),
+                                           QStringLiteral("The decomposition file of the outlined characters."),
+                                           QStringLiteral("path"));
+    parser.addOptions({sources, rime, wubiTable, output, simplified, decomposition});
     parser.process(app);
     if (!parser.isSet(sources) || !parser.isSet(output)) {
         std::fprintf(stderr, "lumbrell-stroke-check: --sources and --out are required\n");
@@ -46,7 +49,25 @@ int main(int argc, char** argv)
                      qPrintable(error));
         return 1;
     }
-    const QStringList report = checkExtraction(set, simplifiedFont, traditionalFont);
+    // Lines "character TAB code TAB positions", each position strokes "1,2" (1-based), "id" or empty.
+    QHash<QString, std::vector<std::vector<int>>> split;
+    QFile lines(parser.value(decomposition));
+    if (parser.isSet(decomposition) && !lines.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "lumbrell-stroke-check: %s: cannot be read\n", qPrintable(lines.fileName()));
+        return 1;
+    }
+    while (lines.isOpen() && !lines.atEnd()) {
+        const QStringList fields = QString::fromUtf8(lines.readLine()).trimmed().split(u'\t');
+        for (qsizetype k = 2; k < fields.size(); ++k) {
+            std::vector<int> strokes;
+            for (const QString& n : fields[k].split(u',', Qt::SkipEmptyParts))
+                if (n.toInt() > 0)
+                    strokes.push_back(n.toInt() - 1);
+            if (!strokes.empty())
+                split[fields[0]].push_back(strokes);
+        }
+    }
+    const QStringList report = checkExtraction(set, simplifiedFont, traditionalFont, split);
     QFile file(parser.value(output));
     if (!file.open(QIODevice::WriteOnly) || file.write((report.join(u'\n') + u'\n').toUtf8()) < 0) {
         std::fprintf(stderr, "lumbrell-stroke-check: %s: cannot be written\n", qPrintable(file.fileName()));

@@ -12,7 +12,6 @@
 #include <bit>
 #include <map>
 #include <thread>
-#include <cstdio>
 
 namespace lumbrell::data {
 namespace {
@@ -49,7 +48,7 @@ double overlap(const Bits& a, const Bits& b)
     return either ? double(both) / either : 0.0;
 }
 
-enum class Outcome { Right, NoGlyph, NoOutline, Fewer, More, WrongCut, WrongOrder };
+enum class Outcome { Right, NoGlyph, NoOutline, Fewer, More, WrongCut, WrongOrder, WrongParts };
 
 const char* outcomeName(Outcome o)
 {
@@ -60,13 +59,14 @@ const char* outcomeName(Outcome o)
     case Outcome::Fewer: return "fewer strokes cut than the package has (merged strokes)";
     case Outcome::More: return "more strokes cut than the package has (split strokes)";
     case Outcome::WrongCut: return "as many strokes, but some cut otherwise than the package's";
-    case Outcome::WrongOrder: return "the package's strokes, in another order";
+    case Outcome::WrongOrder: return "the package's strokes, in another order that keeps each coded component's strokes together";
+    case Outcome::WrongParts: return "the package's strokes, in an order that moves strokes between coded components";
     }
     return "";
 }
 
 Outcome checkOne(const CharEntry& entry, const QString& outlineDir, const FontGlyphs& font,
-                 const StrokeTemplates& templates)
+                 const StrokeTemplates& templates, const std::vector<std::vector<int>>& components)
 {
     StrokeOutlines truth;
     QString error;
@@ -105,10 +105,14 @@ Outcome checkOne(const CharEntry& entry, const QString& outlineDir, const FontGl
     for (size_t a = 0; a < mine.size(); ++a)
         if (-cost[a][size_t(best[a])] < StrokeOverlapNeeded)
             return Outcome::WrongCut;
-    if (getenv("T_DEBUG")) {
-        QString perm;
-        for (size_t a = 0; a < mine.size(); ++a) perm += QString::number(best[a] + 1) + u' ';
-        fprintf(stderr, "%s %s: %s\n", qPrintable(entry.ch), qPrintable(classes), qPrintable(perm));
+    // The pictures mark sets of strokes: an order that keeps each component's strokes in its places marks alike.
+    for (const std::vector<int>& component : components) {
+        std::vector<int> moved;
+        for (int k : component)
+            moved.push_back(k < int(best.size()) ? best[size_t(k)] : -1);
+        std::sort(moved.begin(), moved.end());
+        if (moved != component)
+            return Outcome::WrongParts;
     }
     return Outcome::WrongOrder;
 }
@@ -116,11 +120,10 @@ Outcome checkOne(const CharEntry& entry, const QString& outlineDir, const FontGl
 } // namespace
 
 QStringList checkExtraction(const SourceSet& sources, const FontGlyphs& simplifiedFont,
-                            const FontGlyphs& traditionalFont)
+                            const FontGlyphs& traditionalFont, const QHash<QString, std::vector<std::vector<int>>>& split)
 {
     std::vector<size_t> outlined;
-    const size_t stride = getenv("T_STRIDE") ? size_t(atoi(getenv("T_STRIDE"))) : 1;
-    for (size_t i = 0; i < sources.chars.size(); i += stride)
+    for (size_t i = 0; i < sources.chars.size(); ++i)
         if (QFileInfo::exists(sources.hanziWriterDir + u'/' + sources.chars[i].ch + QStringLiteral(".json")))
             outlined.push_back(i);
     // Every outlined character guides the others, never itself.
@@ -137,7 +140,8 @@ QStringList checkExtraction(const SourceSet& sources, const FontGlyphs& simplifi
         for (size_t k = next++; k < outlined.size(); k = next++) {
             const CharEntry& entry = sources.chars[outlined[k]];
             outcomes[k] = checkOne(entry, sources.hanziWriterDir,
-                                   entry.set == CharSet::Addition ? traditionalFont : simplifiedFont, templates);
+                                   entry.set == CharSet::Addition ? traditionalFont : simplifiedFont, templates,
+                                   split.value(entry.ch));
         }
     };
     std::vector<std::thread> threads;
@@ -170,6 +174,12 @@ QStringList checkExtraction(const SourceSet& sources, const FontGlyphs& simplifi
                       .arg(total)
                       .arg(total ? 100.0 * counts[Outcome::Right] / total : 0.0, 0, 'f', 1)
                       .arg(StrokeOverlapNeeded);
+        const int marksAlike = counts[Outcome::Right] + counts[Outcome::WrongOrder];
+        report << QStringLiteral("  cut right and each coded component's strokes in its own places, so the pictures "
+                                 "mark the same strokes: %1 of %2 (%3%)")
+                      .arg(marksAlike)
+                      .arg(total)
+                      .arg(total ? 100.0 * marksAlike / total : 0.0, 0, 'f', 1);
         for (const auto& [outcome, count] : counts)
             if (outcome != Outcome::Right)
                 report << QStringLiteral("  %1: %2 (%3)").arg(QString::fromUtf8(outcomeName(outcome))).arg(count).arg(examples[outcome]);

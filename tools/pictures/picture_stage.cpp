@@ -326,11 +326,16 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
 }
 
 // Why a drawing cut from a font must not ship, or empty: it must split as
-// the code says and mark each position whole, with nothing black outside.
+// the code says into roots that look like themselves, and mark each position
+// whole, with nothing black outside.
 QString unsoundness(const CharacterResult& r)
 {
     if (!r.decomposition.ok())
         return QString::fromUtf8(FontDrawingFailure::NotDecomposed);
+    // Strokes cut in a wrong order still split by their classes; where the
+    // roots do not look like themselves, the marking cannot be trusted.
+    if (r.decomposition.classesOnly)
+        return QString::fromUtf8(FontDrawingFailure::RootsUnlike);
     if (r.completed)
         return QString::fromUtf8(FontDrawingFailure::CountDiffers);
     for (const MarkingScore& score : r.scores) {

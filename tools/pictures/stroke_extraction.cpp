@@ -5,21 +5,21 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace lumbrell::data {
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
-static const double SampleStep = getenv("T_SampleStep") ? atof(getenv("T_SampleStep")) : 6.0;    // units between outline samples
-static const double TurnReach = getenv("T_TurnReach") ? atof(getenv("T_TurnReach")) : 14.0;    // units before and after a point its turn is measured over
-static const double TangentReach = getenv("T_TangentReach") ? atof(getenv("T_TangentReach")) : 24.0; // units over which a corner's edges give their directions
-static const double CornerTurn = getenv("T_CornerTurn") ? atof(getenv("T_CornerTurn")) : 25.0;   // degrees: an inward turn this sharp is a corner
-static const double LongestBridge = getenv("T_LongestBridge") ? atof(getenv("T_LongestBridge")) : 170.0; // units: wider than any stroke
-static const double BridgeSlack = getenv("T_BridgeSlack") ? atof(getenv("T_BridgeSlack")) : 60.0;  // degrees a bridge may stray from the edge it carries on
+constexpr double SampleStep = 6.0;    // units between outline samples
+constexpr double TurnReach = 10.0;    // units before and after a point its turn is measured over
+constexpr double TangentReach = 16.0; // units over which a corner's edges give their directions
+constexpr double CornerTurn = 20.0;   // degrees: an inward turn this sharp is a corner
+constexpr double LongestBridge = 170.0; // units: wider than any stroke
+constexpr double BridgeSlack = 60.0;  // degrees a bridge may stray from the edge it carries on
 constexpr double SmallestStroke = 300.0; // square units: smaller loops are slivers of the cut
 constexpr int MaskScale = 2;          // units per pixel of the inside test
 constexpr int CentreLineSamples = 24;
+constexpr double EndPixel = 6.0; // units per pixel of the walk that finds a stroke's ends
 
 QPointF unit(const QPointF& v)
 {
@@ -214,23 +214,72 @@ std::vector<QPointF> alongChain(const std::vector<QPointF>& chain, int count)
     return out;
 }
 
-// The stroke's centre line: between its two farthest points, halfway between
-// the two sides of its outline.
+// The pixel of a filled mask farthest inside it, walking, from a start pixel.
+QPoint farthestByWalk(const QImage& mask, QPoint start)
+{
+    const int w = mask.width(), h = mask.height();
+    std::vector<int> distance(size_t(w * h), -1);
+    std::vector<QPoint> queue{start};
+    distance[size_t(start.y() * w + start.x())] = 0;
+    QPoint last = start;
+    for (size_t head = 0; head < queue.size(); ++head) {
+        last = queue[head];
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int x = last.x() + dx, y = last.y() + dy;
+                if (x < 0 || y < 0 || x >= w || y >= h || mask.constScanLine(y)[x] == 0
+                    || distance[size_t(y * w + x)] >= 0)
+                    continue;
+                distance[size_t(y * w + x)] = distance[size_t(last.y() * w + last.x())] + 1;
+                queue.push_back({x, y});
+            }
+    }
+    return last;
+}
+
+// The two points of the ring nearest the ends of the stroke: the ends of the
+// longest walk inside it (from any pixel to the farthest, and from there to
+// the farthest again), so a turning stroke ends at its turn's far end.
+std::pair<qsizetype, qsizetype> strokeEnds(const QPolygonF& ring)
+{
+    const QRectF box = ring.boundingRect();
+    QImage mask(int(box.width() / EndPixel) + 3, int(box.height() / EndPixel) + 3, QImage::Format_Grayscale8);
+    mask.fill(0);
+    {
+        QPainter p(&mask);
+        p.scale(1.0 / EndPixel, 1.0 / EndPixel);
+        p.translate(-box.left() + EndPixel, -box.top() + EndPixel);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawPolygon(ring);
+    }
+    QPoint any(-1, -1);
+    for (int y = 0; y < mask.height() && any.x() < 0; ++y)
+        for (int x = 0; x < mask.width() && any.x() < 0; ++x)
+            if (mask.constScanLine(y)[x])
+                any = {x, y};
+    if (any.x() < 0)
+        return {0, ring.size() / 2};
+    const QPoint a = farthestByWalk(mask, any);
+    const QPoint b = farthestByWalk(mask, a);
+    auto nearest = [&](QPoint px) {
+        const QPointF at(box.left() + (px.x() - 1 + 0.5) * EndPixel, box.top() + (px.y() - 1 + 0.5) * EndPixel);
+        qsizetype best = 0;
+        for (qsizetype i = 1; i < ring.size(); ++i)
+            if (QLineF(ring[i], at).length() < QLineF(ring[best], at).length())
+                best = i;
+        return best;
+    };
+    return {nearest(a), nearest(b)};
+}
+
+// The stroke's centre line: from one end to the other, halfway between the
+// two sides of its outline.
 QPolygonF centreLineOf(const QPolygonF& ring)
 {
     const qsizetype n = ring.size();
-    qsizetype ends[2] = {0, 0};
-    double farthest = -1;
-    const qsizetype stride = std::max<qsizetype>(1, n / 120);
-    for (qsizetype i = 0; i < n; i += stride)
-        for (qsizetype j = i + 1; j < n; j += stride) {
-            const double d = QLineF(ring[i], ring[j]).length();
-            if (d > farthest) {
-                farthest = d;
-                ends[0] = i;
-                ends[1] = j;
-            }
-        }
+    const auto [first, second] = strokeEnds(ring);
+    const qsizetype ends[2] = {first, second};
     std::vector<QPointF> one, other;
     for (qsizetype i = ends[0]; i != ends[1]; i = (i + 1) % n)
         one.push_back(ring[i]);

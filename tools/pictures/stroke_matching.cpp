@@ -15,7 +15,7 @@ namespace {
 constexpr double CutSlack = 1.0;     // how much worse a cut into parts may read than the best reading
 constexpr double RankWeight = 0.8;   // cost of one place off the top-left-first order
 constexpr double TopLeftLean = 0.5;  // how much a stroke's left edge counts against its top edge
-constexpr double StrayShare = 0.34;  // share of a stroke's centre line that may lie across a cut
+constexpr double StrayShare = 0.2;   // share of a stroke's centre line that may lie across a cut
 constexpr double CutMargin = 8.0;    // units past a cut that still count as on its side
 constexpr int LineSamples = 8;
 constexpr double FlatSlope = 15.0;  // degrees: a flatter stroke is written from the left
