@@ -75,7 +75,11 @@ Outcome checkOne(const CharEntry& entry, const QString& outlineDir, const FontGl
     QPainterPath glyph;
     if (font.glyph(entry.ch.toUcs4().value(0), glyph) < 0)
         return Outcome::NoGlyph;
-    const GlyphCut cut = cutIntoStrokes(glyph);
+    // Cut as the data build cuts: to the stroke order's count where a setting gives it.
+    std::vector<size_t> counts{size_t(entry.strokeClasses.size())};
+    if (!entry.otherStrokeClasses.isEmpty())
+        counts.push_back(size_t(entry.otherStrokeClasses.size()));
+    const GlyphCut cut = cutIntoCount(glyph, counts);
     if (cut.strokes.size() < truth.outlines.size())
         return Outcome::Fewer;
     if (cut.strokes.size() > truth.outlines.size())

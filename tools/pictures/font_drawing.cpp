@@ -13,7 +13,10 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const Str
         const QPainterPath glyph = fonts.glyphFrom(f, codePoint);
         if (glyph.isEmpty())
             continue;
-        const GlyphCut cut = cutIntoStrokes(glyph);
+        std::vector<size_t> counts{size_t(entry.strokeClasses.size())};
+        if (!entry.otherStrokeClasses.isEmpty())
+            counts.push_back(size_t(entry.otherStrokeClasses.size()));
+        const GlyphCut cut = cutIntoCount(glyph, counts);
         OrderedStrokes best;
         bool found = false;
         for (const QString& classes : {entry.strokeClasses, entry.otherStrokeClasses}) {

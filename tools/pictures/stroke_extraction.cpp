@@ -13,9 +13,7 @@ constexpr double Pi = 3.14159265358979323846;
 constexpr double SampleStep = 6.0;    // units between outline samples
 constexpr double TurnReach = 10.0;    // units before and after a point its turn is measured over
 constexpr double TangentReach = 16.0; // units over which a corner's edges give their directions
-constexpr double CornerTurn = 20.0;   // degrees: an inward turn this sharp is a corner
 constexpr double LongestBridge = 170.0; // units: wider than any stroke
-constexpr double BridgeSlack = 60.0;  // degrees a bridge may stray from the edge it carries on
 constexpr double SmallestStroke = 300.0; // square units: smaller loops are slivers of the cut
 constexpr int MaskScale = 2;          // units per pixel of the inside test
 constexpr int CentreLineSamples = 24;
@@ -90,14 +88,14 @@ double turnAt(const Rings& r, int i, double orientation)
 }
 
 // Sample indices of the corners: the sharpest inward turn of each run of inward turns.
-std::vector<int> cornerPoints(const Rings& r)
+std::vector<int> cornerPoints(const Rings& r, double cornerTurn)
 {
     std::vector<double> turn(r.at.size());
     for (size_t i = 0; i < r.at.size(); ++i)
         turn[i] = turnAt(r, int(i), r.area);
     std::vector<int> corners;
     for (size_t i = 0; i < r.at.size(); ++i) {
-        if (-turn[i] < CornerTurn)
+        if (-turn[i] < cornerTurn)
             continue;
         bool sharpest = true;
         double done = 0;
@@ -146,7 +144,7 @@ struct Mask {
 
 // Pairs corners into bridges: each corner carries on its arriving edge and its
 // leaving edge (backwards) once each; the straightest, shortest pairs first.
-std::vector<Bridge> pairedCorners(const std::vector<OutlineCorner>& corners, const Mask& mask)
+std::vector<Bridge> pairedCorners(const std::vector<OutlineCorner>& corners, const Mask& mask, double slack)
 {
     struct Candidate {
         double score;
@@ -164,8 +162,8 @@ std::vector<Bridge> pairedCorners(const std::vector<OutlineCorner>& corners, con
             for (int sa = 0; sa < 2; ++sa) {
                 for (int sb = 0; sb < 2; ++sb) {
                     const double da = degrees(v, edgesA[sa]), db = degrees(-v, edgesB[sb]);
-                    if (da <= BridgeSlack && db <= BridgeSlack)
-                        candidates.push_back({(da + db) / BridgeSlack + length / LongestBridge, int(a), int(b), sa, sb});
+                    if (da <= slack && db <= slack)
+                        candidates.push_back({(da + db) / slack + length / LongestBridge, int(a), int(b), sa, sb});
                 }
             }
         }
@@ -360,25 +358,39 @@ std::vector<QPolygonF> walkedRings(const Rings& r, const std::vector<int>& corne
 
 } // namespace
 
-GlyphCut cutIntoStrokes(const QPainterPath& glyph)
+GlyphCut cutIntoStrokes(const QPainterPath& glyph, const CutSettings& settings)
 {
     GlyphCut cut;
     const Rings r = sampledRings(glyph);
     if (r.at.empty())
         return cut;
-    const std::vector<int> cornerAt = cornerPoints(r);
+    const std::vector<int> cornerAt = cornerPoints(r, settings.cornerTurn);
     for (int i : cornerAt) {
         const QPointF at = r.at[size_t(i)];
         cut.corners.push_back({at, unit(at - walked(r, i, TangentReach, false)), unit(walked(r, i, TangentReach, true) - at)});
     }
     const Mask mask(glyph);
-    cut.bridges = pairedCorners(cut.corners, mask);
+    cut.bridges = pairedCorners(cut.corners, mask, settings.bridgeSlack);
     for (const QPolygonF& ring : walkedRings(r, cornerAt, cut.corners, cut.bridges, cut.closed)) {
         if (ring.size() < 3 || areaOf(ring) < SmallestStroke)
             continue;
         cut.strokes.push_back({ring, centreLineOf(ring)});
     }
     return cut;
+}
+
+GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& counts)
+{
+    static const CutSettings tried[] = {{}, {28.0, 60.0}, {14.0, 70.0}};
+    GlyphCut first;
+    for (const CutSettings& settings : tried) {
+        GlyphCut cut = cutIntoStrokes(glyph, settings);
+        if (cut.closed && std::find(counts.begin(), counts.end(), cut.strokes.size()) != counts.end())
+            return cut;
+        if (&settings == tried)
+            first = std::move(cut);
+    }
+    return first;
 }
 
 }

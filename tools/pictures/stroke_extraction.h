@@ -34,10 +34,22 @@ struct GlyphCut {
     bool closed = true;                   // every walk along outline and bridges came back to its start
 };
 
+// How readily the cut takes a turn of the outline for a corner, and how far a
+// bridge may stray from the edges it carries on (degrees).
+struct CutSettings {
+    double cornerTurn = 20.0;
+    double bridgeSlack = 60.0;
+};
+
 // Cuts a glyph (top-down 1024-unit square, winding fill) into strokes: finds
 // the outline's sharp inward corners, pairs them into bridges where the
 // outline of one stroke carries on across another, and walks outline and
 // bridges into one closed outline per stroke.
-GlyphCut cutIntoStrokes(const QPainterPath& glyph);
+GlyphCut cutIntoStrokes(const QPainterPath& glyph, const CutSettings& settings = {});
+
+// The cut with the first of a few settings (the usual first, then readier
+// and less ready to see corners) that closes and gives one of the wanted
+// numbers of strokes; the usual cut where none does.
+GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& counts);
 
 }

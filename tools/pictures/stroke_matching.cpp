@@ -21,6 +21,7 @@ constexpr int LineSamples = 8;
 constexpr double FlatSlope = 15.0;  // degrees: a flatter stroke is written from the left
 constexpr double SteepSlope = 75.0; // degrees: a steeper one from the top
 constexpr double TemplateDistance = 0.12; // mean distance (share of the frame) within which a known drawing guides
+constexpr double TemplateClassWeight = 0.02; // a stroke that reads as another class is that much farther from its place
 
 struct Piece {
     QRectF box;
@@ -174,7 +175,7 @@ struct Orderer {
                     double sum = 0;
                     for (int k = 0; k < LineSamples; ++k)
                         sum += QLineF(p[size_t(k)], d.lines[c][size_t(k)]).length();
-                    cost[r][c] = sum / LineSamples;
+                    cost[r][c] = sum / LineSamples + TemplateClassWeight * classCost(group[r], offset + int(c));
                 }
             }
             const std::vector<int> column = cheapestAssignment(cost);
