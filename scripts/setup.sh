@@ -11,22 +11,24 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-# Building and running: compiler and build tools, Qt, zstd, a Chinese font, a
-# Latin font where l and 1 differ, Qt's own translations, and the data sources that Debian carries. Every name is in Debian 12 and 13.
+# Building and running: compiler and build tools, Qt, zstd, FreeType, a Chinese font, a
+# Latin font where l and 1 differ, Qt's own translations, and the data sources that Debian carries
+# (the Kai and Ming fonts the characters without stroke outlines are drawn from among them). Every name is in Debian 12 and 13.
 apt_packages=(
   cmake g++ make pkg-config ca-certificates debian-archive-keyring
-  qt6-base-dev qt6-base-dev-tools libgl-dev libzstd-dev
-  fonts-arphic-uming
+  qt6-base-dev qt6-base-dev-tools libgl-dev libzstd-dev libfreetype-dev
+  fonts-arphic-uming fonts-arphic-ukai
   fonts-dejavu-core qt6-translations-l10n
   rime-data-stroke rime-data-luna-pinyin rime-data-pinyin-simp
 )
 command -v npm >/dev/null 2>&1 || apt_packages+=(nodejs npm)
 
 # Tests: clang and its fuzzing runtime, an X server for the screenshots, the
-# desktop-entry and AppStream validators, and what the Debian packages are
-# built and checked with.
+# desktop-entry and AppStream validators, what the Debian packages are
+# built and checked with, and the Kai font GB2312's stroke outlines were cut
+# from (the stroke-extraction check, target check_stroke_extraction).
 test_packages=(
-  clang libclang-rt-dev
+  clang libclang-rt-dev fonts-arphic-gkai00mp
   xvfb xauth
   desktop-file-utils appstream
   dpkg-dev lintian file

@@ -190,14 +190,32 @@ bool inGb2312(const QString& character)
     return lead >= 0xA1 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE;
 }
 
-// The characters of the built data beyond GB2312 that have a drawing, in
-// code-point order.
+// The characters the built data draws from strokes cut out of a font
+// (font-drawings.tsv: "character TAB font", or "-" and why not), in code order.
+QStringList builtFontDrawings()
+{
+    QStringList drawn;
+    QFile list(QStringLiteral(LUMBRELL_DATA_DIR "/font-drawings.tsv")); // the build's list, not installed
+    if (!list.open(QIODevice::ReadOnly))
+        return drawn;
+    for (const QString& line : QString::fromUtf8(list.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(u'\t');
+        if (fields.size() == 2 && fields[1] != u"-")
+            drawn.append(fields[0]);
+    }
+    return drawn;
+}
+
+// The characters of the built data beyond GB2312 that have a drawing from
+// the outline package, in code-point order.
 QStringList builtAdditions()
 {
     QStringList additions;
+    const QStringList fromFonts = builtFontDrawings();
     for (const QString& file : QDir(BuiltData + QStringLiteral("/bmp")).entryList({QStringLiteral("*.bmp")}, QDir::Files)) {
         const QString character = file.chopped(4);
-        if (character.size() == 1 && character[0].unicode() >= 0x3400 && !inGb2312(character))
+        if (character.size() == 1 && character[0].unicode() >= 0x3400 && !inGb2312(character)
+            && !fromFonts.contains(character))
             additions.append(character);
     }
     std::sort(additions.begin(), additions.end());
@@ -491,8 +509,10 @@ void ScreenshotTest::builtDataLookup()
     }
 }
 
-// The gallery: common characters, the characters whose splits need care, and
-// 30 of the GBK additions the data holds, picked at random with a fixed seed.
+// The gallery: common characters, the characters whose splits need care, 30
+// of the GBK additions the data holds, picked at random with a fixed seed,
+// name characters without stroke outlines, and 30 of the drawings cut from
+// fonts, picked at random with another seed.
 // What it shows is listed in gallery.txt in the artefact folder.
 void ScreenshotTest::builtDataGallery_data()
 {
@@ -522,6 +542,13 @@ void ScreenshotTest::builtDataGallery_data()
             leftOut.append(character);
     }
     shown += picked;
+    const QStringList names = {u"赟"_s, u"犇"_s, u"燚"_s, u"芃"_s, u"珺"_s, u"玥"_s, u"翀"_s, u"頔"_s};
+    QStringList cut = builtFontDrawings();
+    QRandomGenerator cutRandom(20261210);
+    std::shuffle(cut.begin(), cut.end(), cutRandom);
+    cut = cut.first(std::min<qsizetype>(30, cut.size()));
+    if (!additions.isEmpty())
+        shown += names + cut;
     for (const QString& character : shown)
         QTest::newRow(character.toUtf8()) << character;
 
@@ -540,6 +567,9 @@ void ScreenshotTest::builtDataGallery_data()
     for (const QString& character : picked)
         out << "  " << character << QStringLiteral(" U+%1").arg(character[0].unicode(), 4, 16, QLatin1Char('0')).toUpper()
             << "\n";
+    out << "name characters without stroke outlines: " << names.join(u' ') << "\n";
+    out << "drawings cut from fonts: " << builtFontDrawings().size() << "; picked at random (seed 20261210): "
+        << (cut.isEmpty() ? QStringLiteral("none") : cut.join(u' ')) << "\n";
 }
 
 // A screenshot per character for a reader to look at, each checked for its

@@ -96,6 +96,41 @@ private Q_SLOTS:
         QVERIFY(all.contains(QStringLiteral("stage time")));
     }
 
+    void drawingsCutFromFontsShipOnlyWhenSound()
+    {
+        // Neither has a stroke outline: both are cut out of the Kai font. 十
+        // splits as its code says; no split of 口 fits "kgh", so its
+        // drawing is taken back and the report says why.
+        CharEntry cross = entry("十", "fgh", "12"), mouth = entry("口", "kgh", "251");
+        cross.set = mouth.set = CharSet::Addition;
+        sources.chars = {cross, mouth};
+        const QString out = dir.filePath(QStringLiteral("out4"));
+        std::vector<std::array<QByteArray, 4>> info;
+        QStringList report;
+        QString error;
+        QVERIFY2(runPictureStage(sources, out, info, report, &error), qPrintable(error));
+
+        QVERIFY(QFile::exists(out + QStringLiteral("/bmp/十.bmp")));
+        QVERIFY(!pointsOf(info[0][0]).isEmpty());
+        QVERIFY(!QFile::exists(out + QStringLiteral("/bmp/口.bmp")));
+        QVERIFY(!QFile::exists(out + QStringLiteral("/bmp/口@2x.bmp")));
+        for (const QByteArray& field : info[1])
+            QVERIFY(field.isEmpty()); // glyph and empty boxes, as without a drawing
+
+        QFile tsv(out + QStringLiteral("/decomposition.tsv"));
+        QVERIFY(tsv.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(tsv.readAll()), QStringLiteral("十\tfgh\t1,2\t1\t2\n"));
+        QFile fonts(out + QStringLiteral("/font-drawings.tsv"));
+        QVERIFY(fonts.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(fonts.readAll()),
+                 QStringLiteral("十\tAR PL UKai\n口\t-\tthe decomposition does not split the drawing\n"));
+        const QString all = report.join(u'\n');
+        QVERIFY2(all.contains(QStringLiteral("1 of the 2 characters without stroke outlines drawn with strokes cut from "
+                                             "a font (AR PL UKai 1, AR PL UMing 0)")),
+                 qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("  the decomposition does not split the drawing: 1")), qPrintable(all));
+    }
+
     void missingOutlinesNameTheFile()
     {
         sources.chars = {entry("口", "kkkk", "251")};

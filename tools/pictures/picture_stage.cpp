@@ -6,6 +6,7 @@
 #include "tools/pictures/decomposer.h"
 #include "tools/pictures/exception_table.h"
 #include "tools/pictures/fill_points.h"
+#include "tools/pictures/font_drawing.h"
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/known_parts.h"
 #include "tools/pictures/marking_fidelity.h"
@@ -85,6 +86,8 @@ struct CharacterResult {
     bool twinWritten = false;
     qint64 bmpBytes = 0;  // the drawing's file
     qint64 twinBytes = 0; // the twin's file
+    QString font;     // the font the strokes were cut from, for a character the outline package lacks
+    QString withheld; // why such a drawing does not ship
 };
 
 QString strokeList(const std::vector<int>& strokes)
@@ -251,13 +254,20 @@ StrokeSplit splitStrokes(const RootTable& roots, const CharEntry& entry, const Q
 // Split on the source's stroke order; where it gives two (rime's two lines)
 // and the first answers badly, on the other where that answers better.
 CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
-                               const QString& hanziWriterDir)
+                               const QString& hanziWriterDir, const FontGlyphs* fonts = nullptr,
+                               const StrokeTemplates* templates = nullptr)
 {
     CharacterResult r;
     StrokeOutlines& outlines = r.outlines;
     // Most of GBK's additions have no outline: found and coded, but not drawn.
     r.outlined = entry.set != CharSet::Addition || QFileInfo::exists(hanziWriterDir + u'/' + entry.ch + QStringLiteral(".json"));
-    if (!r.outlined || !loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
+    // The others are cut out of a font where its strokes agree with the stroke order.
+    if (!r.outlined) {
+        if (fonts)
+            r.outlined = strokesFromFonts(*fonts, entry, templates, outlines, &r.font, &r.withheld);
+    } else if (!loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
+        return r;
+    if (!r.outlined)
         return r;
     if (const Exception* e = exceptions.find(entry.ch)) {
         r.reading = StrokeReading::Exception;
@@ -277,9 +287,12 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
         const bool otherBetter = quality(other.decomposition) > quality(split.decomposition)
             || (other.decomposition.kind == DecompositionKind::Roots
                 && spelledOnly(roots, entry, split.decomposition));
+        // A completion on the other order stays a completion: its stroke
+        // count still differs from the drawing's.
         if (otherBetter) {
             split = std::move(other);
-            split.reading = StrokeReading::OtherOrder;
+            if (split.reading != StrokeReading::Completed)
+                split.reading = StrokeReading::OtherOrder;
         }
     }
     r.decomposition = std::move(split.decomposition);
@@ -364,6 +377,43 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
     r.outlines = {};
 }
 
+// Why a drawing cut from a font must not ship, or empty: it must split as
+// the code says into roots that look like themselves, and mark each position
+// whole, with nothing black outside.
+QString unsoundness(const CharacterResult& r)
+{
+    if (r.reading == StrokeReading::Completed)
+        return QString::fromUtf8(FontDrawingFailure::CountDiffers);
+    if (!r.decomposition.ok())
+        return QString::fromUtf8(FontDrawingFailure::NotDecomposed);
+    // Strokes cut in a wrong order still split by their classes; where the
+    // roots do not look like themselves, the marking cannot be trusted.
+    if (r.decomposition.classesOnly)
+        return QString::fromUtf8(FontDrawingFailure::RootsUnlike);
+    for (const MarkingScore& score : r.scores) {
+        if (score.componentPixels > 0 && score.coverage() < 0.97)
+            return QString::fromUtf8(FontDrawingFailure::MarksShort);
+        if (score.blackened > score.blackenedInside)
+            return QString::fromUtf8(FontDrawingFailure::BlackOutside);
+    }
+    return QString();
+}
+
+// A drawing cut from a font that fails a check is taken back: the character
+// shows its glyph and empty boxes, as without a drawing.
+void withholdUnsound(const CharEntry& entry, const QString& bmpDir, CharacterResult& r)
+{
+    r.withheld = unsoundness(r);
+    if (r.withheld.isEmpty() || !r.error.isEmpty())
+        return;
+    QFile::remove(bmpDir + u'/' + entry.ch + QStringLiteral(".bmp"));
+    QFile::remove(bmpDir + u'/' + doubleDrawingFileName(entry.ch));
+    const QString withheld = r.withheld, font = r.font;
+    r = CharacterResult();
+    r.withheld = withheld;
+    r.font = font;
+}
+
 // Runs job(i) for every character on every core.
 template <typename Job>
 void forEachCharacter(size_t count, const Job& job)
@@ -384,11 +434,20 @@ void forEachCharacter(size_t count, const Job& job)
 // Splits every character, lets the ones that end in another follow that
 // one's split, then draws them; results keep the characters' order.
 std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionTable& exceptions,
-                                       const SourceSet& sources, const QString& bmpDir)
+                                       const SourceSet& sources, const FontGlyphs& fonts, const QString& bmpDir)
 {
     std::vector<CharacterResult> results(sources.chars.size());
     forEachCharacter(results.size(), [&](size_t i) {
         results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir);
+    });
+    // The outline package's drawings guide the order of the strokes cut from fonts.
+    StrokeTemplates templates;
+    for (size_t i = 0; i < results.size(); ++i)
+        if (readAsGiven(results[i]))
+            templates.add(sources.chars[i].ch, sources.chars[i].strokeClasses, results[i].outlines.medians);
+    forEachCharacter(results.size(), [&](size_t i) {
+        if (!results[i].outlined && results[i].error.isEmpty())
+            results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir, &fonts, &templates);
     });
     // GB2312's characters guide the splits of those ending in them. The
     // additions, many of whose roots the table lacks yet, guide only where
@@ -421,6 +480,8 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
             return;
         followEnding(roots, sources.chars[i], known, results[i]);
         drawAndMeasure(sources.chars[i], bmpDir, results[i]);
+        if (!results[i].font.isEmpty())
+            withholdUnsound(sources.chars[i], bmpDir, results[i]);
     });
     return results;
 }
@@ -430,13 +491,15 @@ QString percent(double part, double whole)
     return QString::number(whole ? 100.0 * part / whole : 0.0, 'f', 2) + u'%';
 }
 
-// The characters one report line speaks of: GB2312, or the GBK additions that have an outline.
+// The characters one report line speaks of: GB2312, the GBK additions that
+// have an outline, or those drawn from a font.
 struct Group {
     QString name;
     bool additions;
+    bool fromFonts = false;
     bool holds(const CharEntry& entry, const CharacterResult& r) const
     {
-        return r.outlined && (entry.set == CharSet::Addition) == additions;
+        return r.outlined && (entry.set == CharSet::Addition) == additions && r.font.isEmpty() != fromFonts;
     }
 };
 
@@ -621,6 +684,47 @@ void reportTwins(const std::vector<CharacterResult>& results, QStringList& repor
                   .arg(twins).arg(drawings).arg(twinBytes).arg(good).arg(positions).arg(percent(good, positions));
 }
 
+// How many characters the outline package lacks got a drawing cut from each
+// font, and why the others did not; font-drawings.tsv lists each character
+// with its font, or with "-" and the reason.
+bool reportFontDrawings(const SourceSet& sources, const std::vector<CharacterResult>& results, const FontGlyphs& fonts,
+                        const QString& outDir, QStringList& report, QString* error)
+{
+    std::map<QString, int> byFont, byReason;
+    QByteArray list;
+    int lacking = 0;
+    for (size_t i = 0; i < results.size(); ++i) {
+        const CharacterResult& r = results[i];
+        if (r.font.isEmpty() && r.withheld.isEmpty())
+            continue;
+        ++lacking;
+        if (r.withheld.isEmpty())
+            ++byFont[r.font];
+        else
+            ++byReason[r.withheld];
+        list += (sources.chars[i].ch + u'\t' + (r.withheld.isEmpty() ? r.font : QStringLiteral("-\t") + r.withheld)
+                 + u'\n').toUtf8();
+    }
+    QStringList drawn, reasons;
+    int total = 0;
+    for (const FontFile& font : fonts.fonts()) {
+        drawn << QStringLiteral("%1 %2").arg(font.name).arg(byFont[font.name]);
+        total += byFont[font.name];
+    }
+    for (const auto& [reason, count] : byReason)
+        reasons << QStringLiteral("  %1: %2").arg(reason).arg(count);
+    report << QStringLiteral("pictures: %1 of the %2 characters without stroke outlines drawn with strokes cut from a "
+                             "font (%3); font-drawings.tsv names the font of each")
+                  .arg(total)
+                  .arg(lacking)
+                  .arg(drawn.join(QStringLiteral(", ")));
+    report << QStringLiteral("pictures: %1 characters without stroke outlines left undrawn (glyph and empty boxes), "
+                             "by reason:")
+                  .arg(lacking - total);
+    report << reasons;
+    return writeBytes(outDir + QStringLiteral("/font-drawings.tsv"), list, error);
+}
+
 // A root that is itself a character must be typed as that character is. The
 // GB2312 characters hold the build to that; a root that is one of GBK's
 // additions and typed otherwise (a component form such as 乚, typed nnll as a
@@ -665,7 +769,12 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
         *error = QStringLiteral("%1: cannot be created").arg(bmpDir);
         return false;
     }
-    const std::vector<CharacterResult> results = processAll(roots, exceptions, sources, bmpDir);
+    FontGlyphs fonts;
+    if (!fonts.open(defaultDrawingFonts(), error)) {
+        *error += QStringLiteral(" (install the Debian packages fonts-arphic-ukai and fonts-arphic-uming)");
+        return false;
+    }
+    const std::vector<CharacterResult> results = processAll(roots, exceptions, sources, fonts, bmpDir);
     for (const CharacterResult& r : results) {
         if (!r.error.isEmpty()) {
             *error = r.error + QStringLiteral(" (hanzi-writer-data outlines: run scripts/fetch-sources.sh)");
@@ -700,12 +809,15 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
     }
 
     report << QStringLiteral("pictures: %1 root table entries").arg(roots.roots().size());
-    for (const Group& group : {Group{QStringLiteral("GB2312"), false}, Group{QStringLiteral("GBK additions"), true}}) {
+    for (const Group& group : {Group{QStringLiteral("GB2312"), false}, Group{QStringLiteral("GBK additions"), true},
+                               Group{QStringLiteral("drawings cut from fonts"), true, true}}) {
         reportCoverage(sources, results, group, report);
         reportFidelity(sources, results, group, report);
         reportCriteria(sources, results, group, report);
     }
     reportExceptions(exceptions, sources, report);
+    if (!reportFontDrawings(sources, results, fonts, outDir, report, error))
+        return false;
     reportTwins(results, report);
     report << QStringLiteral("pictures: stage time %1 ms").arg(timer.elapsed());
     return true;

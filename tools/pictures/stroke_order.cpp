@@ -91,6 +91,13 @@ std::vector<QString> likeliest(std::vector<QString> candidates, const QString& r
 
 } // namespace
 
+double readingLogOdds(char written, char read)
+{
+    if (written < '1' || written > '5' || read < '1' || read > '5')
+        return ReadingOdds[0][4];
+    return ReadingOdds[written - '1'][read - '1'];
+}
+
 char strokeClassOfLine(const QPolygonF& centreLine)
 {
     std::vector<QPointF> parts;

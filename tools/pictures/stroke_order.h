@@ -12,6 +12,10 @@ namespace lumbrell::data {
 // written in another order, not to stand for the classes.
 char strokeClassOfLine(const QPolygonF& centreLine);
 
+// How likely a stroke written as one class ('1'..'5') reads as another by
+// strokeClassOfLine, as a natural logarithm (0 for certain).
+double readingLogOdds(char written, char read);
+
 // Where the drawing has each stroke of the stroke-order source: index i of the
 // result is the drawing's number (0-based) of the source's stroke i. The two
 // orders differ for a few dozen characters (冉: the drawing closes 冂 after

@@ -1,0 +1,155 @@
+// Strokes cut out of AR PL UKai glyphs, checked by hand against the glyphs:
+// a cross, a hook, strokes that touch without crossing, a dot that meets a stroke.
+#include "tools/pictures/font_glyphs.h"
+#include "tools/pictures/stroke_extraction.h"
+#include "tools/pictures/stroke_matching.h"
+
+#include <QImage>
+#include <QLineF>
+#include <QPainter>
+#include <QTest>
+
+using namespace lumbrell::data;
+
+Q_DECLARE_METATYPE(QList<QLineF>)
+
+namespace {
+
+// How far (units of the 1024 square) a stroke's end may lie from where it was checked by hand.
+constexpr double EndTolerance = 30.0;
+
+// The share of the glyph's pixels that a drawing covers.
+double coverOf(const QPainterPath& glyph, const std::vector<QPainterPath>& strokes)
+{
+    QImage a(256, 256, QImage::Format_Grayscale8), b(256, 256, QImage::Format_Grayscale8);
+    a.fill(0);
+    b.fill(0);
+    QPainter pa(&a), pb(&b);
+    pa.scale(0.25, 0.25);
+    pb.scale(0.25, 0.25);
+    pa.fillPath(glyph, Qt::white);
+    for (const QPainterPath& s : strokes)
+        pb.fillPath(s, Qt::white);
+    pa.end();
+    pb.end();
+    int inGlyph = 0, covered = 0;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            if (a.pixelColor(x, y).value() > 127) {
+                ++inGlyph;
+                covered += b.pixelColor(x, y).value() > 127;
+            }
+    return inGlyph ? double(covered) / inGlyph : 0.0;
+}
+
+} // namespace
+
+class TestStrokeExtraction : public QObject {
+    Q_OBJECT
+    FontGlyphs kai;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QString error;
+        QVERIFY2(kai.open({defaultDrawingFonts().front()}, &error),
+                 qPrintable(error + QStringLiteral(" (Debian package fonts-arphic-ukai)")));
+    }
+
+    void cutsHandCheckedGlyphs_data()
+    {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QString>("classes");
+        QTest::addColumn<QList<QLineF>>("strokes"); // each stroke from its start to its end, in writing order
+        // 一 then 丨, crossing in the middle.
+        QTest::newRow("十 cross") << QStringLiteral("十") << QStringLiteral("12")
+                                  << QList<QLineF>{{93, 446, 939, 411}, {481, 46, 510, 942}};
+        // 扌 (一, 亅 with its hook, 提 crossing it), then 乚 whole, its hook
+        // turning up at the right end.
+        QTest::newRow("扎 hook") << QStringLiteral("扎") << QStringLiteral("1215")
+                                 << QList<QLineF>{{134, 413, 474, 352}, {331, 98, 345, 940},
+                                                  {42, 704, 481, 489}, {573, 125, 921, 576}};
+        // 丨, 𠃍 from the top-left corner round to its foot, 一 closing the
+        // box: the strokes touch at the corners without crossing.
+        QTest::newRow("口 touching") << QStringLiteral("口") << QStringLiteral("251")
+                                     << QList<QLineF>{{244, 288, 349, 745}, {299, 313, 731, 637},
+                                                      {362, 709, 759, 677}};
+        // 一, 丿 through it, ㇏ from where they cross, and the dot that meets 丿.
+        QTest::newRow("太 dot") << QStringLiteral("太") << QStringLiteral("1344")
+                                << QList<QLineF>{{218, 424, 822, 377}, {457, 63, 118, 873},
+                                                 {492, 444, 978, 880}, {406, 712, 508, 844}};
+    }
+
+    void cutsHandCheckedGlyphs()
+    {
+        QFETCH(QString, character);
+        QFETCH(QString, classes);
+        QFETCH(QList<QLineF>, strokes);
+        QPainterPath glyph;
+        QCOMPARE(kai.glyph(character.toUcs4().value(0), glyph), 0);
+        const GlyphCut cut = cutIntoStrokes(glyph);
+        QVERIFY(cut.closed);
+        QCOMPARE(cut.strokes.size(), size_t(strokes.size()));
+        OrderedStrokes ordered;
+        QVERIFY(orderStrokes(cut.strokes, classes, ordered));
+        for (qsizetype k = 0; k < strokes.size(); ++k) {
+            const QPolygonF& line = ordered.strokes.medians[size_t(k)];
+            const QString where = QStringLiteral("stroke %1 runs (%2, %3) to (%4, %5)")
+                                      .arg(k + 1)
+                                      .arg(line.first().x(), 0, 'f', 0)
+                                      .arg(line.first().y(), 0, 'f', 0)
+                                      .arg(line.last().x(), 0, 'f', 0)
+                                      .arg(line.last().y(), 0, 'f', 0);
+            QVERIFY2(QLineF(line.first(), strokes[k].p1()).length() <= EndTolerance, qPrintable(where));
+            QVERIFY2(QLineF(line.last(), strokes[k].p2()).length() <= EndTolerance, qPrintable(where));
+            QVERIFY2(ordered.strokes.outlines[size_t(k)].contains(line[line.size() / 2]), qPrintable(where));
+        }
+        // The strokes together cover the glyph: no piece of it is lost in the cut.
+        QVERIFY(coverOf(glyph, ordered.strokes.outlines) >= 0.99);
+    }
+
+    void refusesOtherStrokeCounts()
+    {
+        QPainterPath glyph;
+        QCOMPARE(kai.glyph(U'十', glyph), 0);
+        OrderedStrokes ordered;
+        QVERIFY(!orderStrokes(cutIntoStrokes(glyph).strokes, QStringLiteral("123"), ordered));
+        QVERIFY(!orderStrokes(cutIntoStrokes(glyph).strokes, QStringLiteral("1"), ordered));
+    }
+
+    void lacksNoGlyphSilently()
+    {
+        QPainterPath glyph;
+        QCOMPARE(kai.glyph(U'\U0010FFFD', glyph), -1);
+        QVERIFY(cutIntoStrokes(glyph).strokes.empty());
+    }
+
+    void writesStrokesTheirClassesWay_data()
+    {
+        QTest::addColumn<QLineF>("line");
+        QTest::addColumn<char>("strokeClass");
+        QTest::addColumn<QPointF>("start");
+        QTest::newRow("横 from the left") << QLineF(900, 400, 100, 420) << '1' << QPointF(100, 420);
+        QTest::newRow("竖 from the top") << QLineF(500, 900, 510, 100) << '2' << QPointF(510, 100);
+        QTest::newRow("提 from the bottom") << QLineF(480, 480, 40, 700) << '1' << QPointF(40, 700);
+        QTest::newRow("撇 from the top") << QLineF(120, 870, 460, 60) << '3' << QPointF(460, 60);
+        QTest::newRow("捺 from the top-left") << QLineF(980, 880, 490, 440) << '4' << QPointF(490, 440);
+    }
+
+    void writesStrokesTheirClassesWay()
+    {
+        QFETCH(QLineF, line);
+        QFETCH(char, strokeClass);
+        QFETCH(QPointF, start);
+        QCOMPARE(writtenAs(QPolygonF({line.p1(), line.p2()}), strokeClass).first(), start);
+    }
+
+    void assignsAtTheLeastCost()
+    {
+        const std::vector<std::vector<double>> cost = {{4, 1, 3}, {2, 0, 5}, {3, 2, 2}};
+        QCOMPARE(cheapestAssignment(cost), (std::vector<int>{1, 0, 2}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStrokeExtraction)
+#include "tst_stroke_extraction.moc"

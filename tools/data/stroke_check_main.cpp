@@ -1,0 +1,78 @@
+// lumbrell-stroke-check: how well strokes cut out of the Kai fonts agree with
+// the outline package's strokes where the package has the character.
+#include "tools/data/source_loader.h"
+#include "tools/pictures/extraction_check.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Checks the stroke extraction against hanzi-writer-data."));
+    parser.addHelpOption();
+    const QCommandLineOption sources(QStringLiteral("sources"), QStringLiteral("Folder the sources were fetched into."),
+                                     QStringLiteral("dir"));
+    const QCommandLineOption rime(QStringLiteral("rime-data"), QStringLiteral("Folder of the rime dictionaries."),
+                                  QStringLiteral("dir"), QStringLiteral("/usr/share/rime-data"));
+    const QCommandLineOption wubiTable(QStringLiteral("wubi-table"), QStringLiteral("The wubi98-single.main.dict."),
+                                       QStringLiteral("path"));
+    const QCommandLineOption output(QStringLiteral("out"), QStringLiteral("File to write the figures to."),
+                                    QStringLiteral("path"));
+    const QCommandLineOption simplified(QStringLiteral("simplified-font"),
+                                        QStringLiteral("The font GB2312's drawings were cut from."), QStringLiteral("path"),
+                                        QStringLiteral("/usr/share/fonts/truetype/arphic-gkai00mp/gkai00mp.ttf"));
+    const QCommandLineOption decomposition(QStringLiteral("decomposition"),
+                                           QStringLiteral("The decomposition file of the outlined characters."),
+                                           QStringLiteral("path"));
+    parser.addOptions({sources, rime, wubiTable, output, simplified, decomposition});
+    parser.process(app);
+    if (!parser.isSet(sources) || !parser.isSet(output)) {
+        std::fprintf(stderr, "lumbrell-stroke-check: --sources and --out are required\n");
+        return 2;
+    }
+    using namespace lumbrell::data;
+    auto paths = SourcePaths::standard(parser.value(sources), parser.value(rime));
+    if (parser.isSet(wubiTable))
+        paths.wubiTable = parser.value(wubiTable);
+    SourceSet set;
+    QStringList ignored;
+    QString error;
+    FontGlyphs simplifiedFont, traditionalFont;
+    if (!loadSourceSet(paths, set, ignored, &error)
+        || !simplifiedFont.open({{QStringLiteral("AR PL KaitiM GB"), parser.value(simplified), 0}}, &error)
+        || !traditionalFont.open({defaultDrawingFonts().front()}, &error)) {
+        std::fprintf(stderr, "lumbrell-stroke-check: %s (the simplified font is Debian package fonts-arphic-gkai00mp)\n",
+                     qPrintable(error));
+        return 1;
+    }
+    // Lines "character TAB code TAB positions", each position strokes "1,2" (1-based), "id" or empty.
+    QHash<QString, std::vector<std::vector<int>>> split;
+    QFile lines(parser.value(decomposition));
+    if (parser.isSet(decomposition) && !lines.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "lumbrell-stroke-check: %s: cannot be read\n", qPrintable(lines.fileName()));
+        return 1;
+    }
+    while (lines.isOpen() && !lines.atEnd()) {
+        const QStringList fields = QString::fromUtf8(lines.readLine()).trimmed().split(u'\t');
+        for (qsizetype k = 2; k < fields.size(); ++k) {
+            std::vector<int> strokes;
+            for (const QString& n : fields[k].split(u',', Qt::SkipEmptyParts))
+                if (n.toInt() > 0)
+                    strokes.push_back(n.toInt() - 1);
+            if (!strokes.empty())
+                split[fields[0]].push_back(strokes);
+        }
+    }
+    const QStringList report = checkExtraction(set, simplifiedFont, traditionalFont, split);
+    QFile file(parser.value(output));
+    if (!file.open(QIODevice::WriteOnly) || file.write((report.join(u'\n') + u'\n').toUtf8()) < 0) {
+        std::fprintf(stderr, "lumbrell-stroke-check: %s: cannot be written\n", qPrintable(file.fileName()));
+        return 1;
+    }
+    std::fputs(qPrintable(report.join(u'\n') + u'\n'), stdout);
+    return 0;
+}

@@ -1,0 +1,194 @@
+#include "tools/pictures/extraction_check.h"
+
+#include "tools/pictures/stroke_extraction.h"
+#include "tools/pictures/stroke_matching.h"
+#include "tools/pictures/stroke_outlines.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <array>
+#include <atomic>
+#include <bit>
+#include <map>
+#include <thread>
+
+namespace lumbrell::data {
+namespace {
+
+constexpr int Side = 128;
+using Bits = std::array<quint64, Side * Side / 64>;
+
+Bits filled(const QPainterPath& path)
+{
+    QImage image(Side, Side, QImage::Format_Grayscale8);
+    image.fill(0);
+    {
+        QPainter p(&image);
+        p.scale(Side / 1024.0, Side / 1024.0);
+        p.fillPath(path, Qt::white);
+    }
+    Bits bits{};
+    for (int y = 0; y < Side; ++y) {
+        const uchar* row = image.constScanLine(y);
+        for (int x = 0; x < Side; ++x)
+            if (row[x] > 127)
+                bits[size_t((y * Side + x) / 64)] |= quint64(1) << ((y * Side + x) % 64);
+    }
+    return bits;
+}
+
+double overlap(const Bits& a, const Bits& b)
+{
+    int both = 0, either = 0;
+    for (size_t k = 0; k < a.size(); ++k) {
+        both += std::popcount(a[k] & b[k]);
+        either += std::popcount(a[k] | b[k]);
+    }
+    return either ? double(both) / either : 0.0;
+}
+
+enum class Outcome { Right, NoGlyph, NoOutline, Fewer, More, WrongCut, WrongOrder, WrongParts };
+
+const char* outcomeName(Outcome o)
+{
+    switch (o) {
+    case Outcome::Right: return "fully right";
+    case Outcome::NoGlyph: return "the font lacks the character";
+    case Outcome::NoOutline: return "the outline package's file cannot be read";
+    case Outcome::Fewer: return "fewer strokes cut than the package has (merged strokes)";
+    case Outcome::More: return "more strokes cut than the package has (split strokes)";
+    case Outcome::WrongCut: return "as many strokes, but some cut otherwise than the package's";
+    case Outcome::WrongOrder: return "the package's strokes, in another order that keeps each coded component's strokes together";
+    case Outcome::WrongParts: return "the package's strokes, in an order that moves strokes between coded components";
+    }
+    return "";
+}
+
+Outcome checkOne(const CharEntry& entry, const QString& outlineDir, const FontGlyphs& font,
+                 const StrokeTemplates& templates, const std::vector<std::vector<int>>& components)
+{
+    StrokeOutlines truth;
+    QString error;
+    if (!loadStrokeOutlines(outlineDir, entry.ch, truth, &error))
+        return Outcome::NoOutline;
+    QPainterPath glyph;
+    if (font.glyph(entry.ch.toUcs4().value(0), glyph) < 0)
+        return Outcome::NoGlyph;
+    // Cut as the data build cuts: to the stroke order's count where a setting gives it.
+    std::vector<size_t> counts{size_t(entry.strokeClasses.size())};
+    if (!entry.otherStrokeClasses.isEmpty())
+        counts.push_back(size_t(entry.otherStrokeClasses.size()));
+    const GlyphCut cut = cutIntoCount(glyph, counts);
+    if (cut.strokes.size() < truth.outlines.size())
+        return Outcome::Fewer;
+    if (cut.strokes.size() > truth.outlines.size())
+        return Outcome::More;
+    // Ordered by the classes of the package's own stroke count.
+    QString classes = entry.strokeClasses;
+    if (classes.size() != qsizetype(cut.strokes.size()))
+        classes = entry.otherStrokeClasses;
+    OrderedStrokes ordered;
+    if (!orderStrokes(cut.strokes, classes, ordered, &templates, entry.ch))
+        return Outcome::WrongCut;
+    std::vector<Bits> mine, theirs;
+    for (size_t k = 0; k < truth.outlines.size(); ++k) {
+        mine.push_back(filled(ordered.strokes.outlines[k]));
+        theirs.push_back(filled(truth.outlines[k]));
+    }
+    bool inPlace = true;
+    for (size_t k = 0; k < mine.size() && inPlace; ++k)
+        inPlace = overlap(mine[k], theirs[k]) >= StrokeOverlapNeeded;
+    if (inPlace)
+        return Outcome::Right;
+    std::vector<std::vector<double>> cost(mine.size(), std::vector<double>(mine.size()));
+    for (size_t a = 0; a < mine.size(); ++a)
+        for (size_t b = 0; b < mine.size(); ++b)
+            cost[a][b] = -overlap(mine[a], theirs[b]);
+    const std::vector<int> best = cheapestAssignment(cost);
+    for (size_t a = 0; a < mine.size(); ++a)
+        if (-cost[a][size_t(best[a])] < StrokeOverlapNeeded)
+            return Outcome::WrongCut;
+    // The pictures mark sets of strokes: an order that keeps each component's strokes in its places marks alike.
+    for (const std::vector<int>& component : components) {
+        std::vector<int> moved;
+        for (int k : component)
+            moved.push_back(k < int(best.size()) ? best[size_t(k)] : -1);
+        std::sort(moved.begin(), moved.end());
+        if (moved != component)
+            return Outcome::WrongParts;
+    }
+    return Outcome::WrongOrder;
+}
+
+} // namespace
+
+QStringList checkExtraction(const SourceSet& sources, const FontGlyphs& simplifiedFont,
+                            const FontGlyphs& traditionalFont, const QHash<QString, std::vector<std::vector<int>>>& split)
+{
+    std::vector<size_t> outlined;
+    for (size_t i = 0; i < sources.chars.size(); ++i)
+        if (QFileInfo::exists(sources.hanziWriterDir + u'/' + sources.chars[i].ch + QStringLiteral(".json")))
+            outlined.push_back(i);
+    // Every outlined character guides the others, never itself.
+    StrokeTemplates templates;
+    for (size_t i : outlined) {
+        StrokeOutlines drawn;
+        QString error;
+        if (loadStrokeOutlines(sources.hanziWriterDir, sources.chars[i].ch, drawn, &error))
+            templates.add(sources.chars[i].ch, sources.chars[i].strokeClasses, drawn.medians);
+    }
+    std::vector<Outcome> outcomes(outlined.size());
+    std::atomic<size_t> next{0};
+    auto worker = [&] {
+        for (size_t k = next++; k < outlined.size(); k = next++) {
+            const CharEntry& entry = sources.chars[outlined[k]];
+            outcomes[k] = checkOne(entry, sources.hanziWriterDir,
+                                   entry.set == CharSet::Addition ? traditionalFont : simplifiedFont, templates,
+                                   split.value(entry.ch));
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned t = 0; t < std::max(1u, std::thread::hardware_concurrency()); ++t)
+        threads.emplace_back(worker);
+    for (std::thread& t : threads)
+        t.join();
+
+    QStringList report;
+    for (const bool additions : {false, true}) {
+        std::map<Outcome, int> counts;
+        std::map<Outcome, QString> examples;
+        int total = 0;
+        for (size_t k = 0; k < outlined.size(); ++k) {
+            const CharEntry& entry = sources.chars[outlined[k]];
+            if ((entry.set == CharSet::Addition) != additions)
+                continue;
+            ++total;
+            ++counts[outcomes[k]];
+            if (examples[outcomes[k]].size() < 30)
+                examples[outcomes[k]] += entry.ch;
+        }
+        const QString group = additions ? QStringLiteral("GBK additions against AR PL UKai")
+                                         : QStringLiteral("GB2312 against AR PL KaitiM GB");
+        report << QStringLiteral("stroke extraction check, %1: %2 of %3 characters fully right (%4%): as many "
+                                 "strokes as the package, each overlapping the package's stroke of its place in "
+                                 "the writing order by at least %5 (intersection over union)")
+                      .arg(group)
+                      .arg(counts[Outcome::Right])
+                      .arg(total)
+                      .arg(total ? 100.0 * counts[Outcome::Right] / total : 0.0, 0, 'f', 1)
+                      .arg(StrokeOverlapNeeded);
+        const int marksAlike = counts[Outcome::Right] + counts[Outcome::WrongOrder];
+        report << QStringLiteral("  cut right and each coded component's strokes in its own places, so the pictures "
+                                 "mark the same strokes: %1 of %2 (%3%)")
+                      .arg(marksAlike)
+                      .arg(total)
+                      .arg(total ? 100.0 * marksAlike / total : 0.0, 0, 'f', 1);
+        for (const auto& [outcome, count] : counts)
+            if (outcome != Outcome::Right)
+                report << QStringLiteral("  %1: %2 (%3)").arg(QString::fromUtf8(outcomeName(outcome))).arg(count).arg(examples[outcome]);
+    }
+    return report;
+}
+
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include "tools/data/source_set.h"
+#include "tools/pictures/font_glyphs.h"
+
+#include <QHash>
+#include <QStringList>
+#include <vector>
+
+namespace lumbrell::data {
+
+// Overlap (intersection over union, strokes filled on a 128-pixel square) a
+// cut stroke must reach with the outline package's stroke of the same place
+// in the writing order to count as right.
+constexpr double StrokeOverlapNeeded = 0.6;
+
+// Cuts every character the outline package draws out of the font its
+// drawings were cut from (the simplified font for GB2312, the traditional one
+// for the rest), orders the strokes by the stroke-order source, and compares
+// them with the package's strokes: report lines with the share fully right
+// and the failures by kind. `split` gives each character's coded components
+// as sets of strokes (0-based, the package's order), as the decomposition
+// file lists them: an order that keeps each set in its places marks alike.
+QStringList checkExtraction(const SourceSet& sources, const FontGlyphs& simplifiedFont,
+                            const FontGlyphs& traditionalFont, const QHash<QString, std::vector<std::vector<int>>>& split);
+
+}

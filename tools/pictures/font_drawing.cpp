@@ -1,0 +1,40 @@
+#include "tools/pictures/font_drawing.h"
+
+#include "tools/pictures/stroke_extraction.h"
+
+namespace lumbrell::data {
+
+bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const StrokeTemplates* templates,
+                      StrokeOutlines& strokes, QString* font, QString* why)
+{
+    const char32_t codePoint = entry.ch.toUcs4().value(0);
+    bool anyGlyph = false;
+    for (size_t f = 0; f < fonts.fonts().size(); ++f) {
+        const QPainterPath glyph = fonts.glyphFrom(f, codePoint);
+        if (glyph.isEmpty())
+            continue;
+        std::vector<size_t> counts{size_t(entry.strokeClasses.size())};
+        if (!entry.otherStrokeClasses.isEmpty())
+            counts.push_back(size_t(entry.otherStrokeClasses.size()));
+        const GlyphCut cut = cutIntoCount(glyph, counts);
+        OrderedStrokes best;
+        bool found = false;
+        for (const QString& classes : {entry.strokeClasses, entry.otherStrokeClasses}) {
+            OrderedStrokes ordered;
+            if (cut.closed && orderStrokes(cut.strokes, classes, ordered, templates, entry.ch) && (!found || ordered.cost < best.cost)) {
+                best = std::move(ordered);
+                found = true;
+            }
+        }
+        if (found) {
+            strokes = std::move(best.strokes);
+            *font = fonts.fonts()[f].name;
+            return true;
+        }
+        anyGlyph = true;
+    }
+    *why = QString::fromUtf8(anyGlyph ? FontDrawingFailure::CountDiffers : FontDrawingFailure::NoGlyph);
+    return false;
+}
+
+}

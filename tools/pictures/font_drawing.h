@@ -1,0 +1,30 @@
+#pragma once
+#include "tools/data/source_set.h"
+#include "tools/pictures/font_glyphs.h"
+#include "tools/pictures/stroke_matching.h"
+#include "tools/pictures/stroke_outlines.h"
+
+#include <QString>
+
+namespace lumbrell::data {
+
+// Why a character the outline package lacks gets no drawing, as the report counts them.
+namespace FontDrawingFailure {
+inline constexpr const char* NoGlyph = "no font has the character";
+inline constexpr const char* CountDiffers = "the strokes cut differ in number from the stroke order";
+inline constexpr const char* NotDecomposed = "the decomposition does not split the drawing";
+inline constexpr const char* RootsUnlike = "the split's roots do not look like their own drawings";
+inline constexpr const char* MarksShort = "a marked position blackens less than 97% of its component";
+inline constexpr const char* BlackOutside = "a marked position blackens pixels outside its component";
+}
+
+// Strokes cut out of the first font that has the character and cuts into as
+// many strokes as the stroke-order source gives (its other order's count
+// serves too), ordered and turned as that source writes them: the drawing of a
+// character the outline package lacks. Known drawings (may be null) guide the
+// order. Sets *font to the font's name; false with *why when no font gives
+// such strokes.
+bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const StrokeTemplates* templates,
+                      StrokeOutlines& strokes, QString* font, QString* why);
+
+}

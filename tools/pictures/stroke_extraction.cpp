@@ -1,0 +1,396 @@
+#include "tools/pictures/stroke_extraction.h"
+
+#include <QImage>
+#include <QLineF>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace lumbrell::data {
+namespace {
+
+constexpr double Pi = 3.14159265358979323846;
+constexpr double SampleStep = 6.0;    // units between outline samples
+constexpr double TurnReach = 10.0;    // units before and after a point its turn is measured over
+constexpr double TangentReach = 16.0; // units over which a corner's edges give their directions
+constexpr double LongestBridge = 170.0; // units: wider than any stroke
+constexpr double SmallestStroke = 300.0; // square units: smaller loops are slivers of the cut
+constexpr int MaskScale = 2;          // units per pixel of the inside test
+constexpr int CentreLineSamples = 24;
+constexpr double EndPixel = 6.0; // units per pixel of the walk that finds a stroke's ends
+
+QPointF unit(const QPointF& v)
+{
+    const double l = std::hypot(v.x(), v.y());
+    return l > 0 ? v / l : QPointF();
+}
+double dot(const QPointF& a, const QPointF& b) { return a.x() * b.x() + a.y() * b.y(); }
+double cross(const QPointF& a, const QPointF& b) { return a.x() * b.y() - a.y() * b.x(); }
+double degrees(const QPointF& a, const QPointF& b)
+{
+    return std::acos(std::clamp(dot(unit(a), unit(b)), -1.0, 1.0)) * 180 / Pi;
+}
+
+// The glyph's outline as rings of points no more than SampleStep apart.
+struct Rings {
+    std::vector<QPointF> at;
+    std::vector<int> next, prev;
+    double area = 0; // signed area of all rings: its sign is the outer rings' turning
+};
+
+Rings sampledRings(const QPainterPath& glyph)
+{
+    Rings r;
+    for (QPolygonF ring : glyph.toSubpathPolygons()) {
+        if (ring.size() > 1 && ring.first() == ring.last())
+            ring.removeLast();
+        if (ring.size() < 3)
+            continue;
+        const int first = int(r.at.size());
+        double area = 0;
+        for (qsizetype i = 0; i < ring.size(); ++i) {
+            const QPointF a = ring[i], b = ring[(i + 1) % ring.size()];
+            area += cross(a, b) / 2;
+            const int pieces = std::max(1, int(std::ceil(QLineF(a, b).length() / SampleStep)));
+            for (int k = 0; k < pieces; ++k)
+                r.at.push_back(a + (b - a) * (double(k) / pieces));
+        }
+        const int last = int(r.at.size()) - 1;
+        for (int i = first; i <= last; ++i) {
+            r.next.push_back(i == last ? first : i + 1);
+            r.prev.push_back(i == first ? last : i - 1);
+        }
+        r.area += area;
+    }
+    return r;
+}
+
+// The point reached after walking `reach` units along the ring from i (backwards when step < 0).
+QPointF walked(const Rings& r, int i, double reach, bool forward)
+{
+    double done = 0;
+    int at = i;
+    for (size_t guard = 0; guard < r.at.size() && done < reach; ++guard) {
+        const int n = forward ? r.next[size_t(at)] : r.prev[size_t(at)];
+        done += QLineF(r.at[size_t(at)], r.at[size_t(n)]).length();
+        at = n;
+    }
+    return r.at[size_t(at)];
+}
+
+// Signed turn in degrees at point i, positive turning the way the glyph's outer rings do.
+double turnAt(const Rings& r, int i, double orientation)
+{
+    const QPointF in = r.at[size_t(i)] - walked(r, i, TurnReach, false);
+    const QPointF out = walked(r, i, TurnReach, true) - r.at[size_t(i)];
+    const double angle = std::atan2(cross(in, out), dot(in, out)) * 180 / Pi;
+    return orientation >= 0 ? angle : -angle;
+}
+
+// Sample indices of the corners: the sharpest inward turn of each run of inward turns.
+std::vector<int> cornerPoints(const Rings& r, double cornerTurn)
+{
+    std::vector<double> turn(r.at.size());
+    for (size_t i = 0; i < r.at.size(); ++i)
+        turn[i] = turnAt(r, int(i), r.area);
+    std::vector<int> corners;
+    for (size_t i = 0; i < r.at.size(); ++i) {
+        if (-turn[i] < cornerTurn)
+            continue;
+        bool sharpest = true;
+        double done = 0;
+        for (int at = int(i), k = 0; sharpest && done < TurnReach && k < 64; ++k) {
+            const int n = r.next[size_t(at)];
+            done += QLineF(r.at[size_t(at)], r.at[size_t(n)]).length();
+            at = n;
+            sharpest = -turn[size_t(at)] <= -turn[i] || at == int(i);
+        }
+        done = 0;
+        for (int at = int(i), k = 0; sharpest && done < TurnReach && k < 64; ++k) {
+            const int p = r.prev[size_t(at)];
+            done += QLineF(r.at[size_t(at)], r.at[size_t(p)]).length();
+            at = p;
+            sharpest = -turn[size_t(at)] < -turn[i] || at == int(i);
+        }
+        if (sharpest)
+            corners.push_back(int(i));
+    }
+    return corners;
+}
+
+// The glyph filled, for telling whether a bridge runs inside it.
+struct Mask {
+    QImage image;
+    explicit Mask(const QPainterPath& glyph) : image(1024 / MaskScale, 1024 / MaskScale, QImage::Format_Grayscale8)
+    {
+        image.fill(0);
+        QPainter p(&image);
+        p.scale(1.0 / MaskScale, 1.0 / MaskScale);
+        p.fillPath(glyph, Qt::white);
+    }
+    bool inside(const QPointF& at) const
+    {
+        const int x = int(at.x() / MaskScale), y = int(at.y() / MaskScale);
+        return x >= 0 && y >= 0 && x < image.width() && y < image.height() && image.constScanLine(y)[x] > 127;
+    }
+    bool holds(const QPointF& a, const QPointF& b) const
+    {
+        for (int k = 1; k < 8; ++k)
+            if (!inside(a + (b - a) * (k / 8.0)))
+                return false;
+        return true;
+    }
+};
+
+// Pairs corners into bridges: each corner carries on its arriving edge and its
+// leaving edge (backwards) once each; the straightest, shortest pairs first.
+std::vector<Bridge> pairedCorners(const std::vector<OutlineCorner>& corners, const Mask& mask, double slack)
+{
+    struct Candidate {
+        double score;
+        int a, b, slotA, slotB;
+    };
+    std::vector<Candidate> candidates;
+    for (size_t a = 0; a < corners.size(); ++a) {
+        for (size_t b = a + 1; b < corners.size(); ++b) {
+            const QPointF v = corners[b].at - corners[a].at;
+            const double length = std::hypot(v.x(), v.y());
+            if (length < 2 || length > LongestBridge || !mask.holds(corners[a].at, corners[b].at))
+                continue;
+            const QPointF edgesA[2] = {corners[a].in, -corners[a].out};
+            const QPointF edgesB[2] = {corners[b].in, -corners[b].out};
+            for (int sa = 0; sa < 2; ++sa) {
+                for (int sb = 0; sb < 2; ++sb) {
+                    const double da = degrees(v, edgesA[sa]), db = degrees(-v, edgesB[sb]);
+                    if (da <= slack && db <= slack)
+                        candidates.push_back({(da + db) / slack + length / LongestBridge, int(a), int(b), sa, sb});
+                }
+            }
+        }
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate& x, const Candidate& y) { return x.score < y.score; });
+    std::vector<std::array<bool, 2>> taken(corners.size(), {false, false});
+    std::vector<Bridge> bridges;
+    for (const Candidate& c : candidates) {
+        if (taken[size_t(c.a)][size_t(c.slotA)] || taken[size_t(c.b)][size_t(c.slotB)])
+            continue;
+        const bool twice = std::any_of(bridges.begin(), bridges.end(), [&](const Bridge& br) {
+            return (br.from == c.a && br.to == c.b) || (br.from == c.b && br.to == c.a);
+        });
+        if (twice)
+            continue;
+        taken[size_t(c.a)][size_t(c.slotA)] = taken[size_t(c.b)][size_t(c.slotB)] = true;
+        bridges.push_back({c.a, c.b});
+    }
+    return bridges;
+}
+
+double areaOf(const QPolygonF& ring)
+{
+    double a = 0;
+    for (qsizetype i = 0; i < ring.size(); ++i)
+        a += cross(ring[i], ring[(i + 1) % ring.size()]) / 2;
+    return std::abs(a);
+}
+
+// Points at even steps along a chain of points.
+std::vector<QPointF> alongChain(const std::vector<QPointF>& chain, int count)
+{
+    std::vector<double> at(chain.size(), 0);
+    for (size_t i = 1; i < chain.size(); ++i)
+        at[i] = at[i - 1] + QLineF(chain[i - 1], chain[i]).length();
+    std::vector<QPointF> out;
+    size_t seg = 1;
+    for (int k = 0; k < count; ++k) {
+        const double target = at.back() * k / (count - 1);
+        while (seg + 1 < chain.size() && at[seg] < target)
+            ++seg;
+        const double span = at[seg] - at[seg - 1];
+        const double t = span > 0 ? std::clamp((target - at[seg - 1]) / span, 0.0, 1.0) : 0.0;
+        out.push_back(chain[seg - 1] + (chain[seg] - chain[seg - 1]) * t);
+    }
+    return out;
+}
+
+// The pixel of a filled mask farthest inside it, walking, from a start pixel.
+QPoint farthestByWalk(const QImage& mask, QPoint start)
+{
+    const int w = mask.width(), h = mask.height();
+    std::vector<int> distance(size_t(w * h), -1);
+    std::vector<QPoint> queue{start};
+    distance[size_t(start.y() * w + start.x())] = 0;
+    QPoint last = start;
+    for (size_t head = 0; head < queue.size(); ++head) {
+        last = queue[head];
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int x = last.x() + dx, y = last.y() + dy;
+                if (x < 0 || y < 0 || x >= w || y >= h || mask.constScanLine(y)[x] == 0
+                    || distance[size_t(y * w + x)] >= 0)
+                    continue;
+                distance[size_t(y * w + x)] = distance[size_t(last.y() * w + last.x())] + 1;
+                queue.push_back({x, y});
+            }
+    }
+    return last;
+}
+
+// The two points of the ring nearest the ends of the stroke: the ends of the
+// longest walk inside it (from any pixel to the farthest, and from there to
+// the farthest again), so a turning stroke ends at its turn's far end.
+std::pair<qsizetype, qsizetype> strokeEnds(const QPolygonF& ring)
+{
+    const QRectF box = ring.boundingRect();
+    QImage mask(int(box.width() / EndPixel) + 3, int(box.height() / EndPixel) + 3, QImage::Format_Grayscale8);
+    mask.fill(0);
+    {
+        QPainter p(&mask);
+        p.scale(1.0 / EndPixel, 1.0 / EndPixel);
+        p.translate(-box.left() + EndPixel, -box.top() + EndPixel);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawPolygon(ring);
+    }
+    QPoint any(-1, -1);
+    for (int y = 0; y < mask.height() && any.x() < 0; ++y)
+        for (int x = 0; x < mask.width() && any.x() < 0; ++x)
+            if (mask.constScanLine(y)[x])
+                any = {x, y};
+    if (any.x() < 0)
+        return {0, ring.size() / 2};
+    const QPoint a = farthestByWalk(mask, any);
+    const QPoint b = farthestByWalk(mask, a);
+    auto nearest = [&](QPoint px) {
+        const QPointF at(box.left() + (px.x() - 1 + 0.5) * EndPixel, box.top() + (px.y() - 1 + 0.5) * EndPixel);
+        qsizetype best = 0;
+        for (qsizetype i = 1; i < ring.size(); ++i)
+            if (QLineF(ring[i], at).length() < QLineF(ring[best], at).length())
+                best = i;
+        return best;
+    };
+    return {nearest(a), nearest(b)};
+}
+
+// The stroke's centre line: from one end to the other, halfway between the
+// two sides of its outline.
+QPolygonF centreLineOf(const QPolygonF& ring)
+{
+    const qsizetype n = ring.size();
+    const auto [first, second] = strokeEnds(ring);
+    const qsizetype ends[2] = {first, second};
+    std::vector<QPointF> one, other;
+    for (qsizetype i = ends[0]; i != ends[1]; i = (i + 1) % n)
+        one.push_back(ring[i]);
+    one.push_back(ring[ends[1]]);
+    for (qsizetype i = ends[0]; i != ends[1]; i = (i + n - 1) % n)
+        other.push_back(ring[i]);
+    other.push_back(ring[ends[1]]);
+    if (one.size() < 2 || other.size() < 2)
+        return QPolygonF({ring[ends[0]], ring[ends[1]]});
+    const std::vector<QPointF> a = alongChain(one, CentreLineSamples), b = alongChain(other, CentreLineSamples);
+    QPolygonF line;
+    for (int k = 0; k < CentreLineSamples; ++k)
+        line << (a[size_t(k)] + b[size_t(k)]) / 2;
+    return line;
+}
+
+// Walks the outline and the bridges into closed rings, one per stroke: along
+// the outline until a corner with a bridge, across the bridge that carries the
+// arriving direction on best, then along the outline again.
+std::vector<QPolygonF> walkedRings(const Rings& r, const std::vector<int>& cornerAt,
+                                   const std::vector<OutlineCorner>& corners, const std::vector<Bridge>& bridges,
+                                   bool& closed)
+{
+    std::vector<std::vector<std::pair<int, int>>> leaving(r.at.size()); // (bridge, other end's sample)
+    for (size_t b = 0; b < bridges.size(); ++b) {
+        const int from = cornerAt[size_t(bridges[b].from)], to = cornerAt[size_t(bridges[b].to)];
+        leaving[size_t(from)].push_back({int(b) * 2, to});
+        leaving[size_t(to)].push_back({int(b) * 2 + 1, from});
+    }
+    (void)corners;
+    std::vector<bool> edgeUsed(r.at.size(), false), bridgeUsed(bridges.size() * 2, false);
+    std::vector<QPolygonF> rings;
+    for (size_t start = 0; start < r.at.size(); ++start) {
+        if (edgeUsed[start] || !leaving[start].empty())
+            continue;
+        QPolygonF ring;
+        int at = int(start);
+        bool byBridge = true; // no bridge is taken where the walk starts
+        QPointF heading = unit(r.at[start] - r.at[size_t(r.prev[start])]);
+        for (size_t steps = 0; steps < 4 * r.at.size() + 8; ++steps) {
+            ring << r.at[size_t(at)];
+            if (!byBridge && !leaving[size_t(at)].empty()) {
+                int best = -1;
+                double straightest = -2;
+                for (size_t k = 0; k < leaving[size_t(at)].size(); ++k) {
+                    const auto [id, to] = leaving[size_t(at)][k];
+                    const double d = dot(heading, unit(r.at[size_t(to)] - r.at[size_t(at)]));
+                    if (!bridgeUsed[size_t(id)] && d > straightest) {
+                        straightest = d;
+                        best = int(k);
+                    }
+                }
+                if (best >= 0) {
+                    const auto [id, to] = leaving[size_t(at)][size_t(best)];
+                    bridgeUsed[size_t(id)] = true;
+                    heading = unit(r.at[size_t(to)] - r.at[size_t(at)]);
+                    at = to;
+                    byBridge = true;
+                    continue;
+                }
+            }
+            if (edgeUsed[size_t(at)]) {
+                closed = closed && at == int(start);
+                break;
+            }
+            edgeUsed[size_t(at)] = true;
+            const int n = r.next[size_t(at)];
+            heading = unit(r.at[size_t(n)] - r.at[size_t(at)]);
+            at = n;
+            byBridge = false;
+        }
+        if (ring.size() > 1 && ring.first() == ring.last())
+            ring.removeLast();
+        rings.push_back(ring);
+    }
+    return rings;
+}
+
+} // namespace
+
+GlyphCut cutIntoStrokes(const QPainterPath& glyph, const CutSettings& settings)
+{
+    GlyphCut cut;
+    const Rings r = sampledRings(glyph);
+    if (r.at.empty())
+        return cut;
+    const std::vector<int> cornerAt = cornerPoints(r, settings.cornerTurn);
+    for (int i : cornerAt) {
+        const QPointF at = r.at[size_t(i)];
+        cut.corners.push_back({at, unit(at - walked(r, i, TangentReach, false)), unit(walked(r, i, TangentReach, true) - at)});
+    }
+    const Mask mask(glyph);
+    cut.bridges = pairedCorners(cut.corners, mask, settings.bridgeSlack);
+    for (const QPolygonF& ring : walkedRings(r, cornerAt, cut.corners, cut.bridges, cut.closed)) {
+        if (ring.size() < 3 || areaOf(ring) < SmallestStroke)
+            continue;
+        cut.strokes.push_back({ring, centreLineOf(ring)});
+    }
+    return cut;
+}
+
+GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& counts)
+{
+    static const CutSettings tried[] = {{}, {28.0, 60.0}, {14.0, 70.0}};
+    GlyphCut first;
+    for (const CutSettings& settings : tried) {
+        GlyphCut cut = cutIntoStrokes(glyph, settings);
+        if (cut.closed && std::find(counts.begin(), counts.end(), cut.strokes.size()) != counts.end())
+            return cut;
+        if (&settings == tried)
+            first = std::move(cut);
+    }
+    return first;
+}
+
+}

@@ -1,0 +1,55 @@
+#pragma once
+#include <QPainterPath>
+#include <QPolygonF>
+#include <vector>
+
+namespace lumbrell::data {
+
+// One stroke cut out of a glyph: its closed outline and its centre line from
+// one end to the other (which end starts it is for the stroke order to say).
+struct ExtractedStroke {
+    QPolygonF outline;
+    QPolygonF centreLine;
+};
+
+// Where the glyph's outline turns sharply into the glyph: a place where two
+// strokes meet, or a bend on the inside of a turning stroke.
+struct OutlineCorner {
+    QPointF at;
+    QPointF in;  // unit direction the outline arrives in
+    QPointF out; // unit direction it leaves in
+};
+
+// A cut across the glyph between two corners: the edge of one stroke carried
+// on through the stroke it meets or crosses.
+struct Bridge {
+    int from = 0; // corner indices
+    int to = 0;
+};
+
+struct GlyphCut {
+    std::vector<OutlineCorner> corners;
+    std::vector<Bridge> bridges;
+    std::vector<ExtractedStroke> strokes; // in no particular order
+    bool closed = true;                   // every walk along outline and bridges came back to its start
+};
+
+// How readily the cut takes a turn of the outline for a corner, and how far a
+// bridge may stray from the edges it carries on (degrees).
+struct CutSettings {
+    double cornerTurn = 20.0;
+    double bridgeSlack = 60.0;
+};
+
+// Cuts a glyph (top-down 1024-unit square, winding fill) into strokes: finds
+// the outline's sharp inward corners, pairs them into bridges where the
+// outline of one stroke carries on across another, and walks outline and
+// bridges into one closed outline per stroke.
+GlyphCut cutIntoStrokes(const QPainterPath& glyph, const CutSettings& settings = {});
+
+// The cut with the first of a few settings (the usual first, then readier
+// and less ready to see corners) that closes and gives one of the wanted
+// numbers of strokes; the usual cut where none does.
+GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& counts);
+
+}
