@@ -1,28 +1,12 @@
 #include "app/print_lookup.h"
 
 #include "lookup/code_line.h"
-#include "store/find_record.h"
 #include "store/spaces.h"
 #include "tables/characters.h"
-#include "tables/find_next.h"
 
 namespace lumbrell {
 
-QString pinyinOf(const TableTexts& tables, const QString& character)
-{
-    for (const QString& table : tables.pinyin) {
-        QString last;
-        std::int32_t position = 0;
-        while (const std::optional<QString> syllable = findNextFollowing(table, character, position))
-            last = *syllable;
-        if (!isBlank(last))
-            return trimSpaces(last);
-    }
-    return {};
-}
-
-PrintedLookups printLookups(RecordFile& file, const TableTexts& tables, const QString& text,
-                            const PositionRoots* roots)
+PrintedLookups printLookups(const Dictionary& dictionary, const QString& text, const PositionRoots* roots)
 {
     PrintedLookups result;
     for (qsizetype at = 0; at < text.size();) {
@@ -30,17 +14,13 @@ PrintedLookups printLookups(RecordFile& file, const TableTexts& tables, const QS
         at += character.size();
         if (isBlank(character))
             continue;
-        const FindResult found = findRecord(file, character);
-        if (!found.found) {
+        const std::optional<CharRecord> record = dictionary.record(character);
+        if (!record) {
             result.withoutRecord.append(character);
             continue;
         }
-        const QString codes = buildCodeLine(found.rec.Code3, found.rec.Code2, found.rec.Code1);
         QStringList fields{character};
-        fields += codes.split(QStringLiteral("  "), Qt::SkipEmptyParts);
-        fields.append(pinyinOf(tables, character));
-        if (roots)
-            fields.append(roots->of(character).positions.join(u' '));
+PrintedLookups printLookups(const Dictionary& dictionary, const QString& text, const PositionRoots* roots)
         result.lines.append(fields.join(u'\t'));
     }
     return result;

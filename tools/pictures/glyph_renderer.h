@@ -30,7 +30,7 @@ struct CharacterDrawing {
 // nine when there are more, at the point deepest inside the area.
 // At scale 2 the drawing is the @2x twin: twice the width and height, the
 // outlines rendered at twice the size, and no seeds (the twin is filled at the
-// 1x seeds, scaled as lookup/drawing_scale.h says). Given the twin, a 1x
+// 1x seeds, scaled as formats/drawing_scale.h says). Given the twin, a 1x
 // drawing seeds each area at its deepest pixel whose twin pixel has the same
 // cover, where the area has one (any pixel of an area fills all of it at 1x).
 CharacterDrawing drawCharacter(const StrokeOutlines& strokes, const PositionStrokes& positions, int scale = 1,

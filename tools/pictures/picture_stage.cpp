@@ -2,7 +2,7 @@
 
 #include "formats/position_roots.h"
 
-#include "lookup/drawing_scale.h"
+#include "formats/drawing_scale.h"
 #include "tools/pictures/decomposer.h"
 #include "tools/pictures/exception_table.h"
 #include "tools/pictures/fill_points.h"
