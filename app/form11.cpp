@@ -139,6 +139,17 @@ void Form11::createControls()
     unsplitNote->setAlignment(Qt::AlignCenter);
     unsplitNote->setWordWrap(true);
     unsplitNote->hide();
+    // Over the second to fourth boxes, which a character without a drawing leaves empty.
+    undrawnNote = new QLabel(QStringLiteral("此字尚无字形图，只显示字符。"), this);
+    undrawnNote->setObjectName(QStringLiteral("undrawnNote"));
+    place(undrawnNote, 3885, 2610, 5040, 1695);
+    undrawnNote->setAlignment(Qt::AlignCenter);
+    undrawnNote->hide();
+    // Under the code line: the code of a word typed or pasted whole.
+    wordLine = new QLabel(this);
+    wordLine->setObjectName(QStringLiteral("wordLine"));
+    place(wordLine, 2205, 4785, 6720, 240);
+    wordLine->hide();
 
     // Stacking, top first: the not-found panel, the four pictures, the frame.
     Frame1->lower();
@@ -147,6 +158,7 @@ void Form11::createControls()
     Picture2->raise();
     notChinese->raise();
     unsplitNote->raise();
+    undrawnNote->raise();
 
     // Tab starts at the entry box, then goes from the top left to the bottom right.
     QWidget* order[] = {Text5, Command2, Combo6->edit(), Combo6->list(), Combo[0], Combo[1], Combo[2],

@@ -72,6 +72,8 @@ public:
     QLabel* Label28 = nullptr;        // link in the not-found panel
     QLabel* notChinese = nullptr;     // the note for input that is no Chinese character
     QLabel* unsplitNote = nullptr;    // the note for a drawing none of whose components is marked
+    QLabel* undrawnNote = nullptr;    // the note for a character that has no drawing
+    QLabel* wordLine = nullptr;       // the code of a word the entry box received
 
     std::array<QImage, 16> Image13;   // identification diagrams
     QCursor Image2;                   // pointing hand of Text6 and Label28
@@ -105,6 +107,7 @@ private:
     void showLookup();
     void showCandidates();
     void focusFirstCandidate();
+    void showWord();
     void reportUnreadableDrawings(const QStringList& paths);
 
     bool refuseInputMethod(QObject* watched, QEvent* event);

@@ -180,6 +180,9 @@ void Form11::render(InputSession::Change change)
     case InputSession::Change::FocusCandidates:
         focusFirstCandidate();
         return;
+    case InputSession::Change::Word:
+        showWord();
+        return;
     }
 }
 
@@ -210,10 +213,18 @@ void Form11::showLookup()
     }
     // A drawing without a single fill point: the character is not split yet.
     unsplitNote->setVisible(plan.needsDrawing() && !plan.drawingExpected && !pictures.drawing.isNull());
+    undrawnNote->setVisible(plan.positions[0].picture == PositionPicture::CharacterOnly);
     if (plan.positions[0].picture == PositionPicture::CharacterOnly)
         pictures.character = characterPicture(plan.character, songFont(12), devicePixelRatioF());
     for (int i = 0; i < 4; ++i)
         showPosition(*Picture1[i], plan.positions[i], pictures);
+}
+
+void Form11::showWord()
+{
+    const std::optional<WordCode>& word = session_.word();
+    wordLine->setText(word ? lumbrell::wordLine(*word) : QString());
+    wordLine->setVisible(word.has_value());
 }
 
 void Form11::reportUnreadableDrawings(const QStringList& paths)

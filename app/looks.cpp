@@ -79,6 +79,8 @@ void Form11::applyLooks()
     setLabelLooks(Label15, small, Qt::black, transparent, false);
     setLabelLooks(Label22, small, Qt::black, transparent, false);
     setLabelLooks(Label27, small, Qt::black, Qt::white, true);
+    wordLine->setFont(small);
+    setColours(wordLine, Qt::black, transparent, false);
     QFont link = latinFont(9);
     link.setUnderline(true);
     setCaption(Label28, addresses::WebHost);

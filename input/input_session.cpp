@@ -4,6 +4,7 @@
 
 #include "input/stroke_key.h"
 #include "input/syllable_key.h"
+#include "input/syllable_spelling.h"
 #include "store/find_record.h"
 #include "store/gbk.h"
 #include "store/spaces.h"
@@ -11,21 +12,6 @@
 #include "tables/find_next.h"
 
 namespace lumbrell {
-namespace {
-
-// A character of the Han script (ideographs, their radicals and 〇): one
-// that may simply be missing from the data, unlike a letter or a comma.
-bool isChineseCharacter(QStringView character)
-{
-    if (character.isEmpty())
-        return false;
-    const char32_t code = character.size() > 1 && character[0].isHighSurrogate()
-                              ? QChar::surrogateToUcs4(character[0], character[1])
-                              : character[0].unicode();
-    return QChar::script(code) == QChar::Script_Han;
-}
-
-} // namespace
 
 InputSession::InputSession(const TableTexts& tables) : tables_(tables)
 {
@@ -65,6 +51,7 @@ void InputSession::lookUp()
     const QString query = query_.text();
     if (query.isEmpty())
         return;
+    forgetWordUnlessShowing(firstCharacter(query));
     const FindResult result = findRecord(file_, query);
     if (!result.readAny || !result.found) {
         const QString character = firstCharacter(query).toString();
@@ -169,12 +156,38 @@ void InputSession::pickCharacter(const QString& character)
     setPinyinKey(character);
 }
 
+// ---- words ----
+
+void InputSession::receiveEntry(const QString& text)
+{
+    const QString received = trimSpaces(insertedText(entryText_, text));
+    entryText_ = text;
+    std::optional<WordCode> word;
+    if (isWord(received))
+        word = wordCodeOf(file_, received);
+    if (!word && !word_)
+        return;
+    word_ = word;
+    notify(Change::Word);
+}
+
+void InputSession::forgetWordUnlessShowing(QStringView character)
+{
+    if (!word_ || word_->word.contains(character))
+        return;
+    word_.reset();
+    notify(Change::Word);
+}
+
 void InputSession::entryChanged(const QString& text)
 {
-    if (isBlank(text))
-        return;
-    pickCharacter(firstCharacter(text).toString()); // a leading space is taken as it is
-    lookUp(); // again: the first lookup may have emptied the query
+    if (!isBlank(text)) {
+        pickCharacter(firstCharacter(text).toString()); // a leading space is taken as it is
+        lookUp(); // again: the first lookup may have emptied the query
+    }
+    // After the lookup of the text's first character, which may lie before
+    // the word received: the key-up then shows the word's last character.
+    receiveEntry(text);
 }
 
 void InputSession::characterPicked(const QString& selected)
@@ -218,16 +231,18 @@ void InputSession::strokesChosen(const std::array<QString, 5>& choosers)
 // Searches the syllable and shows the outcome; true when there are candidates.
 bool InputSession::takeSyllable(const QString& text)
 {
-    if (isBlank(text))
+    // The spelling stands for a syllable as the chooser writes it (lv: lu,
+    // ma3: ma). One that stands for none, such as a syllable still being
+    // typed, leaves the candidates, the pinyin and the pictures as they were.
+    const std::optional<QString> syllable = chooserSyllableOf(text);
+    if (!syllable)
         return false;
-    // Pinyin is written in small letters; a capital is taken as one.
-    const QString syllable = text.toLower();
     keyKind_ = KeyKind::Syllable;
-    if (const auto key = syllableKey(syllable))
+    if (const auto key = syllableKey(*syllable))
         setPinyinKey(*key); // runs the search, which refills the candidates
     if (candidates_.isEmpty())
         return false;
-    setPinyin(syllable);
+    setPinyin(*syllable);
     query_.setText(candidates_.first());
     lookUp();
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/field.h"
+#include "input/word_code.h"
 #include "lookup/lookup_plan.h"
 #include "store/char_record.h"
 #include "store/record_file.h"
@@ -32,7 +33,7 @@ public:
         NotChinese,   // something that is no Chinese character at all
     };
     // Which part of what the window shows has changed.
-    enum class Change { Lookup, Pinyin, Candidates, FocusCandidates };
+    enum class Change { Lookup, Pinyin, Candidates, FocusCandidates, Word };
 
     explicit InputSession(const TableTexts& tables);
 
@@ -69,6 +70,9 @@ public:
     const QString& pinyin() const { return pinyin_; }
     const QStringList& candidates() const { return candidates_; }
     QString candidateText() const; // each candidate followed by one space
+    // The word of two or more Chinese characters the entry box last received,
+    // with its code; kept while the window shows one of its characters.
+    const std::optional<WordCode>& word() const { return word_; }
 
     // ---- the hidden state ----
     Field& query() { return query_; }
@@ -93,6 +97,8 @@ private:
     void listCandidates(const QString& table, const QString& key);
     void setPinyin(const QString& pinyin);
     bool takeSyllable(const QString& text);
+    void receiveEntry(const QString& text); // the word the entry box received, if any
+    void forgetWordUnlessShowing(QStringView character);
 
     TableTexts tables_;
     RecordFile file_;
@@ -110,6 +116,8 @@ private:
     LookupPlan plan_;
     QString notFoundText_;
     QString pinyin_;
+    QString entryText_;
+    std::optional<WordCode> word_;
 };
 
 } // namespace lumbrell

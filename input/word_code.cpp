@@ -40,16 +40,6 @@ QStringList charactersOf(QStringView text)
     return characters;
 }
 
-bool isChineseCharacter(QStringView character)
-{
-    if (character.isEmpty())
-        return false;
-    const char32_t code = character.size() > 1 && character[0].isHighSurrogate()
-                              ? QChar::surrogateToUcs4(character[0], character[1])
-                              : character[0].unicode();
-    return QChar::script(code) == QChar::Script_Han;
-}
-
 } // namespace
 
 bool isWord(QStringView text)
