@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "input/word_code.h"
 #include "tables/characters.h"
 
 #include <QCommandLineParser>
@@ -19,6 +20,10 @@ struct Options {
                                             "its codes from the shortest to the longest, its pinyin. Exits 1 when a "
                                             "character has no record."),
                              QStringLiteral("TEXT")};
+    QCommandLineOption word{QStringLiteral("word"),
+                            QStringLiteral("With --print: take TEXT as words of two or more Chinese characters, "
+                                           "separated by spaces, and print for each a tab-separated line: the word "
+                                           "and its Wubi 98 code. Exits 1 when a character has no record.")};
 };
 
 void describe(QCommandLineParser& parser, const Options& options)
@@ -28,6 +33,7 @@ void describe(QCommandLineParser& parser, const Options& options)
     parser.addOption(options.help);
     parser.addOption(options.version);
     parser.addOption(options.print);
+    parser.addOption(options.word);
     parser.addPositionalArgument(QStringLiteral("character"),
                                  QStringLiteral("The character to look up when the window opens. When a copy is "
                                                 "already running, its window comes to the front and looks it up."),
@@ -70,6 +76,22 @@ CommandLine parseCommandLine(const QStringList& arguments)
         }
         result.action = CommandLine::Action::Print;
         result.text = parser.value(options.print);
+        result.words = parser.isSet(options.word);
+        if (result.words) {
+            for (const QString& word : result.text.split(u' ', Qt::SkipEmptyParts)) {
+                if (!isWord(word)) {
+                    result.action = CommandLine::Action::Error;
+                    result.message = QStringLiteral("--word takes words of two or more Chinese characters, not \"%1\".")
+                                         .arg(word);
+                    return result;
+                }
+            }
+        }
+        return result;
+    }
+    if (parser.isSet(options.word)) {
+        result.action = CommandLine::Action::Error;
+        result.message = QStringLiteral("--word goes with --print.");
         return result;
     }
     if (!positional.isEmpty())

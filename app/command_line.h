@@ -18,6 +18,7 @@ struct CommandLine {
     Action action = Action::OpenWindow;
     QString character; // the first character of the one argument, if any
     QString text;      // the characters to print
+    bool words = false; // --print takes `text` as words separated by spaces and prints their codes
     QString message;
 };
 

@@ -38,7 +38,7 @@ DataLocation locateProgramData()
     return locateData(dataFolders(QCoreApplication::applicationDirPath(), QStringLiteral(LUMBRELL_DATA_FROM_PROGRAM)));
 }
 
-int printCharacters(const QString& text)
+int printCharacters(const QString& text, bool words)
 {
     const DataLocation data = locateProgramData();
     if (data.folder.isEmpty()) {
@@ -51,7 +51,7 @@ int printCharacters(const QString& text)
         printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(error));
         return 1;
     }
-    const PrintedLookups printed = printLookups(file, loadEmbeddedTables(), text);
+    const PrintedLookups printed = words ? printWordCodes(file, text) : printLookups(file, loadEmbeddedTables(), text);
     for (const QString& line : printed.lines)
         printTo(stdout, line + u'\n');
     for (const QString& character : printed.withoutRecord)
@@ -134,7 +134,7 @@ int main(int argc, char* argv[])
     }
     case CommandLine::Action::Print: {
         QCoreApplication app(argc, argv);
-        return printCharacters(command.text);
+        return printCharacters(command.text, command.words);
     }
     case CommandLine::Action::OpenWindow:
         break;

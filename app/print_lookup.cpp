@@ -1,5 +1,6 @@
 #include "app/print_lookup.h"
 
+#include "input/word_code.h"
 #include "lookup/code_line.h"
 #include "store/find_record.h"
 #include "store/spaces.h"
@@ -39,6 +40,20 @@ PrintedLookups printLookups(RecordFile& file, const TableTexts& tables, const QS
         fields += codes.split(QStringLiteral("  "), Qt::SkipEmptyParts);
         fields.append(pinyinOf(tables, character));
         result.lines.append(fields.join(u'\t'));
+    }
+    return result;
+}
+
+PrintedLookups printWordCodes(RecordFile& file, const QString& text)
+{
+    PrintedLookups result;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const WordCode code = wordCodeOf(file, word);
+        for (const QString& character : code.missing)
+            if (!result.withoutRecord.contains(character))
+                result.withoutRecord.append(character);
+        if (!code.code.isEmpty())
+            result.lines.append(code.word + u'\t' + code.code);
     }
     return result;
 }

@@ -17,6 +17,11 @@ struct PrintedLookups {
 
 PrintedLookups printLookups(RecordFile& file, const TableTexts& tables, const QString& text);
 
+// The codes of --print --word: for each word of the text (separated by
+// spaces), "word TAB code"; a word with a character that has no record gets
+// no line, and the character is named once.
+PrintedLookups printWordCodes(RecordFile& file, const QString& text);
+
 // The syllable the window's pinyin display would show for the character:
 // the pinyin tables are searched in order and the first that lists it gives
 // its last syllable. Empty when no table lists it.
