@@ -145,10 +145,12 @@ void Form11::createControls()
     place(undrawnNote, 3885, 2610, 5040, 1695);
     undrawnNote->setAlignment(Qt::AlignCenter);
     undrawnNote->hide();
-    // Under the code line: the code of a word typed or pasted whole.
+    // The code of a word typed or pasted whole, on the entry box's row after
+    // its hint: the only free row of the fixed layout long enough for a word
+    // of seven characters (under the code line there are 15 pixels of panel).
     wordLine = new QLabel(this);
     wordLine->setObjectName(QStringLiteral("wordLine"));
-    place(wordLine, 2205, 4785, 6720, 240);
+    place(wordLine, 5610, 150, 3420, 210);
     wordLine->hide();
 
     // Stacking, top first: the not-found panel, the four pictures, the frame.

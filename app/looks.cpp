@@ -79,7 +79,7 @@ void Form11::applyLooks()
     setLabelLooks(Label15, small, Qt::black, transparent, false);
     setLabelLooks(Label22, small, Qt::black, transparent, false);
     setLabelLooks(Label27, small, Qt::black, Qt::white, true);
-    wordLine->setFont(small);
+    wordLine->setFont(latinFont(9)); // the code's l and 1 apart; the characters in the Song face behind it
     setColours(wordLine, Qt::black, transparent, false);
     QFont link = latinFont(9);
     link.setUnderline(true);

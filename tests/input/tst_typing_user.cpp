@@ -202,12 +202,17 @@ private Q_SLOTS:
         BuiltWindow w;
         QVERIFY(w.active());
         const QList<QWidget*> boxes = {w.form->Text5, w.form->Text6, w.form->Label27, w.form->notChinese,
-                                       w.form->undrawnNote, w.form->wordLine};
+                                       w.form->undrawnNote};
         for (QWidget* box : boxes) {
             const QFontInfo face(box->font());
             QCOMPARE(face.family(), QString::fromLatin1(CharacterFamily));
             QCOMPARE(face.weight(), int(QFont::Normal));
         }
+        // The word line writes its code in a Latin face and its characters in
+        // the character family behind it.
+        const QFont word = w.form->wordLine->font();
+        QCOMPARE(QFontInfo(word).family(), u"DejaVu Sans"_s);
+        QCOMPARE(word.families().value(1), QString::fromLatin1(CharacterFamily));
     }
 };
 
