@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "input/word_code.h"
 #include "tables/characters.h"
 
 #include <QCommandLineParser>
@@ -23,6 +24,10 @@ struct Options {
                              QStringLiteral("With --print, end each line with the roots (码元) its code positions "
                                             "mark, from the first position to the last, separated by spaces (\"id\" "
                                             "for an identification letter, \"-\" for a position without one).")};
+    QCommandLineOption word{QStringLiteral("word"),
+                            QStringLiteral("With --print: take TEXT as words of two or more Chinese characters, "
+                                           "separated by spaces, and print for each a tab-separated line: the word "
+                                           "and its Wubi 98 code. Exits 1 when a character has no record.")};
 };
 
 void describe(QCommandLineParser& parser, const Options& options)
@@ -33,6 +38,7 @@ void describe(QCommandLineParser& parser, const Options& options)
     parser.addOption(options.version);
     parser.addOption(options.print);
     parser.addOption(options.roots);
+    parser.addOption(options.word);
     parser.addPositionalArgument(QStringLiteral("character"),
                                  QStringLiteral("The character to look up when the window opens. When a copy is "
                                                 "already running, its window comes to the front and looks it up."),
@@ -76,11 +82,27 @@ CommandLine parseCommandLine(const QStringList& arguments)
         result.action = CommandLine::Action::Print;
         result.text = parser.value(options.print);
         result.withRoots = parser.isSet(options.roots);
+        result.words = parser.isSet(options.word);
+        if (result.words) {
+            for (const QString& word : result.text.split(u' ', Qt::SkipEmptyParts)) {
+                if (!isWord(word)) {
+                    result.action = CommandLine::Action::Error;
+                    result.message = QStringLiteral("--word takes words of two or more Chinese characters, not \"%1\".")
+                                         .arg(word);
+                    return result;
+                }
+            }
+        }
         return result;
     }
     if (parser.isSet(options.roots)) {
         result.action = CommandLine::Action::Error;
         result.message = QStringLiteral("--roots goes with --print.");
+        return result;
+    }
+    if (parser.isSet(options.word)) {
+        result.action = CommandLine::Action::Error;
+        result.message = QStringLiteral("--word goes with --print.");
         return result;
     }
     if (!positional.isEmpty())

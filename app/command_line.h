@@ -19,6 +19,7 @@ struct CommandLine {
     QString character; // the first character of the one argument, if any
     QString text;      // the characters to print
     bool withRoots = false; // print the roots of the code positions too
+    bool words = false; // --print takes `text` as words separated by spaces and prints their codes
     QString message;
 };
 

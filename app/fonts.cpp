@@ -6,9 +6,9 @@ namespace lumbrell {
 
 namespace {
 
-const QStringList SongFamilies = {QStringLiteral("SimSun"),        QStringLiteral("AR PL UMing CN"),
-                                  QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UKai CN"),
-                                  QStringLiteral("Noto Sans CJK SC"),  QStringLiteral("WenQuanYi Zen Hei")};
+const QStringList SongFamilies = {QString::fromLatin1(CharacterFamily), QStringLiteral("AR PL UMing CN"),
+                                  QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"),
+                                  QStringLiteral("WenQuanYi Zen Hei")};
 
 } // namespace
 

@@ -4,8 +4,13 @@
 
 namespace lumbrell {
 
-// A Song-style Simplified Chinese font (the face the windows are designed in),
-// with the closest faces Debian ships as fall-backs.
+// The one family every Chinese character is drawn in: a Song face whose regular
+// weight has a glyph for every character of GBK (Debian package fonts-noto-cjk),
+// so that no character falls back to another, heavier face.
+inline constexpr char CharacterFamily[] = "Noto Serif CJK SC";
+
+// The Song-style Simplified Chinese font of the windows: the character family,
+// with the closest faces Debian ships behind it should it be missing.
 QFont songFont(qreal pointSize, bool bold = false);
 
 // The face of the Wubi codes: a monospaced Latin face in which l and 1, and O

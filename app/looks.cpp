@@ -79,6 +79,8 @@ void MainWindow::applyLooks()
     setLabelLooks(entryPrompt_, small, Qt::black, transparent, false);
     setLabelLooks(strokePrompt_, small, Qt::black, transparent, false);
     setLabelLooks(notFoundMessage_, small, Qt::black, Qt::white, true);
+    wordLine_->setFont(latinFont(9)); // the code's l and 1 apart; the characters in the Song face behind it
+    setColours(wordLine_, Qt::black, transparent, false);
     QFont link = latinFont(9);
     link.setUnderline(true);
     setCaption(homePageLink_, addresses::WebHost);

@@ -40,7 +40,7 @@ DataLocation locateProgramData()
     return locateData(dataFolders(QCoreApplication::applicationDirPath(), QStringLiteral(LUMBRELL_DATA_FROM_PROGRAM)));
 }
 
-int printCharacters(const QString& text, bool withRoots)
+int printCharacters(const QString& text, bool withRoots, bool words)
 {
     const DataLocation data = locateProgramData();
     if (data.folder.isEmpty()) {
@@ -58,7 +58,8 @@ int printCharacters(const QString& text, bool withRoots)
         printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(error));
         return 1;
     }
-    const PrintedLookups printed = printLookups(dictionary, text, withRoots ? &roots : nullptr);
+    const PrintedLookups printed =
+        words ? printWordCodes(dictionary, text) : printLookups(dictionary, text, withRoots ? &roots : nullptr);
     for (const QString& line : printed.lines)
         printTo(stdout, line + u'\n');
     for (const QString& character : printed.withoutRecord)
@@ -141,7 +142,7 @@ int main(int argc, char* argv[])
     }
     case CommandLine::Action::Print: {
         QCoreApplication app(argc, argv);
-        return printCharacters(command.text, command.withRoots);
+        return printCharacters(command.text, command.withRoots, command.words);
     }
     case CommandLine::Action::OpenWindow:
         break;

@@ -158,6 +158,17 @@ void MainWindow::createControls()
     unsplitNote_->setAlignment(Qt::AlignCenter);
     unsplitNote_->setWordWrap(true);
     unsplitNote_->hide();
+    // Over the second to fourth boxes, which a character without a drawing leaves empty.
+    undrawnNote_ = named(new QLabel(QStringLiteral("此字尚无字形图，只显示字符。"), this), QStringLiteral("undrawnNote"));
+    place(undrawnNote_, 3885, 2610, 5040, 1695);
+    undrawnNote_->setAlignment(Qt::AlignCenter);
+    undrawnNote_->hide();
+    // The code of a word typed or pasted whole, on the entry box's row after
+    // its hint: the only free row of the fixed layout long enough for a word
+    // of seven characters (under the code line there are 15 pixels of panel).
+    wordLine_ = named(new QLabel(this), QStringLiteral("wordLine"));
+    place(wordLine_, 5610, 150, 3420, 210);
+    wordLine_->hide();
 
     // Stacking, top first: the not-found panel, the four pictures, the frame.
     resultFrame_->lower();
@@ -166,6 +177,7 @@ void MainWindow::createControls()
     notFoundPanel_->raise();
     notChineseNote_->raise();
     unsplitNote_->raise();
+    undrawnNote_->raise();
 
     // Tab starts at the entry box, then goes from the top left to the bottom right.
     QWidget* order[] = {entryBox_,          aboutButton_,       syllableChooser_->edit(), syllableChooser_->list(),

@@ -72,6 +72,7 @@ private:
 
     // ---- rendering the session's views ----
     void render(const SessionView& view);
+    void showWord(const std::optional<WordCode>& word);
     void showLookup(const CharacterLookup& lookup);
     void namePositionRoots(const QString& character);
     void showReading(const QString& reading);
@@ -107,6 +108,8 @@ private:
     QLabel* homePageLink_ = nullptr;     // in the not-found panel
     QLabel* notChineseNote_ = nullptr;   // for input that is no Chinese character
     QLabel* unsplitNote_ = nullptr;      // for a drawing none of whose components is marked
+    QLabel* undrawnNote_ = nullptr;      // for a character that has no drawing
+    QLabel* wordLine_ = nullptr;         // the code of a word the entry box received
 
     std::array<QImage, 16> identificationDiagrams_;
     QCursor handCursor_; // over the candidate box and the home page link

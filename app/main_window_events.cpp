@@ -172,6 +172,8 @@ void MainWindow::render(const SessionView& view)
         showLookup(view.lookup);
     if (view.focusCandidates)
         focusFirstCandidate();
+    if (view.wordChanged)
+        showWord(view.word);
     if (!view.drawingFault.isEmpty() && notice)
         notice(windowTitle(),
                QStringLiteral("无法读取汉字图片，五笔编码照常显示：\n%1").arg(view.drawingFault.join(u'\n')));
@@ -187,6 +189,7 @@ void MainWindow::showLookup(const CharacterLookup& lookup)
     setCaption(codeShadow_, lookup.plan.codeLine);
     setCaption(codeLine_, lookup.plan.codeLine);
     unsplitNote_->setVisible(lookup.unsplit);
+    undrawnNote_->setVisible(lookup.plan.positions[0].picture == PositionPicture::CharacterOnly);
 
     PositionPictures pictures;
     pictures.drawing = lookup.drawing;
@@ -206,6 +209,12 @@ void MainWindow::namePositionRoots(const QString& character)
     for (qsizetype i = 0; i < qsizetype(positionBoxes_.size()); ++i)
         positionBoxes_[size_t(i)]->setToolTip(
             i < roots.positions.size() ? positionWords(roots.positions[i], roots.fullCode[i]) : QString());
+}
+
+void MainWindow::showWord(const std::optional<WordCode>& word)
+{
+    wordLine_->setText(word ? wordLine(*word) : QString());
+    wordLine_->setVisible(word.has_value());
 }
 
 void MainWindow::showReading(const QString& reading)

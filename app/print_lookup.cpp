@@ -1,5 +1,6 @@
 #include "app/print_lookup.h"
 
+#include "input/word_code.h"
 #include "lookup/code_line.h"
 #include "store/spaces.h"
 #include "tables/characters.h"
@@ -20,8 +21,25 @@ PrintedLookups printLookups(const Dictionary& dictionary, const QString& text, c
             continue;
         }
         QStringList fields{character};
-PrintedLookups printLookups(const Dictionary& dictionary, const QString& text, const PositionRoots* roots)
+        fields += codesOf(*record);
+        fields.append(dictionary.reading(character));
+        if (roots)
+            fields.append(roots->of(character).positions.join(u' '));
         result.lines.append(fields.join(u'\t'));
+    }
+    return result;
+}
+
+PrintedLookups printWordCodes(const Dictionary& dictionary, const QString& text)
+{
+    PrintedLookups result;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const WordCode code = wordCodeOf(dictionary, word);
+        for (const QString& character : code.missing)
+            if (!result.withoutRecord.contains(character))
+                result.withoutRecord.append(character);
+        if (!code.code.isEmpty())
+            result.lines.append(code.word + u'\t' + code.code);
     }
     return result;
 }

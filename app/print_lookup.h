@@ -21,4 +21,9 @@ struct PrintedLookups {
 PrintedLookups printLookups(const Dictionary& dictionary, const QString& text,
                             const PositionRoots* roots = nullptr);
 
+// The codes of --print --word: for each word of the text (separated by
+// spaces), "word TAB code"; a word with a character that has no record gets
+// no line, and the character is named once.
+PrintedLookups printWordCodes(const Dictionary& dictionary, const QString& text);
+
 } // namespace lumbrell

@@ -1,5 +1,7 @@
 #include "app/syllable_chooser.h"
 
+#include "input/syllable_spelling.h"
+
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -12,10 +14,12 @@
 namespace lumbrell {
 namespace {
 
-bool isLatin(const QString& text)
+// Text a syllable can be spelled in: Latin letters, with their tone marks and
+// ü, tone digits, and the colon of u:.
+bool isPinyinSpelling(const QString& text)
 {
-    for (const QChar c : text)
-        if (c.unicode() >= 0x80)
+    for (const QChar c : text.normalized(QString::NormalizationForm_D))
+        if (c.unicode() >= 0x80 && c.script() != QChar::Script_Latin && c.category() != QChar::Mark_NonSpacing)
             return false;
     return true;
 }
@@ -81,6 +85,16 @@ void SyllableChooser::showRow(int row)
 
 void SyllableChooser::followTypedText()
 {
+    // The syllable a whole spelling stands for (lv is lu), else the first that
+    // starts with what has been typed so far.
+    const auto syllable = chooserSyllableOf(edit_->text());
+    if (syllable) {
+        const auto items = list_->findItems(*syllable, Qt::MatchExactly);
+        if (!items.isEmpty()) {
+            showRow(list_->row(items.first()));
+            return;
+        }
+    }
     const QString typed = edit_->text().trimmed().toLower();
     if (typed.isEmpty())
         return;
@@ -143,9 +157,9 @@ bool SyllableChooser::filterEdit(QEvent* event)
         }
         return false;
     case QEvent::InputMethod: {
-        // An input method's commit reaches the field as plain text only when it is Latin.
+        // An input method's commit reaches the field only when it spells pinyin (lü, mǎ).
         const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
-        if (!isLatin(commit))
+        if (!isPinyinSpelling(commit))
             return true;
         if (showingPrompt_ && !commit.isEmpty())
             setText(QString());

@@ -8,8 +8,9 @@ class QListWidget;
 namespace lumbrell {
 
 // A combo box whose list is always open below its edit field. The field takes
-// plain Latin letters only, whatever input method is active. Typing moves the
-// list to the first syllable that starts with the text; Up and Down in the
+// pinyin spellings only (letters, tone marks, ü, tone digits), whatever input
+// method is active. Typing moves the list to the syllable the text stands for
+// (lv: lu, ma3: ma), else to the first syllable that starts with the text; Up and Down in the
 // field step through the list as typing would; Enter, a click and the arrow
 // keys in the list choose.
 class SyllableChooser : public QWidget {
@@ -38,7 +39,7 @@ protected:
 private:
     void choose(int row);
     void showRow(int row);             // makes a row current without choosing it
-    void followTypedText();            // the first syllable that starts with the text
+    void followTypedText();            // the syllable the text stands for, or the first that starts with it
     void step(int rows);               // Up / Down in the field
     bool filterEdit(QEvent* event);
     bool filterList(QEvent* event);

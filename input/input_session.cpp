@@ -2,6 +2,7 @@
 
 #include "formats/data_files.h"
 #include "input/syllable_key.h"
+#include "input/syllable_spelling.h"
 #include "store/gbk.h"
 #include "store/spaces.h"
 #include "tables/characters.h"
@@ -21,7 +22,8 @@ bool InputSession::open(const QString& dataFolder, QString* error)
 
 void InputSession::show(SessionView next)
 {
-    if (!next.lookupChanged && !next.readingChanged && !next.candidatesListed && !next.focusCandidates)
+    if (!next.lookupChanged && !next.readingChanged && !next.candidatesListed && !next.focusCandidates
+        && !next.wordChanged)
         return;
     view_ = std::move(next);
     if (viewChanged)
@@ -39,6 +41,11 @@ void InputSession::lookUpInto(SessionView& next, const QString& character)
         return;
     next.lookup = lookUpCharacter(dictionary_, drawings_, character, devicePixelRatio_);
     next.lookupChanged = true;
+    // The word line stays while the window shows one of the word's characters.
+    if (next.word && !next.word->word.contains(next.lookup.character)) {
+        next.word.reset();
+        next.wordChanged = true;
+    }
     if (!next.lookup.unusableDrawings.isEmpty() && !drawingFaultTold_) {
         drawingFaultTold_ = true;
         next.drawingFault = next.lookup.unusableDrawings;
@@ -63,20 +70,36 @@ SessionView InputSession::nextView() const
 {
     // Every action starts from the view shown, with nothing changed yet.
     SessionView next = view_;
-    next.lookupChanged = next.readingChanged = next.candidatesListed = next.focusCandidates = false;
+    next.lookupChanged = next.readingChanged = next.candidatesListed = next.focusCandidates = next.wordChanged = false;
     next.drawingFault.clear();
     return next;
 }
 
 void InputSession::lookUpFirstCharacter(const QString& text)
 {
-    if (isBlank(text))
-        return;
     SessionView next = nextView();
-    const QString first = firstCharacter(text).toString();
-    lookUpInto(next, first);
-    readingInto(next, first);
+    if (!isBlank(text)) {
+        const QString first = firstCharacter(text).toString();
+        lookUpInto(next, first);
+        readingInto(next, first);
+    }
+    // After the lookup of the text's first character, which may lie before
+    // the word received.
+    receiveEntryInto(next, text);
     show(std::move(next));
+}
+
+void InputSession::receiveEntryInto(SessionView& next, const QString& text)
+{
+    const QString received = trimSpaces(insertedText(entryText_, text));
+    entryText_ = text;
+    if (isWord(received)) {
+        next.word = wordCodeOf(dictionary_, received);
+        next.wordChanged = true;
+    } else if (next.word) {
+        next.word.reset();
+        next.wordChanged = true;
+    }
 }
 
 void InputSession::pickText(const QString& picked)
@@ -122,20 +145,22 @@ void InputSession::searchStrokes(const QString& strokeKey)
 
 void InputSession::searchSyllable(const QString& text, bool chosen)
 {
-    if (isBlank(text))
+    // The spelling stands for a syllable as the chooser writes it (lv: lu,
+    // ma3: ma). One that stands for none, such as a syllable still being
+    // typed, leaves the candidates, the pinyin and the pictures as they were.
+    const std::optional<QString> syllable = chooserSyllableOf(text);
+    if (!syllable)
         return;
     SessionView next = nextView();
-    // Pinyin is written in small letters; a capital is taken as one.
-    const QString syllable = text.toLower();
     // A key that fits no syllable field, or names no table, leaves the candidates.
-    if (const std::optional<QString> key = syllableKey(syllable)) {
+    if (const std::optional<QString> key = syllableKey(*syllable)) {
         if (std::optional<QStringList> found = dictionary_.charactersWithSyllable(*key)) {
             next.candidates = std::move(*found);
             next.candidatesListed = true;
         }
     }
     if (!next.candidates.isEmpty()) {
-        setReading(next, syllable);
+        setReading(next, *syllable);
         lookUpInto(next, next.candidates.first());
         next.focusCandidates = chosen;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "input/word_code.h"
 #include "lookup/character_lookup.h"
 #include "lookup/dictionary.h"
 #include "lookup/drawing_store.h"
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace lumbrell {
 
@@ -16,6 +18,9 @@ struct SessionView {
     CharacterLookup lookup; // the character shown: codes, pictures, notes
     QString reading;        // the pinyin display
     QStringList candidates; // the candidate box, in table order
+    // The word of two or more Chinese characters the entry box last received,
+    // with its code; kept while the window shows one of its characters.
+    std::optional<WordCode> word;
 
     // Unusable drawing files, named the first time the data shows such a
     // fault in a run (with the drawing folder gone every lookup would).
@@ -25,6 +30,7 @@ struct SessionView {
     bool readingChanged = false;    // the pinyin display changed
     bool candidatesListed = false;  // a search listed candidates (maybe the same ones)
     bool focusCandidates = false;   // the caret goes behind the first candidate
+    bool wordChanged = false;       // the word line appeared, changed or went
 };
 
 // The user's actions on the main window, without a window: each operation
@@ -50,7 +56,9 @@ public:
     // ---- the user's actions ----
 
     // The entry box's text changed: its first character is looked up (a
-    // leading space too, which is no Chinese character), with its pinyin.
+    // leading space too, which is no Chinese character), with its pinyin. A
+    // word the change put in whole (an input method's commit, a paste) gets
+    // its code; the release of the key then looks up its last character.
     void lookUpFirstCharacter(const QString& text);
     // Text was picked with the mouse: one character is looked up; the pinyin
     // display shows the pinyin of what was picked.
@@ -64,7 +72,9 @@ public:
     void searchStrokes(const QString& strokeKey);
     // A syllable typed into the chooser's field, or chosen from its list (the
     // focus then goes to the candidates): its characters are listed, the
-    // syllable shown, the first character looked up.
+    // syllable shown, the first character looked up. The field takes the
+    // spellings users type (input/syllable_spelling.h); one that stands for no
+    // syllable leaves the candidates, the pinyin and the pictures as they were.
     void typeSyllable(const QString& text) { searchSyllable(text, false); }
     void chooseSyllable(const QString& text) { searchSyllable(text, true); }
 
@@ -76,6 +86,8 @@ private:
     // The pinyin display of a text picked as a character; a blank text leaves it.
     void readingInto(SessionView& next, const QString& text) const;
     static void setReading(SessionView& next, const QString& reading);
+    // The word the entry box's change put in, if any; any other change ends the word shown.
+    void receiveEntryInto(SessionView& next, const QString& text);
     void show(SessionView next);
 
     Dictionary dictionary_;
@@ -83,6 +95,7 @@ private:
     qreal devicePixelRatio_ = 1;
     SessionView view_;
     bool drawingFaultTold_ = false;
+    QString entryText_; // the entry box's text before its latest change
 };
 
 } // namespace lumbrell

@@ -11,13 +11,16 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-# Building and running: compiler and build tools, Qt, zstd, FreeType, a Chinese font, a
-# Latin font where l and 1 differ, Qt's own translations, and the data sources that Debian carries
-# (the Kai and Ming fonts the characters without stroke outlines are drawn from among them). Every name is in Debian 12 and 13.
+# Building and running: compiler and build tools, Qt, zstd, FreeType, the
+# Chinese fonts (AR PL UMing and UKai, which the characters without stroke
+# outlines are drawn from; Noto Serif CJK SC, which covers all of GBK, for every
+# character the window shows), a Latin font where l and 1 differ, Qt's own
+# translations, and the data sources that Debian carries. Every name is in
+# Debian 12 and 13.
 apt_packages=(
   cmake g++ make pkg-config ca-certificates debian-archive-keyring
   qt6-base-dev qt6-base-dev-tools libgl-dev libzstd-dev libfreetype-dev
-  fonts-arphic-uming fonts-arphic-ukai
+  fonts-arphic-uming fonts-arphic-ukai fonts-noto-cjk
   fonts-dejavu-core qt6-translations-l10n
   rime-data-stroke rime-data-luna-pinyin rime-data-pinyin-simp
 )

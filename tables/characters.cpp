@@ -89,4 +89,14 @@ QStringView charactersFrom(QStringView text, qsizetype from, qsizetype character
     return text.sliced(from, end - from);
 }
 
+bool isChineseCharacter(QStringView character)
+{
+    if (character.isEmpty())
+        return false;
+    const char32_t code = character.size() > 1 && character[0].isHighSurrogate()
+                              ? QChar::surrogateToUcs4(character[0], character[1])
+                              : character[0].unicode();
+    return QChar::script(code) == QChar::Script_Han;
+}
+
 } // namespace lumbrell

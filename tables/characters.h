@@ -26,4 +26,9 @@ QStringView characterBefore(QStringView text, qsizetype at);
 // text ends).
 QStringView charactersFrom(QStringView text, qsizetype from, qsizetype characters);
 
+// Whether the first character of the text is of the Han script (ideographs,
+// their radicals and 〇): one that may simply be missing from the data, unlike
+// a letter or a comma.
+bool isChineseCharacter(QStringView character);
+
 } // namespace lumbrell

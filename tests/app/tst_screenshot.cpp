@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -246,6 +247,7 @@ private Q_SLOTS:
     void builtDataLookup();
     void builtDataGallery_data();
     void builtDataGallery();
+    void typingUser();
     void aboutWindow();
     void helpMessage();
 
@@ -594,6 +596,57 @@ void ScreenshotTest::builtDataGallery()
         const int black = countPixels(shot, first, [](QRgb p) { return sameColour(p, qRgb(0, 0, 0)); });
         QVERIFY2(black > 30, "the first component is marked");
     }
+}
+
+// What a user typing through an input method sees: the candidates of ma in
+// one face, the code of a committed word under the code line, and the note
+// for a character without a drawing.
+void ScreenshotTest::typingUser()
+{
+    if (!dataBuilt()) {
+#ifdef LUMBRELL_DATA_BUILT
+        QFAIL("the data build ran in this build folder, yet its data is missing");
+#endif
+        QSKIP("The data is not built in this build folder; the input tests cover these lines.");
+    }
+    MainWindow form(BuiltData, loadEmbeddedTables());
+    auto* entryBox = designControl<QLineEdit>(form, QStringLiteral("Text5"));
+    auto* syllableField = designControl<SyllableChooser>(form, QStringLiteral("Combo6"))->edit();
+    auto* wordLine = designControl<QLabel>(form, QStringLiteral("wordLine"));
+    QStringList messages;
+    form.messageBox = [&](const QString&, const QString& text) { messages.append(text); };
+    form.notice = form.messageBox;
+    const auto inkIn = [&](const QImage& shot, QWidget* widget) {
+        const QRect rect = onScreen(QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size()));
+        return countPixels(shot, rect, [](QRgb p) { return qGray(p) < 96; });
+    };
+    const auto commit = [&](const QString& text) {
+        entryBox->setFocus();
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QCoreApplication::sendEvent(entryBox, &event);
+    };
+
+    syllableField->setFocus();
+    QTest::keyClicks(syllableField, QStringLiteral("ma3"));
+    QVERIFY(form.session().view().candidates.contains(QStringLiteral("蟇")));
+    const QImage candidates = grabShown(form, QStringLiteral("candidates-ma.png"));
+    QVERIFY(inkIn(candidates, designControl<QPlainTextEdit>(form, QStringLiteral("Text6"))) > 200);
+
+    commit(QStringLiteral("中华人民共和国"));
+    QCOMPARE(wordLine->text(), QStringLiteral("词组 中华人民共和国 kwwl"));
+    const QImage word = grabShown(form, QStringLiteral("word-line.png"));
+    QVERIFY(inkIn(word, wordLine) > 30);
+
+    entryBox->clear();
+    commit(QStringLiteral("中\U00020000国"));
+    grabShown(form, QStringLiteral("word-line-missing.png"));
+
+    entryBox->clear();
+    commit(QStringLiteral("丗"));
+    const QImage undrawn = grabShown(form, QStringLiteral("no-drawing.png"));
+    QVERIFY(inkIn(undrawn, designControl<QLabel>(form, QStringLiteral("undrawnNote"))) > 30);
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
 }
 
 void ScreenshotTest::aboutWindow()

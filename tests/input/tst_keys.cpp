@@ -1,7 +1,9 @@
-// The keys the choosers make: syllable keys and their table, stroke symbols,
-// stroke keys and their table.
+// The keys the choosers make: the syllable a typed spelling stands for,
+// syllable keys and their table, stroke symbols, stroke keys and their table.
 #include "input/stroke_key.h"
 #include "input/syllable_key.h"
+#include "input/syllable_spelling.h"
+#include "tables/syllables.h"
 
 #include <QTest>
 
@@ -12,6 +14,71 @@ class KeysTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void syllableSpellings_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("syllable"); // null: none
+
+        QTest::newRow("as the chooser writes it") << u"zhuang"_s << u"zhuang"_s;
+        QTest::newRow("capitals") << u"NIU"_s << u"niu"_s;
+        QTest::newRow("spaces around") << u" ma "_s << u"ma"_s;
+        QTest::newRow("v for ü after l") << u"lv"_s << u"lu"_s;
+        QTest::newRow("v for ü after n") << u"nv"_s << u"nu"_s;
+        QTest::newRow("ü after l") << u"lü"_s << u"lu"_s;
+        QTest::newRow("ü after n") << u"nü"_s << u"nu"_s;
+        QTest::newRow("lve") << u"lve"_s << u"lue"_s;
+        QTest::newRow("nve") << u"nve"_s << u"nue"_s;
+        QTest::newRow("lüe") << u"lüe"_s << u"lue"_s;
+        QTest::newRow("nüe") << u"nüe"_s << u"nue"_s;
+        QTest::newRow("u: for ü") << u"lu:e"_s << u"lue"_s;
+        QTest::newRow("u and a combining diaeresis") << u"nu\u0308"_s << u"nu"_s;
+        QTest::newRow("capital Ü") << u"LÜ"_s << u"lu"_s;
+        QTest::newRow("v after j, where pinyin writes u") << u"jv"_s << u"ju"_s;
+        QTest::newRow("üan after x") << u"xüan"_s << u"xuan"_s;
+        QTest::newRow("vn after y") << u"yvn"_s << u"yun"_s;
+        QTest::newRow("tone digit 3") << u"ma3"_s << u"ma"_s;
+        QTest::newRow("tone digit 1") << u"niu1"_s << u"niu"_s;
+        QTest::newRow("tone digit 5, the light tone") << u"de5"_s << u"de"_s;
+        QTest::newRow("ü and a tone digit") << u"lv4"_s << u"lu"_s;
+        QTest::newRow("tone mark ǎ") << u"mǎ"_s << u"ma"_s;
+        QTest::newRow("tone mark ǜ") << u"lǜ"_s << u"lu"_s;
+        QTest::newRow("tone mark on a capital") << u"Mǎ"_s << u"ma"_s;
+        for (const QString& marked : {u"ā"_s, u"á"_s, u"ǎ"_s, u"à"_s})
+            QTest::addRow("tone mark %s", qPrintable(marked)) << marked << u"a"_s;
+        QTest::newRow("decomposed tone mark") << u"ma\u030C"_s << u"ma"_s;
+        QTest::newRow("m alone") << u"m"_s << u"m"_s;
+        QTest::newRow("ng") << u"ng"_s << u"ng"_s;
+
+        QTest::newRow("no syllable") << u"xyz"_s << QString();
+        QTest::newRow("still being typed") << u"zh"_s << QString();
+        QTest::newRow("ü where pinyin has none") << u"lvan"_s << QString();
+        QTest::newRow("ü after a consonant that takes none") << u"dv"_s << QString();
+        QTest::newRow("v alone") << u"v"_s << QString();
+        QTest::newRow("tone digit 6") << u"ma6"_s << QString();
+        QTest::newRow("two tone digits") << u"ma33"_s << QString();
+        QTest::newRow("digit alone") << u"3"_s << QString();
+        QTest::newRow("blank") << u"  "_s << QString();
+        QTest::newRow("hanzi") << u"中"_s << QString();
+        QTest::newRow("space inside") << u"m a"_s << QString();
+    }
+
+    void syllableSpellings()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, syllable);
+        const auto found = chooserSyllableOf(typed);
+        QCOMPARE(found.value_or(QString()), syllable);
+        QCOMPARE(found.has_value(), !syllable.isNull());
+    }
+
+    void everyChooserSyllableStandsForItself()
+    {
+        for (const QString& syllable : chooserSyllables()) {
+            QCOMPARE(chooserSyllableOf(syllable).value_or(QString()), syllable);
+            QCOMPARE(chooserSyllableOf(syllable + u'2').value_or(QString()), syllable);
+        }
+    }
+
     void syllableKeys_data()
     {
         QTest::addColumn<QString>("typed");

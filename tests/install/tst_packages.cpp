@@ -62,6 +62,8 @@ void PackagesTest::controlFields_data()
     // dpkg-shlibdeps' libraries, and the data of the same version.
     QTest::newRow("program libraries") << false << "Depends" << "libqt6network6.*libqt6widgets6|libqt6widgets6.*libqt6network6";
     QTest::newRow("program data") << false << "Depends" << "lumbrell-data \\(= " LUMBRELL_VERSION "\\)";
+    // The one family every character is drawn in, with no other font in its place.
+    QTest::newRow("program font") << false << "Depends" << "(^|, )fonts-noto-cjk(,|$)";
     QTest::newRow("data name") << true << "Package" << "^lumbrell-data$";
     QTest::newRow("data architecture") << true << "Architecture" << "^all$";
     QTest::newRow("data depends on nothing") << true << "Depends" << "^$";

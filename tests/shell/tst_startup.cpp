@@ -109,7 +109,7 @@ void StartupTest::commandLine_data()
     QTest::addColumn<QString>("err");      // the same for standard error
 
     const QString oneLine = QStringLiteral("lumbrell: [^\\n]+\\n");
-    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: lumbrell \\[options\\] \\[character\\]\\n.*--print.*" << "";
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: lumbrell \\[options\\] \\[character\\]\\n.*--print.*--word.*" << "";
     QTest::newRow("-h") << QStringList{"-h"} << 0 << "Usage: lumbrell .*--version.*" << "";
     QTest::newRow("--version") << QStringList{"--version"} << 0 << "lumbrell 3\\.0\\n" << "";
     QTest::newRow("unknown long option") << QStringList{"--bogus"} << 2 << "" << "lumbrell: [^\\n]*'bogus'[^\\n]*\\n";
@@ -125,6 +125,15 @@ void StartupTest::commandLine_data()
     QTest::newRow("--roots without --print") << QStringList{"--roots", "峰"} << 2 << "" << oneLine;
     QTest::newRow("--print, none with a record") << QStringList{"--print", "国 😀"} << 1 << ""
                                                  << "lumbrell: no record for 国\nlumbrell: no record for 😀\n";
+    QTest::newRow("--print --word, two characters") << QStringList{"--print", "峰峰", "--word"} << 0
+                                                    << "峰峰\tabab\n" << "";
+    QTest::newRow("--print --word, words by spaces") << QStringList{"--word", "--print", "峰峰 峰峰峰 峰峰峰峰峰"} << 0
+                                                     << "峰峰\tabab\n峰峰峰\taaab\n峰峰峰峰峰\taaaa\n" << "";
+    QTest::newRow("--print --word, one without record")
+        << QStringList{"--print", "峰國國 峰峰", "--word"} << 1 << "峰峰\tabab\n" << "lumbrell: no record for 國\n";
+    QTest::newRow("--print --word, one character") << QStringList{"--print", "峰", "--word"} << 2 << "" << oneLine;
+    QTest::newRow("--print --word, letters") << QStringList{"--print", "ab", "--word"} << 2 << "" << oneLine;
+    QTest::newRow("--word without --print") << QStringList{"--word", "峰峰"} << 2 << "" << oneLine;
 }
 
 void StartupTest::commandLine()
