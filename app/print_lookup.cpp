@@ -20,7 +20,10 @@ PrintedLookups printLookups(const Dictionary& dictionary, const QString& text, c
             continue;
         }
         QStringList fields{character};
-PrintedLookups printLookups(const Dictionary& dictionary, const QString& text, const PositionRoots* roots)
+        fields += codesOf(*record);
+        fields.append(dictionary.reading(character));
+        if (roots)
+            fields.append(roots->of(character).positions.join(u' '));
         result.lines.append(fields.join(u'\t'));
     }
     return result;
