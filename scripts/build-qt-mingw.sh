@@ -73,19 +73,24 @@ if [ -f "$stamp" ]; then
 fi
 
 start=$(date +%s)
-src=$("$root/scripts/fetch-qt-source.sh" "$cache/src")
 work="$cache/build-qt-$qt_version-mingw-$key"
-rm -rf "$work" "$prefix"
-mkdir -p "$work"
-cp -a "$src" "$work/src"
-patch -d "$work/src" -p1 --quiet <"$patch_file" || fail "$patch_file does not apply to $src"
+# A build that was stopped goes on where it stopped; anything else starts afresh.
+if [ ! -f "$work/build/build.ninja" ]; then
+  src=$("$root/scripts/fetch-qt-source.sh" "$cache/src")
+  rm -rf "$work" "$prefix"
+  mkdir -p "$work"
+  cp -a "$src" "$work/src"
+  patch -d "$work/src" -p1 --quiet <"$patch_file" || fail "$patch_file does not apply to $src"
+fi
 
 echo "build-qt-mingw: building Qt $qt_version for Windows into $prefix (about 30 minutes on 2 cores)" >&2
 jobs=${LUMBRELL_JOBS:-$(nproc)}
-cmake -S "$work/src" -B "$work/build" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" "${qt_flags[@]}" \
-  >"$work/configure.log" 2>&1 || fail "Qt's configure failed; see $work/configure.log"
-nice -n "${LUMBRELL_NICE:-15}" cmake --build "$work/build" -j "$jobs" >"$work/build.log" 2>&1 \
+if [ ! -f "$work/build/build.ninja" ]; then
+  cmake -S "$work/src" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" "${qt_flags[@]}" \
+    >"$work/configure.log" 2>&1 || fail "Qt's configure failed; see $work/configure.log"
+fi
+nice -n "${LUMBRELL_NICE:-15}" cmake --build "$work/build" -j "$jobs" >>"$work/build.log" 2>&1 \
   || fail "Qt's build failed; see $work/build.log"
 cmake --install "$work/build" >"$work/install.log" 2>&1 || fail "Qt's install failed; see $work/install.log"
 elapsed=$(( $(date +%s) - start ))
