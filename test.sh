@@ -4,8 +4,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/scripts/setup.sh" --test
 "$root/scripts/build.sh"
-# The Windows build and its installer (build/windows), tested under Wine below.
-"$root/scripts/build-windows.sh"
 cd "$root/build"
 # The tests get a temporary folder of their own: whatever is in it afterwards
 # was left behind by a test, and that fails the run.
@@ -15,8 +13,6 @@ runtime=$(mktemp -d)
 status=0
 TMPDIR="$scratch" XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$runtime}" QT_QPA_PLATFORM=offscreen \
   ctest --output-on-failure -j"$(nproc)" "$@" || status=$?
-# The Windows build's window-free suites under Wine, then its installer.
-TMPDIR="$scratch" ctest --test-dir "$root/build/windows" --output-on-failure "$@" || status=$?
 leftovers=$(find "$scratch" -mindepth 1 -maxdepth 1)
 rm -rf "$scratch" "$runtime"
 if [ -n "$leftovers" ]; then
