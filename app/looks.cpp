@@ -1,10 +1,10 @@
 // How the main window looks: its frame, fonts, colours, pictures and tooltips.
 #include "app/addresses.h"
 #include "app/fonts.h"
-#include "app/form11.h"
+#include "app/main_window.h"
 #include "app/palette.h"
 #include "app/syllable_chooser.h"
-#include "lookup/picture_box.h"
+#include "app/picture_box.h"
 #include "resources/art.h"
 
 #include <QComboBox>
@@ -46,7 +46,7 @@ void setLineColour(QFrame* line, const QColor& colour)
 
 } // namespace
 
-void Form11::applyLooks()
+void MainWindow::applyLooks()
 {
     // A fixed frame: minimise and close, no maximise, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -70,57 +70,57 @@ void Form11::applyLooks()
 
     const QFont small = songFont(9);
     setFont(songFont(12)); // every control without a font of its own
-    for (QWidget* control : std::initializer_list<QWidget*>{Command2, Command8, Text5, Combo6})
+    for (QWidget* control : std::initializer_list<QWidget*>{aboutButton_, strokeHelpButton_, entryBox_, syllableChooser_})
         control->setFont(small);
-    for (QComboBox* chooser : Combo)
+    for (QComboBox* chooser : strokeChoosers_)
         chooser->setFont(small);
 
     const QColor transparent = Qt::transparent;
-    setLabelLooks(Label15, small, Qt::black, transparent, false);
-    setLabelLooks(Label22, small, Qt::black, transparent, false);
-    setLabelLooks(Label27, small, Qt::black, Qt::white, true);
+    setLabelLooks(entryPrompt_, small, Qt::black, transparent, false);
+    setLabelLooks(strokePrompt_, small, Qt::black, transparent, false);
+    setLabelLooks(notFoundMessage_, small, Qt::black, Qt::white, true);
     QFont link = latinFont(9);
     link.setUnderline(true);
-    setCaption(Label28, addresses::WebHost);
-    setLabelLooks(Label28, link, Blue, Qt::white, true);
+    setCaption(homePageLink_, addresses::WebHost);
+    setLabelLooks(homePageLink_, link, Blue, Qt::white, true);
 
     const QFont heading = songFont(10.5, true);
-    setLabelLooks(Label9, heading, Qt::black, Qt::white, true);
-    setLabelLooks(Label23, heading, Qt::black, Qt::white, true);
+    setLabelLooks(codeHeading_, heading, Qt::black, Qt::white, true);
+    setLabelLooks(pinyinHeading_, heading, Qt::black, Qt::white, true);
     const QFont code = codeFont(12, true);
-    setLabelLooks(Label10, code, Blue, transparent, false);
+    setLabelLooks(codeLine_, code, Blue, transparent, false);
     const QFont pinyin = latinFont(12, true);
-    setLabelLooks(Label24, pinyin, Blue, transparent, false);
-    setLabelLooks(Label5, code, Qt::white, transparent, false);
-    setLabelLooks(Label25, pinyin, Qt::white, transparent, false);
+    setLabelLooks(pinyinLine_, pinyin, Blue, transparent, false);
+    setLabelLooks(codeShadow_, code, Qt::white, transparent, false);
+    setLabelLooks(pinyinShadow_, pinyin, Qt::white, transparent, false);
     // The codes and the pinyin can be selected and copied. The blue label on
     // top takes the mouse; its white twin beneath lets it through, so a drag
     // selects the text the user sees.
-    for (QLabel* shown : {Label10, Label24}) {
+    for (QLabel* shown : {codeLine_, pinyinLine_}) {
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         shown->setFocusPolicy(Qt::StrongFocus); // reached by Tab as well as by a click
     }
-    for (QLabel* twin : {Label5, Label25})
+    for (QLabel* twin : {codeShadow_, pinyinShadow_})
         twin->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    // Text6 keeps the window's 12-point font on white.
-    QPalette candidates = Text6->palette();
+    // candidateBox_ keeps the window's 12-point font on white.
+    QPalette candidates = candidateBox_->palette();
     candidates.setColor(QPalette::Base, Qt::white);
-    Text6->setPalette(candidates);
+    candidateBox_->setPalette(candidates);
 
     // The frame takes the window colours of a text box: black on white.
     const QPalette design = designPalette();
-    setColours(Frame1, design.color(QPalette::Text), design.color(QPalette::Base), true);
-    setLineColour(Line1, Silver);
-    setLineColour(Line2, Qt::black);
+    setColours(resultFrame_, design.color(QPalette::Text), design.color(QPalette::Base), true);
+    setLineColour(pictureRule_, Silver);
+    setLineColour(candidateRule_, Qt::black);
 
-    Picture2->setPicture(art::notFoundNotice(devicePixelRatioF()));
+    notFoundPanel_->setPicture(art::notFoundNotice(devicePixelRatioF()));
 
     const QStringList strokeTips = {QStringLiteral("第一笔画"), QStringLiteral("第二笔画"), QStringLiteral("第三笔画"),
                                     QStringLiteral("第四笔画"), QStringLiteral("最后一笔画")};
     for (int i = 0; i < 5; ++i)
-        Combo[i]->setToolTip(strokeTips[i]);
-    Command8->setToolTip(QStringLiteral("帮助"));
+        strokeChoosers_[i]->setToolTip(strokeTips[i]);
+    strokeHelpButton_->setToolTip(QStringLiteral("帮助"));
 }
 
 } // namespace lumbrell

@@ -1,11 +1,12 @@
 #include "app/command_line.h"
 #include "app/data_location.h"
-#include "app/form11.h"
+#include "app/main_window.h"
 #include "app/platform.h"
 #include "app/print_lookup.h"
 #include "app/single_instance.h"
 #include "app/translations.h"
 #include "app/window_requests.h"
+#include "formats/data_files.h"
 #include "tables/table_texts.h"
 
 #include <QApplication>
@@ -31,13 +32,13 @@ int printCharacters(const QString& text)
         writeText(OutputStream::Error, QStringLiteral("lumbrell: %1\n").arg(data.problem));
         return 1;
     }
-    RecordFile file;
+    Dictionary dictionary(loadEmbeddedTables());
     QString error;
-    if (!file.open(QDir(data.folder).filePath(DataFileName), &error)) {
+    if (!dictionary.open(QDir(data.folder).filePath(QLatin1String(datafiles::RecordFile)), &error)) {
         writeText(OutputStream::Error, QStringLiteral("lumbrell: %1\n").arg(error));
         return 1;
     }
-    const PrintedLookups printed = printLookups(file, loadEmbeddedTables(), text);
+    const PrintedLookups printed = printLookups(dictionary, text);
     for (const QString& line : printed.lines)
         writeText(OutputStream::Output, line + u'\n');
     for (const QString& character : printed.withoutRecord)
@@ -81,7 +82,7 @@ int openWindow(int argc, char* argv[], const QString& character)
     QString tableProblems;
     const TableTexts tables = loadEmbeddedTables(&tableProblems);
 
-    Form11 window(data.folder, tables);
+    MainWindow window(data.folder, tables);
     if (!window.startupError().isEmpty()) {
         tellUser(window.windowTitle(), window.startupError());
         return 1;
@@ -94,7 +95,7 @@ int openWindow(int argc, char* argv[], const QString& character)
         window.move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
     }
     window.show();
-    lookUpInEntryBox(window, character);
+    window.lookUpInEntryBox(character);
     answerLaterStarts(instance, window);
     return app.exec();
 }

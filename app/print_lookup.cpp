@@ -1,27 +1,12 @@
 #include "app/print_lookup.h"
 
 #include "lookup/code_line.h"
-#include "store/find_record.h"
 #include "store/spaces.h"
 #include "tables/characters.h"
-#include "tables/find_next.h"
 
 namespace lumbrell {
 
-QString pinyinOf(const TableTexts& tables, const QString& character)
-{
-    for (const QString& table : tables.pinyin) {
-        QString last;
-        std::int32_t position = 0;
-        while (const std::optional<QString> syllable = findNextFollowing(table, character, position))
-            last = *syllable;
-        if (!isBlank(last))
-            return trimSpaces(last);
-    }
-    return {};
-}
-
-PrintedLookups printLookups(RecordFile& file, const TableTexts& tables, const QString& text)
+PrintedLookups printLookups(const Dictionary& dictionary, const QString& text)
 {
     PrintedLookups result;
     for (qsizetype at = 0; at < text.size();) {
@@ -29,15 +14,14 @@ PrintedLookups printLookups(RecordFile& file, const TableTexts& tables, const QS
         at += character.size();
         if (isBlank(character))
             continue;
-        const FindResult found = findRecord(file, character);
-        if (!found.found) {
+        const std::optional<CharRecord> record = dictionary.record(character);
+        if (!record) {
             result.withoutRecord.append(character);
             continue;
         }
-        const QString codes = buildCodeLine(found.rec.Code3, found.rec.Code2, found.rec.Code1);
         QStringList fields{character};
-        fields += codes.split(QStringLiteral("  "), Qt::SkipEmptyParts);
-        fields.append(pinyinOf(tables, character));
+        fields += codesOf(*record);
+        fields.append(dictionary.reading(character));
         result.lines.append(fields.join(u'\t'));
     }
     return result;

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "store/record_file.h"
-#include "tables/table_texts.h"
+#include "lookup/dictionary.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,17 +8,12 @@
 namespace lumbrell {
 
 // The lookups of --print, made without a window: for each character of the
-// text, in order, the same record search, code line and pinyin the window shows.
+// text, in order, the record, codes and pinyin the window shows.
 struct PrintedLookups {
     QStringList lines;          // "character TAB code TAB … TAB pinyin", codes shortest first
     QStringList withoutRecord;  // characters the data file has no record for
 };
 
-PrintedLookups printLookups(RecordFile& file, const TableTexts& tables, const QString& text);
-
-// The syllable the window's pinyin display would show for the character:
-// the pinyin tables are searched in order and the first that lists it gives
-// its last syllable. Empty when no table lists it.
-QString pinyinOf(const TableTexts& tables, const QString& character);
+PrintedLookups printLookups(const Dictionary& dictionary, const QString& text);
 
 } // namespace lumbrell

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup/units.h"
+#include "formats/twips.h"
 
 #include <QLabel>
 #include <QString>

@@ -1,9 +1,7 @@
 #include "app/window_requests.h"
 
-#include "app/form11.h"
+#include "app/main_window.h"
 #include "app/single_instance.h"
-
-#include <QLineEdit>
 
 namespace lumbrell {
 
@@ -15,22 +13,11 @@ void bringToFront(QWidget& window)
     window.activateWindow();
 }
 
-void lookUpInEntryBox(Form11& form, const QString& character)
+void answerLaterStarts(SingleInstance& instance, MainWindow& window)
 {
-    if (character.isEmpty())
-        return;
-    // Emptied first, so that the same character is looked up again.
-    form.Text5->clear();
-    form.Text5->setText(character);
-    form.Text5->selectAll();
-    form.Text5->setFocus();
-}
-
-void answerLaterStarts(SingleInstance& instance, Form11& form)
-{
-    QObject::connect(&instance, &SingleInstance::anotherStart, &form, [&form](const QString& character) {
-        bringToFront(form);
-        lookUpInEntryBox(form, character);
+    QObject::connect(&instance, &SingleInstance::anotherStart, &window, [&window](const QString& character) {
+        bringToFront(window);
+        window.lookUpInEntryBox(character);
     });
 }
 

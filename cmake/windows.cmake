@@ -14,12 +14,6 @@ if(NOT EXISTS "${linux_data}/wwbb11.dat")
 endif()
 set(LUMBRELL_DATA_TOOLS OFF CACHE BOOL "Build the data tools and the data" FORCE)
 set(LUMBRELL_DATA_DIR "${linux_data}")
-set(LUMBRELL_TABLE_FILES "")
-foreach(suffix "" "w")
-  foreach(n RANGE 1 5)
-    list(APPEND LUMBRELL_TABLE_FILES "${linux_data}/tables/Text1bh${n}${suffix}.txt")
-  endforeach()
-endforeach()
 
 # The program folder: the program, its data and what it loads, side by side.
 set(CMAKE_INSTALL_BINDIR ".")
@@ -58,7 +52,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_BINARY_DIR}/run-under-wine.sh")
 
 # The suites that need no window, built and run under Wine.
 set(LUMBRELL_CROSS_TEST_AREAS support store tables input lookup windows)
-set(LUMBRELL_CROSS_TESTS tst_record_store tst_gbk tst_characters tst_find_next tst_real_tables
+set(LUMBRELL_CROSS_TESTS tst_record_store tst_gbk tst_characters tst_table_search tst_real_tables
                          tst_keys tst_input_session tst_lookup_logic)
 
 # The program's icon and version resource (the icon is drawn in packaging/windows).

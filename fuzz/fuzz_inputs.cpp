@@ -1,13 +1,13 @@
 #include "fuzz/fuzz_inputs.h"
 
+#include "formats/twips.h"
 #include "lookup/flood_fill.h"
 #include "lookup/point_list.h"
-#include "lookup/units.h"
 #include "store/find_record.h"
 #include "store/gbk.h"
 #include "store/rounding.h"
 #include "tables/characters.h"
-#include "tables/find_next.h"
+#include "tables/table_search.h"
 #include "tools/tablereader/table_file.h"
 
 #include <QCoreApplication>
@@ -42,52 +42,28 @@ QString textOf(QByteArrayView bytes, bool units)
     return text;
 }
 
-// One data file per process, written for every input and removed after it, so
-// no run leaves it behind in the temporary folder.
-const QString& scratchDataFile()
-{
-    static const QString path =
-        QDir::tempPath() + QStringLiteral("/lumbrell-fuzz-%1.dat").arg(QCoreApplication::applicationPid());
-    return path;
-}
-
 } // namespace
 
 void recordFileInput(QByteArrayView bytes)
 {
     const QString query = fromGbk(bytes.first(std::min<qsizetype>(2, bytes.size())).toByteArray());
-    {
-        QFile file(scratchDataFile());
-        require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "the scratch file opens");
-        if (bytes.size() > 2)
-            file.write(bytes.data() + 2, bytes.size() - 2);
+    const RecordFile records =
+        RecordFile::fromBytes(bytes.size() > 2 ? bytes.sliced(2).toByteArray() : QByteArray());
+
+    const long long searched = roundHalfEven(static_cast<double>(std::max<qsizetype>(bytes.size() - 2, 0)) / 302);
+    require(records.count() == std::min<long long>(searched, RecordFile::MaxRecords), "the count is held to 16 bits");
+    const std::optional<int> found = findRecord(records, query);
+    if (found) {
+        require(*found >= 1 && *found <= records.count(), "the record number lies among the searched");
+        require(charKeyOfBytes(records.record(*found).hanziBytes) == charKey(query), "the record found has the query's key");
     }
-    RecordFile records;
-    QString error;
-    require(records.open(scratchDataFile(), &error), "a plain file opens");
-
-    const long long searched = std::min<long long>(roundHalfEven(records.recordCount()), RecordFile::MaxRecords);
-    const FindResult result = findRecord(records, query);
-    const auto key = charKey(query);
-    require(result.readAny == (key.has_value() && searched > 0), "the search reads when there is a key and records");
-    if (result.readAny)
-        require(result.recNo >= 1 && result.recNo <= searched, "the record number lies among the searched");
-    // Bisection: a few reads per halving, however the records are ordered.
-    const int halvings = searched > 0 ? std::bit_width(static_cast<unsigned long long>(searched)) : 0;
-    require(records.readCount() <= 3 * (halvings + 2) + 1, "the search makes a bounded number of reads");
-    // The record last read is not always the one found: the found one is read again.
-    if (result.found)
-        require(charKeyOfBytes(records.read(result.recNo).hanziBytes) == key, "the record found has the query's key");
-
-    for (int n = 0; n <= searched + 1; ++n) {
-        const CharRecord rec = records.read(n);
-        if (n >= 1 && n <= searched)
+    for (int n = 0; n <= records.count() + 1; ++n) {
+        const CharRecord rec = records.record(n);
+        if (n >= 1 && n <= records.count())
             require(rec.hanziBytes.size() == 2, "every searched record has its two key bytes");
-        else if (n < 1)
-            require(rec.hanziBytes.isEmpty(), "a number below 1 reads as empty");
+        else
+            require(rec.hanziBytes.isEmpty(), "a number outside the records reads as empty");
     }
-    records.close();
-    QFile::remove(scratchDataFile());
 }
 
 void pointListInput(QByteArrayView bytes)
@@ -125,27 +101,20 @@ void tableSearchInput(QByteArrayView bytes)
     if (bytes.size() < 3)
         return;
     const uchar mode = uchar(bytes[0]);
-    const std::int32_t start = static_cast<signed char>(bytes[1]);
     const qsizetype keyBytes = std::min<qsizetype>(uchar(bytes[2]) % 16, bytes.size() - 3);
     const bool units = mode & 2;
     const QString key = textOf(bytes.sliced(3, keyBytes), units);
     const QString table = textOf(bytes.sliced(3 + keyBytes), units);
-    const bool following = mode & 1;
 
-    std::int32_t position = start;
-    const qsizetype characters = characterCount(table);
-    for (qsizetype step = 0;; ++step) {
-        require(step <= characters + 1, "a run ends within the table");
-        const std::int32_t before = position;
-        const std::optional<QString> hit = following ? findNextFollowing(table, key, position)
-                                                     : findNextPreceding(table, key, position);
-        if (!hit) {
-            require(position == 0, "a miss starts the next run at the beginning");
-            break;
-        }
-        require(position > before && position > 0, "a hit moves the run on");
-        require(characterCount(*hit) <= (following ? 6 : 1), "a hit is as long as its field");
-        require(table.contains(*hit), "a hit is part of the table");
+    const QStringList characters = charactersBefore(table, key);
+    require(characters.size() <= characterCount(table), "a search ends within the table");
+    for (const QString& character : characters) {
+        require(characterCount(character) <= 1, "a hit is one character");
+        require(table.contains(character), "a hit is part of the table");
+    }
+    if (const std::optional<QString> field = lastFieldAfter(table, key)) {
+        require(characterCount(*field) <= 6, "a field is at most six characters");
+        require(table.contains(*field), "a field is part of the table");
     }
 }
 

@@ -17,8 +17,8 @@ void recordFileInput(QByteArrayView bytes);
 // the point-list parser and the fills at its points.
 void pointListInput(QByteArrayView bytes);
 
-// A mode byte, a start position, a key length, the key and the table (UTF-8,
-// or UTF-16 units): whole find-next runs over the table.
+// A mode byte (bit 1: UTF-16 units), a byte left from older inputs, a key
+// length, the key and the table (UTF-8, or UTF-16 units): both table searches.
 void tableSearchInput(QByteArrayView bytes);
 
 // An fcitx5 table file, or (first byte odd) the body of one, which is then

@@ -1,247 +1,145 @@
 #include "input/input_session.h"
 
-#include "formats/table_lines.h"
-
-#include "input/stroke_key.h"
+#include "formats/data_files.h"
 #include "input/syllable_key.h"
-#include "store/find_record.h"
 #include "store/gbk.h"
 #include "store/spaces.h"
 #include "tables/characters.h"
-#include "tables/find_next.h"
+
+#include <QDir>
 
 namespace lumbrell {
-namespace {
 
-// A character of the Han script (ideographs, their radicals and 〇): one
-// that may simply be missing from the data, unlike a letter or a comma.
-bool isChineseCharacter(QStringView character)
+InputSession::InputSession(const TableTexts& tables) : dictionary_(tables) {}
+
+bool InputSession::open(const QString& dataFolder, QString* error)
+{
+    const QDir folder(dataFolder);
+    drawings_ = DrawingStore(folder.filePath(QLatin1String(datafiles::DrawingFolder)));
+    return dictionary_.open(folder.filePath(QLatin1String(datafiles::RecordFile)), error);
+}
+
+void InputSession::show(SessionView next)
+{
+    if (!next.lookupChanged && !next.readingChanged && !next.candidatesListed && !next.focusCandidates)
+        return;
+    view_ = std::move(next);
+    if (viewChanged)
+        viewChanged(view_);
+}
+
+bool InputSession::isShown(const QString& character) const
+{
+    return view_.lookup.outcome != CharacterLookup::Outcome::None && view_.lookup.character == character;
+}
+
+void InputSession::lookUpInto(SessionView& next, const QString& character)
 {
     if (character.isEmpty())
-        return false;
-    const char32_t code = character.size() > 1 && character[0].isHighSurrogate()
-                              ? QChar::surrogateToUcs4(character[0], character[1])
-                              : character[0].unicode();
-    return QChar::script(code) == QChar::Script_Han;
-}
-
-} // namespace
-
-InputSession::InputSession(const TableTexts& tables) : tables_(tables)
-{
-    query_.setChangeHandler([this] {
-        if (!isBlank(query_.text()))
-            lookUp();
-    });
-    pinyinKey_.setChangeHandler([this] { pinyinKeyChanged(); });
-}
-
-bool InputSession::open(const QString& dataFile, QString* error)
-{
-    if (!file_.open(dataFile, error))
-        return false;
-    shownRecord_ = file_.read(1);
-    return true;
-}
-
-void InputSession::notify(Change change)
-{
-    if (changed)
-        changed(change);
-}
-
-QString InputSession::candidateText() const
-{
-    QString text;
-    for (const QString& candidate : candidates_)
-        text += candidate + u' ';
-    return text;
-}
-
-// ---- the lookup ----
-
-void InputSession::lookUp()
-{
-    const QString query = query_.text();
-    if (query.isEmpty())
         return;
-    const FindResult result = findRecord(file_, query);
-    if (!result.readAny || !result.found) {
-        const QString character = firstCharacter(query).toString();
-        outcome_ = isChineseCharacter(character) ? Outcome::NotFound : Outcome::NotChinese;
-        notFoundText_ = character;
-        plan_ = LookupPlan();
-        notify(Change::Lookup);
-        query_.setText(QString());
-        return;
+    next.lookup = lookUpCharacter(dictionary_, drawings_, character, devicePixelRatio_);
+    next.lookupChanged = true;
+    if (!next.lookup.unusableDrawings.isEmpty() && !drawingFaultTold_) {
+        drawingFaultTold_ = true;
+        next.drawingFault = next.lookup.unusableDrawings;
     }
-    // The search's last read may be another record: the found one is read again.
-    shownRecord_ = file_.read(result.recNo);
-    outcome_ = Outcome::Found;
-    notFoundText_.clear();
-    plan_ = planLookup(shownRecord_);
-    notify(Change::Lookup);
-    if (!plan_.keepsQuery)
-        query_.setText(QString());
 }
 
-// ---- the find-next searches ----
-
-std::optional<QString> InputSession::searchPreceding(const QString& table, const QString& key)
+void InputSession::readingInto(SessionView& next, const QString& text) const
 {
-    return findNextPreceding(table, key, precedingPos_);
+    if (!isBlank(text))
+        setReading(next, dictionary_.reading(text));
 }
 
-std::optional<QString> InputSession::searchFollowing(const QString& table, const QString& key)
+void InputSession::setReading(SessionView& next, const QString& reading)
 {
-    return findNextFollowing(table, key, followingPos_);
-}
-
-// ---- the pinyin side ----
-
-void InputSession::setPinyin(const QString& pinyin)
-{
-    pinyin_ = pinyin;
-    notify(Change::Pinyin);
-}
-
-QString InputSession::pinyinOf(const QString& character)
-{
-    for (const QString& table : tables_.pinyin) {
-        QString last;
-        // Each line of the character overwrites the one before: the last one stays.
-        while (const auto field = searchFollowing(table, character))
-            last = *field;
-        if (!last.isEmpty())
-            return last;
-    }
-    return {};
-}
-
-void InputSession::setPinyinKey(const QString& key)
-{
-    // A pick always shows its pinyin, also when the key is the one before
-    // (a stroke search may have cleared the display since).
-    if (pinyinKey_.text() == key)
-        pinyinKeyChanged();
-    else
-        pinyinKey_.setText(key);
-}
-
-void InputSession::pinyinKeyChanged()
-{
-    const QString key = pinyinKey_.text();
-    if (isBlank(key))
+    if (next.reading == reading)
         return;
-    if (keyKind_ == KeyKind::Syllable) {
-        for (int table = 0; table < tablelines::TableCount; ++table)
-            if (inSyllableGroup(table, firstCharacter(key)))
-                searchSyllable(table);
-        return;
-    }
-    setPinyin(isDoubleByte(key) ? pinyinOf(key) : QString());
+    next.reading = reading;
+    next.readingChanged = true;
 }
 
-void InputSession::listCandidates(const QString& table, const QString& key)
+SessionView InputSession::nextView() const
 {
-    candidates_.clear();
-    while (const auto hit = searchPreceding(table, key))
-        candidates_.append(*hit);
-    notify(Change::Candidates);
+    // Every action starts from the view shown, with nothing changed yet.
+    SessionView next = view_;
+    next.lookupChanged = next.readingChanged = next.candidatesListed = next.focusCandidates = false;
+    next.drawingFault.clear();
+    return next;
 }
 
-void InputSession::searchSyllable(int table)
-{
-    listCandidates(tables_.pinyin[table], pinyinKey_.text());
-}
-
-void InputSession::searchStrokes(int table)
-{
-    listCandidates(tables_.stroke[table], strokeKey_);
-}
-
-// ---- the input paths ----
-
-void InputSession::pickCharacter(const QString& character)
-{
-    query_.setText(character);
-    keyKind_ = KeyKind::Character;
-    setPinyinKey(character);
-}
-
-void InputSession::entryChanged(const QString& text)
+void InputSession::lookUpFirstCharacter(const QString& text)
 {
     if (isBlank(text))
         return;
-    pickCharacter(firstCharacter(text).toString()); // a leading space is taken as it is
-    lookUp(); // again: the first lookup may have emptied the query
+    SessionView next = nextView();
+    const QString first = firstCharacter(text).toString();
+    lookUpInto(next, first);
+    readingInto(next, first);
+    show(std::move(next));
 }
 
-void InputSession::characterPicked(const QString& selected)
+void InputSession::pickText(const QString& picked)
 {
-    if (characterCount(selected) == 1)
-        query_.setText(selected);
-    keyKind_ = KeyKind::Character;
-    setPinyinKey(selected);
+    SessionView next = nextView();
+    if (characterCount(picked) == 1 && !isBlank(picked))
+        lookUpInto(next, picked);
+    readingInto(next, picked);
+    show(std::move(next));
 }
 
-void InputSession::keyReleasedAt(const QString& text, qsizetype caret)
+void InputSession::takeCharacterBefore(const QString& text, qsizetype caret)
 {
     const QString before = characterBefore(text, caret).toString();
-    if (!before.isEmpty())
-        pickCharacter(before);
-}
-
-void InputSession::strokesChosen(const std::array<QString, 5>& choosers)
-{
-    QString symbols;
-    for (const QString& chooser : choosers)
-        symbols += strokeSymbol(chooser);
-    strokeKey_ = strokeDigits(symbols);
-    // Every choice searches, also one that gives the key before: another input
-    // path may have replaced the candidates since.
-    if (const auto table = strokeTableOf(strokeKey_))
-        searchStrokes(*table);
-
-    if (candidates_.isEmpty()) {
-        setPinyin(QString());
+    if (isBlank(before))
         return;
-    }
-    const QString first = candidates_.first();
-    keyKind_ = KeyKind::Character; // before the key: it is a character
-    setPinyinKey(first);
-    query_.setText(first);
-    lookUp();
-    notify(Change::FocusCandidates);
+    SessionView next = nextView();
+    // The release of the key that typed the character shown looks up nothing more.
+    if (!isShown(before))
+        lookUpInto(next, before);
+    readingInto(next, before);
+    show(std::move(next));
 }
 
-// Searches the syllable and shows the outcome; true when there are candidates.
-bool InputSession::takeSyllable(const QString& text)
+void InputSession::searchStrokes(const QString& strokeKey)
+{
+    SessionView next = nextView();
+    // A key without a first stroke names no table: the candidates stay.
+    if (std::optional<QStringList> found = dictionary_.charactersWithStrokes(strokeKey)) {
+        next.candidates = std::move(*found);
+        next.candidatesListed = true;
+    }
+    if (next.candidates.isEmpty()) {
+        setReading(next, QString());
+    } else {
+        const QString first = next.candidates.first();
+        readingInto(next, first);
+        lookUpInto(next, first);
+        next.focusCandidates = true;
+    }
+    show(std::move(next));
+}
+
+void InputSession::searchSyllable(const QString& text, bool chosen)
 {
     if (isBlank(text))
-        return false;
+        return;
+    SessionView next = nextView();
     // Pinyin is written in small letters; a capital is taken as one.
     const QString syllable = text.toLower();
-    keyKind_ = KeyKind::Syllable;
-    if (const auto key = syllableKey(syllable))
-        setPinyinKey(*key); // runs the search, which refills the candidates
-    if (candidates_.isEmpty())
-        return false;
-    setPinyin(syllable);
-    query_.setText(candidates_.first());
-    lookUp();
-    return true;
-}
-
-void InputSession::syllableTyped(const QString& text)
-{
-    takeSyllable(text);
-}
-
-void InputSession::syllableChosen(const QString& text)
-{
-    if (takeSyllable(text))
-        notify(Change::FocusCandidates);
+    // A key that fits no syllable field, or names no table, leaves the candidates.
+    if (const std::optional<QString> key = syllableKey(syllable)) {
+        if (std::optional<QStringList> found = dictionary_.charactersWithSyllable(*key)) {
+            next.candidates = std::move(*found);
+            next.candidatesListed = true;
+        }
+    }
+    if (!next.candidates.isEmpty()) {
+        setReading(next, syllable);
+        lookUpInto(next, next.candidates.first());
+        next.focusCandidates = chosen;
+    }
+    show(std::move(next));
 }
 
 } // namespace lumbrell

@@ -1,115 +1,88 @@
 #pragma once
 
-#include "input/field.h"
-#include "lookup/lookup_plan.h"
-#include "store/char_record.h"
-#include "store/record_file.h"
-#include "tables/table_texts.h"
+#include "lookup/character_lookup.h"
+#include "lookup/dictionary.h"
+#include "lookup/drawing_store.h"
 
 #include <QString>
 #include <QStringList>
-#include <array>
-#include <cstdint>
 #include <functional>
-#include <optional>
 
 namespace lumbrell {
 
-// The state behind the main window's input paths and lookup, without a
-// window: the query character, the pinyin key and its kind, the stroke key,
-// the candidates, the tables and their search positions, and the record file.
-// The window forwards each user event to one of the operations below and
-// renders what `changed` reports.
+// What the main window shows after a user action: one immutable value per
+// action, with what the action changed, so the window redraws only that.
+struct SessionView {
+    CharacterLookup lookup; // the character shown: codes, pictures, notes
+    QString reading;        // the pinyin display
+    QStringList candidates; // the candidate box, in table order
+
+    // Unusable drawing files, named the first time the data shows such a
+    // fault in a run (with the drawing folder gone every lookup would).
+    QStringList drawingFault;
+
+    bool lookupChanged = false;     // a lookup was made
+    bool readingChanged = false;    // the pinyin display changed
+    bool candidatesListed = false;  // a search listed candidates (maybe the same ones)
+    bool focusCandidates = false;   // the caret goes behind the first candidate
+};
+
+// The user's actions on the main window, without a window: each operation
+// makes at most one lookup and, when it changes what the window shows, sends
+// one view through `viewChanged`. A key typed into a box is two operations,
+// the text's change and the key's release, and still one lookup.
 class InputSession {
 public:
-    // What the pinyin key holds.
-    enum class KeyKind { Character, Syllable };
-    // What the last lookup found.
-    enum class Outcome {
-        None,         // nothing looked up yet
-        Found,        // a record: plan() says what to show
-        NotFound,     // a Chinese character without a record
-        NotChinese,   // something that is no Chinese character at all
-    };
-    // Which part of what the window shows has changed.
-    enum class Change { Lookup, Pinyin, Candidates, FocusCandidates };
-
+    // tables: the ten pinyin and stroke tables (tables/table_texts.h).
     explicit InputSession(const TableTexts& tables);
 
-    // Opens the record file (created empty when missing) and reads record 1;
-    // false, with the reason in *error, when it can be neither opened nor created.
-    bool open(const QString& dataFile, QString* error);
-    void close() { file_.close(); }
+    // Reads the data folder's record file (formats/data_files.h); false, with
+    // the reason in *error, when it cannot be used. Nothing is created.
+    bool open(const QString& dataFolder, QString* error);
 
-    // Called after every change the window must show (nested in the operation).
-    std::function<void(Change)> changed;
+    // The screen the pictures are made for.
+    void setDevicePixelRatio(qreal ratio) { devicePixelRatio_ = ratio; }
 
-    // ---- user events ----
-    void entryChanged(const QString& text);                  // the entry box's text changed
-    void characterPicked(const QString& selected);           // a click selected text in a box
-    void keyReleasedAt(const QString& text, qsizetype caret); // a key released in a box: the character before the caret
-    void strokesChosen(const std::array<QString, 5>& choosers); // a stroke chooser was changed or picked
-    void syllableTyped(const QString& text);                 // the syllable field was edited
-    void syllableChosen(const QString& text);                // a syllable was picked: also focus the candidates
+    std::function<void(const SessionView&)> viewChanged;
+    const SessionView& view() const { return view_; }
+    const Dictionary& dictionary() const { return dictionary_; }
 
-    // The lookup of the query character.
-    void lookUp();
+    // ---- the user's actions ----
 
-    // ---- the find-next searches: one step of a run over a table text ----
-    std::optional<QString> searchPreceding(const QString& table, const QString& key);
-    std::optional<QString> searchFollowing(const QString& table, const QString& key);
-    std::int32_t precedingPosition() const { return precedingPos_; }
-    std::int32_t followingPosition() const { return followingPos_; }
-
-    // ---- what the window shows ----
-    Outcome outcome() const { return outcome_; }
-    const LookupPlan& plan() const { return plan_; }
-    const QString& codeLine() const { return plan_.codeLine; }
-    const QString& notFoundText() const { return notFoundText_; } // the input of a NotFound / NotChinese lookup
-    const QString& pinyin() const { return pinyin_; }
-    const QStringList& candidates() const { return candidates_; }
-    QString candidateText() const; // each candidate followed by one space
-
-    // ---- the hidden state ----
-    Field& query() { return query_; }
-    const QString& pinyinKey() const { return pinyinKey_.text(); }
-    KeyKind keyKind() const { return keyKind_; }
-    const QString& strokeKey() const { return strokeKey_; }
-    const CharRecord& shownRecord() const { return shownRecord_; }
-    RecordFile& file() { return file_; }
-    const TableTexts& tables() const { return tables_; }
-
-    // The pinyin of a character: the syllable field of its last line in the
-    // first pinyin table that lists it, or "" when none does.
-    QString pinyinOf(const QString& character);
+    // The entry box's text changed: its first character is looked up (a
+    // leading space too, which is no Chinese character), with its pinyin.
+    void lookUpFirstCharacter(const QString& text);
+    // Text was picked with the mouse: one character is looked up; the pinyin
+    // display shows the pinyin of what was picked.
+    void pickText(const QString& picked);
+    // A key was released, or text committed, in a box: the character in front
+    // of the caret (a unit offset into text) is looked up, with its pinyin,
+    // unless it is the character shown.
+    void takeCharacterBefore(const QString& text, qsizetype caret);
+    // Five chosen strokes as a stroke key (input/stroke_key.h): its
+    // characters are listed and the first one is looked up.
+    void searchStrokes(const QString& strokeKey);
+    // A syllable typed into the chooser's field, or chosen from its list (the
+    // focus then goes to the candidates): its characters are listed, the
+    // syllable shown, the first character looked up.
+    void typeSyllable(const QString& text) { searchSyllable(text, false); }
+    void chooseSyllable(const QString& text) { searchSyllable(text, true); }
 
 private:
-    void notify(Change change);
-    void pickCharacter(const QString& character); // query, then the pinyin key as a character
-    void setPinyinKey(const QString& key);         // always runs the pinyin side, also for the same key
-    void pinyinKeyChanged();
-    void searchSyllable(int table);
-    void searchStrokes(int table);
-    void listCandidates(const QString& table, const QString& key);
-    void setPinyin(const QString& pinyin);
-    bool takeSyllable(const QString& text);
+    SessionView nextView() const;
+    void searchSyllable(const QString& text, bool chosen);
+    bool isShown(const QString& character) const;
+    void lookUpInto(SessionView& next, const QString& character);
+    // The pinyin display of a text picked as a character; a blank text leaves it.
+    void readingInto(SessionView& next, const QString& text) const;
+    static void setReading(SessionView& next, const QString& reading);
+    void show(SessionView next);
 
-    TableTexts tables_;
-    RecordFile file_;
-    CharRecord shownRecord_;
-
-    Field query_;      // the query character; a change runs the lookup
-    Field pinyinKey_;  // a syllable key or a character
-    KeyKind keyKind_ = KeyKind::Syllable;
-    QString strokeKey_;
-    QStringList candidates_;
-    std::int32_t precedingPos_ = 0;
-    std::int32_t followingPos_ = 0;
-
-    Outcome outcome_ = Outcome::None;
-    LookupPlan plan_;
-    QString notFoundText_;
-    QString pinyin_;
+    Dictionary dictionary_;
+    DrawingStore drawings_;
+    qreal devicePixelRatio_ = 1;
+    SessionView view_;
+    bool drawingFaultTold_ = false;
 };
 
 } // namespace lumbrell

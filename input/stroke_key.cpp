@@ -2,7 +2,6 @@
 
 #include "formats/stroke_letters.h"
 
-#include <array>
 
 namespace lumbrell {
 namespace {
@@ -39,11 +38,12 @@ QString strokeDigits(QStringView symbols)
     return key;
 }
 
-std::optional<int> strokeTableOf(QStringView key)
+QString strokeKeyOf(const std::array<QString, 5>& chooserTexts)
 {
-    if (key.isEmpty() || key[0] < u'1' || key[0] > u'5')
-        return std::nullopt;
-    return key[0].unicode() - u'1';
+    QString symbols;
+    for (const QString& text : chooserTexts)
+        symbols += strokeSymbol(text);
+    return strokeDigits(symbols);
 }
 
 } // namespace lumbrell

@@ -2,7 +2,7 @@
 
 #include <QString>
 #include <QStringView>
-#include <optional>
+#include <array>
 
 namespace lumbrell {
 
@@ -16,8 +16,7 @@ QString strokeSymbol(QStringView chooserText);
 // "0"; any other character stays as it is.
 QString strokeDigits(QStringView symbols);
 
-// Which stroke table (0 … 4) holds the codes that start like the key: that of
-// its first digit; none when the key starts with anything but 1 … 5.
-std::optional<int> strokeTableOf(QStringView key);
+// The stroke key of the five stroke choosers' texts, first stroke first.
+QString strokeKeyOf(const std::array<QString, 5>& chooserTexts);
 
 } // namespace lumbrell

@@ -57,4 +57,9 @@ QString buildCodeLine(const QString& code3, const QString& code2, const QString&
     return trimSpaces(line);
 }
 
+QStringList codesOf(const CharRecord& record)
+{
+    return buildCodeLine(record.Code3, record.Code2, record.Code1).split(QStringLiteral("  "), Qt::SkipEmptyParts);
+}
+
 } // namespace lumbrell

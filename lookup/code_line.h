@@ -1,6 +1,9 @@
 #pragma once
 
+#include "store/char_record.h"
+
 #include <QString>
+#include <QStringList>
 
 namespace lumbrell {
 
@@ -9,5 +12,8 @@ namespace lumbrell {
 // by two spaces. Four forms cover the records of the data file; code lengths
 // that fit none of them are shown in the same spirit.
 QString buildCodeLine(const QString& code3, const QString& code2, const QString& code1);
+
+// The codes of a record as its code line shows them, shortest first.
+QStringList codesOf(const CharRecord& record);
 
 } // namespace lumbrell

@@ -76,17 +76,14 @@ LookupPlan planLookup(const CharRecord& record)
         // The single strokes end in two identification letters.
         if (isIdentification(info[3]))
             plan.positions[3] = diagramOf(record.Code1, 4);
-        plan.keepsQuery = true;
         return plan;
     }
     if (showsComponent(info[2]))
         plan.positions[2] = drawing(2);
-    if (isIdentification(info[3])) {
+    if (isIdentification(info[3]))
         plan.positions[3] = diagramOf(record.Code1, 4);
-        plan.keepsQuery = true;
-    } else if (showsComponent(info[3])) {
+    else if (showsComponent(info[3]))
         plan.positions[3] = drawing(3);
-    }
     return plan;
 }
 

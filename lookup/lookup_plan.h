@@ -29,10 +29,6 @@ struct LookupPlan {
     QString character; // the record's character
     QString codeLine;
     std::array<PositionPlan, 4> positions;
-    // The lookup ended on an identification diagram: the query is kept, so the
-    // same character written again starts no second lookup.
-    bool keepsQuery = false;
-
     // The record has fill points, so its drawing must exist: one that cannot
     // be read is a fault of the installed data. Without fill points the
     // character may simply have no drawing.

@@ -1,61 +1,84 @@
 #include "store/record_file.h"
 
+#include "store/gbk.h"
+#include "store/rounding.h"
+
+#include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace lumbrell {
+namespace {
+
+int searchedCount(qint64 fileSize)
+{
+    const long long count = roundHalfEven(static_cast<double>(fileSize) / CharRecord::Size);
+    return static_cast<int>(std::clamp<long long>(count, 0, RecordFile::MaxRecords));
+}
+
+QString openProblem(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("\"%1\" is a folder, not a data file.").arg(path);
+    // A pipe or a device: reading it could wait for ever.
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("\"%1\" is not a plain file and cannot be the data file.").arg(path);
+    // Never created here: an empty file would only hide the missing data.
+    if (!info.exists())
+        return QStringLiteral("The data file \"%1\" does not exist.").arg(path);
+    return {};
+}
+
+} // namespace
 
 bool RecordFile::open(const QString& path, QString* error)
 {
-    close();
-    file_.setFileName(path);
-    const QFileInfo info(path);
-    if (info.isDir()) {
+    *this = RecordFile();
+    QString problem = openProblem(path);
+    QFile file(path);
+    if (problem.isEmpty() && !file.open(QIODevice::ReadOnly))
+        problem = QStringLiteral("The data file \"%1\" cannot be opened: %2.").arg(path, file.errorString());
+    if (!problem.isEmpty()) {
         if (error)
-            *error = QStringLiteral("\"%1\" is a folder, not a data file.").arg(path);
+            *error = problem;
         return false;
     }
-    if (info.exists() && !info.isFile()) {
-        // A pipe or a device: opening it could wait for ever.
-        if (error)
-            *error = QStringLiteral("\"%1\" is not a plain file and cannot be the data file.").arg(path);
-        return false;
-    }
-    if (!info.exists()) {
-        // Never created here: an empty file would only hide the missing data.
-        if (error)
-            *error = QStringLiteral("The data file \"%1\" does not exist.").arg(path);
-        return false;
-    }
-    if (!file_.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("The data file \"%1\" cannot be opened: %2.").arg(path, file_.errorString());
-        return false;
-    }
+    // Only the records that are searched are read: a huge file costs no memory.
+    count_ = searchedCount(file.size());
+    bytes_ = file.read(static_cast<qint64>(count_) * CharRecord::Size);
     return true;
 }
 
-void RecordFile::close()
+RecordFile RecordFile::fromBytes(const QByteArray& bytes)
 {
-    if (file_.isOpen())
-        file_.close();
+    RecordFile file;
+    file.count_ = searchedCount(bytes.size());
+    file.bytes_ = bytes.left(static_cast<qsizetype>(file.count_) * CharRecord::Size);
+    return file;
 }
 
-double RecordFile::recordCount() const
+QByteArray RecordFile::recordBytes(int number) const
 {
-    if (!file_.isOpen())
-        return 0.0;
-    return static_cast<double>(file_.size()) / CharRecord::Size;
+    if (number < 1 || number > count_)
+        return {};
+    return bytes_.mid(static_cast<qsizetype>(number - 1) * CharRecord::Size, CharRecord::Size);
 }
 
-CharRecord RecordFile::read(int recNo)
+CharRecord RecordFile::record(int number) const
 {
-    ++reads_;
-    if (recNo < 1 || !file_.isOpen())
-        return {};
-    const qint64 offset = static_cast<qint64>(recNo - 1) * CharRecord::Size;
-    if (!file_.seek(offset))
-        return {};
-    return CharRecord::fromBytes(file_.read(CharRecord::Size));
+    return CharRecord::fromBytes(recordBytes(number));
+}
+
+int RecordFile::key(int number) const
+{
+    QByteArray bytes = recordBytes(number).left(record::Hanzi.width);
+    if (bytes.isEmpty())
+        return 0x7FFF;
+    // A record cut inside its character is padded like its other fields.
+    bytes = bytes.leftJustified(record::Hanzi.width, ' ');
+    return charKeyOfBytes(bytes).value_or(0x7FFF);
 }
 
 } // namespace lumbrell

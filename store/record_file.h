@@ -2,39 +2,44 @@
 
 #include "store/char_record.h"
 
-#include <QFile>
+#include <QByteArray>
 #include <QString>
 
 namespace lumbrell {
 
-// The data file of character records, opened once and read by record number.
-// There is no cache: every read goes to the file, so a change to the file
-// while the program runs is seen by later reads.
+// The data file of character records (formats/record_layout.h), read whole
+// when it is opened: later changes to the file are not seen. Records are
+// numbered from 1, as the search counts them.
 class RecordFile {
 public:
     // The program's 16-bit record numbers reach this far and no further.
     static constexpr int MaxRecords = record::MaxRecords;
 
-    // Opens the file for reading. False, with a reason naming the path, when
-    // it does not exist or cannot be opened; nothing is ever created.
+    // Reads the file. False, with a reason naming the path, when it does not
+    // exist, is no plain file or cannot be read; nothing is ever created.
     bool open(const QString& path, QString* error);
-    void close();
-    bool isOpen() const { return file_.isOpen(); }
-    QString path() const { return file_.fileName(); }
 
-    // The file's length divided by the record size, not rounded.
-    double recordCount() const;
+    // The records of bytes as a file would hold them.
+    static RecordFile fromBytes(const QByteArray& bytes);
 
-    // Record n (from 1). A record beyond the end, or a number below 1, reads
-    // with empty fields.
-    CharRecord read(int recNo);
+    // How many records are searched: the file's length divided by the record
+    // size, rounded halves to even (a record cut to half its size or more
+    // counts), at most MaxRecords.
+    int count() const { return count_; }
 
-    // How many reads have been made; lets tests follow the search probe by probe.
-    int readCount() const { return reads_; }
+    // Record n (from 1). A number outside 1 … count() reads with empty fields;
+    // a record the file cuts short is padded with spaces.
+    CharRecord record(int number) const;
+
+    // The key by which record n is ordered (store/gbk.h charKeyOfBytes);
+    // records without key bytes sort above everything.
+    int key(int number) const;
 
 private:
-    QFile file_;
-    int reads_ = 0;
+    QByteArray recordBytes(int number) const;
+
+    QByteArray bytes_; // the first count_ records, as read
+    int count_ = 0;
 };
 
 } // namespace lumbrell

@@ -1,7 +1,7 @@
 // The main window's about button, help button and not-found link.
-#include "app/about/form16.h"
+#include "app/about/about_window.h"
 #include "app/addresses.h"
-#include "app/form11.h"
+#include "app/main_window.h"
 
 #include <QLineEdit>
 
@@ -18,24 +18,24 @@ QString strokeInputHelp()
 
 } // namespace
 
-void Form11::Command2_Click()
+void MainWindow::showAboutWindow()
 {
-    Text5->setFocus();
+    entryBox_->setFocus();
     if (!about_)
-        about_ = new Form16([this](const QString& target) { openOnDesktop(target); }, this);
-    static_cast<Form16*>(about_.data())->exec();
+        about_ = new AboutWindow([this](const QString& target) { openOnDesktop(target); }, this);
+    static_cast<AboutWindow*>(about_.data())->exec();
     // Closing unloads the about window; the next click builds it afresh.
     delete about_.data();
-    Text5->setFocus();
+    entryBox_->setFocus();
 }
 
-void Form11::Command8_Click()
+void MainWindow::showStrokeHelp()
 {
-    Text5->setFocus();
+    entryBox_->setFocus();
     messageBox(QStringLiteral("笔画输入提示！"), strokeInputHelp());
-    Text5->setFocus();
+    entryBox_->setFocus();
 }
 
-void Form11::Label28_Click() { openOnDesktop(addresses::homePage()); }
+void MainWindow::openHomePage() { openOnDesktop(addresses::homePage()); }
 
 } // namespace lumbrell

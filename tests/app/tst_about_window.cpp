@@ -1,8 +1,9 @@
 // The about window: modal over the main window, OK focused, Enter closes it,
 // built afresh on each opening, its controls and links.
-#include "app/about/form16.h"
-#include "app/form11.h"
-#include "lookup/units.h"
+#include "app/about/about_window.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
+#include "formats/twips.h"
 #include "tests/support/fixture_data.h"
 
 #include <QApplication>
@@ -39,17 +40,17 @@ private Q_SLOTS:
 
 private:
     // Clicks the about button and runs whileOpen once the about window is up.
-    void openAbout(const std::function<void(Form16*)>& whileOpen);
+    void openAbout(const std::function<void(AboutWindow*)>& whileOpen);
 
     FixtureFolder folder;
-    std::unique_ptr<Form11> form;
+    std::unique_ptr<MainWindow> form;
     QStringList opened;
 };
 
 void AboutWindowTest::init()
 {
     folder.writeRecords({FixtureRecord{}}); // one blank record: the window needs no particular data
-    form = std::make_unique<Form11>(folder.path(), TableTexts{});
+    form = std::make_unique<MainWindow>(folder.path(), TableTexts{});
     opened.clear();
     form->openOnDesktop = [this](const QString& target) { opened.append(target); };
     form->move(200, 150);
@@ -57,26 +58,26 @@ void AboutWindowTest::init()
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
 }
 
-void AboutWindowTest::openAbout(const std::function<void(Form16*)>& whileOpen)
+void AboutWindowTest::openAbout(const std::function<void(AboutWindow*)>& whileOpen)
 {
     bool ran = false;
     QTimer::singleShot(0, form.get(), [&] {
-        QTRY_VERIFY(qobject_cast<Form16*>(QApplication::activeModalWidget()));
-        auto* about = qobject_cast<Form16*>(QApplication::activeModalWidget());
+        QTRY_VERIFY(qobject_cast<AboutWindow*>(QApplication::activeModalWidget()));
+        auto* about = qobject_cast<AboutWindow*>(QApplication::activeModalWidget());
         QVERIFY(QTest::qWaitForWindowExposed(about));
         ran = true;
         whileOpen(about);
         if (about->isVisible()) // leave no modal window behind a failed check
             about->reject();
     });
-    QTest::mouseClick(form->Command2, Qt::LeftButton);
+    QTest::mouseClick(designControl<QPushButton>(*form, "Command2"), Qt::LeftButton);
     QVERIFY(ran);
 }
 
 void AboutWindowTest::opensModalWithOkFocusedAndEnterCloses()
 {
     bool closedByEnter = false;
-    openAbout([&](Form16* about) {
+    openAbout([&](AboutWindow* about) {
         QVERIFY(about->isModal());
         QCOMPARE(about->windowModality(), Qt::ApplicationModal);
         QCOMPARE(about->parentWidget(), form.get());
@@ -86,20 +87,20 @@ void AboutWindowTest::opensModalWithOkFocusedAndEnterCloses()
     });
     QVERIFY(closedByEnter);
     // The main window's focus is back in the entry box (typing goes there).
-    QCOMPARE(form->focusWidget(), static_cast<QWidget*>(form->Text5));
+    QCOMPARE(form->focusWidget(), static_cast<QWidget*>(designControl<QLineEdit>(*form, "Text5")));
 }
 
 void AboutWindowTest::opensAfreshEachTime()
 {
-    QPointer<Form16> first;
-    openAbout([&](Form16* about) {
+    QPointer<AboutWindow> first;
+    openAbout([&](AboutWindow* about) {
         first = about;
         about->Label1->setText(QStringLiteral("changed"));
         QTest::mouseClick(about->Command1, Qt::LeftButton);
     });
     QVERIFY(first.isNull()); // closing unloads the window
 
-    openAbout([&](Form16* about) {
+    openAbout([&](AboutWindow* about) {
         QCOMPARE(about->Label1->text(), QStringLiteral("软件名称： Lumbrell 3.0"));
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(about->Command1));
         about->Command1_Click();
@@ -108,19 +109,19 @@ void AboutWindowTest::opensAfreshEachTime()
 
 void AboutWindowTest::closeBoxAlsoUnloadsIt()
 {
-    QPointer<Form16> about;
-    openAbout([&](Form16* window) {
+    QPointer<AboutWindow> about;
+    openAbout([&](AboutWindow* window) {
         about = window;
         window->close();
     });
     QVERIFY(about.isNull());
     // The main window's focus is back in the entry box (typing goes there).
-    QCOMPARE(form->focusWidget(), static_cast<QWidget*>(form->Text5));
+    QCOMPARE(form->focusWidget(), static_cast<QWidget*>(designControl<QLineEdit>(*form, "Text5")));
 }
 
 void AboutWindowTest::framesAndPlacesItsControls()
 {
-    openAbout([&](Form16* about) {
+    openAbout([&](AboutWindow* about) {
         QCOMPARE(about->windowTitle(), QStringLiteral(" 关于"));
         QCOMPARE(about->size(), QSize(399, 279));
         QCOMPARE(about->minimumSize(), about->maximumSize());
@@ -192,7 +193,7 @@ void AboutWindowTest::linksHandTheirTargetsToTheDesktop()
     QFETCH(QString, link);
     QFETCH(QString, scheme);
     QString caption;
-    openAbout([&](Form16* about) {
+    openAbout([&](AboutWindow* about) {
         QLabel* label = link == u"Label5" ? about->Label5 : link == u"Label6" ? about->Label6 : about->Label7;
         caption = label->text();
         QTest::mouseClick(label, Qt::LeftButton);

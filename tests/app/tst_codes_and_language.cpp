@@ -1,8 +1,9 @@
 // The codes and the pinyin as text the user can take away: selected with the
 // mouse or the keyboard and copied, in a face where l and 1 differ; and Qt's
 // own words (OK, the edit menu) in Chinese under a Chinese locale.
-#include "app/about/form16.h"
-#include "app/form11.h"
+#include "app/about/about_window.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
 #include "app/translations.h"
 #include "tests/support/fixture_data.h"
 #include "tests/tables/fixture_tables.h"
@@ -77,10 +78,10 @@ private Q_SLOTS:
     void qtStringsSpeakChinese();
 
 private:
-    QLabel* label(const QString& name) { return name == u"code" ? form->Label10 : form->Label24; }
+    QLabel* label(const QString& name) { return name == u"code" ? designControl<QLabel>(*form, "Label10") : designControl<QLabel>(*form, "Label24"); }
 
     FixtureFolder folder;
-    std::unique_ptr<Form11> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 void CodesAndLanguageTest::init()
@@ -89,27 +90,27 @@ void CodesAndLanguageTest::init()
     folder.writeRecords({{QStringLiteral("一"), QStringLiteral("ggll"), QString(), QStringLiteral("g"), QString(),
                           QString(), QString(), QString()}});
     folder.writeDrawing(QStringLiteral("一"), twoBlockDrawing());
-    form = std::make_unique<Form11>(folder.path(), fixtureTables());
+    form = std::make_unique<MainWindow>(folder.path(), fixtureTables());
     form->messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
     form->show();
     QApplication::setActiveWindow(form.get());
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QInputMethodEvent typed;
     typed.setCommitString(QStringLiteral("一"));
-    QCoreApplication::sendEvent(form->Text5, &typed);
-    QCOMPARE(form->Label10->text(), QStringLiteral("g  ggll"));
-    QCOMPARE(form->Label24->text().trimmed(), QStringLiteral("yi"));
+    QCoreApplication::sendEvent(designControl<QLineEdit>(*form, "Text5"), &typed);
+    QCOMPARE(designControl<QLabel>(*form, "Label10")->text(), QStringLiteral("g  ggll"));
+    QCOMPARE(designControl<QLabel>(*form, "Label24")->text().trimmed(), QStringLiteral("yi"));
     QGuiApplication::clipboard()->clear();
 }
 
 void CodesAndLanguageTest::twinBeneathNeverTakesTheMouse()
 {
-    const std::pair<QLabel*, QLabel*> twins[] = {{form->Label10, form->Label5}, {form->Label24, form->Label25}};
+    const std::pair<QLabel*, QLabel*> twins[] = {{designControl<QLabel>(*form, "Label10"), designControl<QLabel>(*form, "Label5")}, {designControl<QLabel>(*form, "Label24"), designControl<QLabel>(*form, "Label25")}};
     for (const auto& [shown, beneath] : twins) {
         const QRect both = shown->geometry().united(beneath->geometry());
         for (int y = both.top(); y <= both.bottom(); ++y)
             for (int x = both.left(); x <= both.right(); ++x) {
-                QWidget* taker = form->Frame1->childAt(x, y);
+                QWidget* taker = designControl<QFrame>(*form, "Frame1")->childAt(x, y);
                 QVERIFY2(taker != beneath, qPrintable(QStringLiteral("%1 at %2,%3").arg(beneath->text()).arg(x).arg(y)));
                 if (shown->geometry().contains(x, y))
                     QCOMPARE(taker, shown);
@@ -145,7 +146,7 @@ void CodesAndLanguageTest::keyboardSelectsAllAndCopies()
 {
     // A click puts the caret in the code line (Tab reaches it too); the
     // keyboard then selects and copies.
-    QLabel* code = form->Label10;
+    QLabel* code = designControl<QLabel>(*form, "Label10");
     QCOMPARE(code->focusPolicy(), Qt::StrongFocus);
     QTest::mouseClick(code, Qt::LeftButton, {}, QPoint(2, code->height() / 2));
     QTRY_VERIFY(code->hasFocus());
@@ -162,8 +163,8 @@ void CodesAndLanguageTest::keyboardSelectsAllAndCopies()
 void CodesAndLanguageTest::codeFaceTellsLFromOne()
 {
     // The codes, the pinyin ("lin") and the addresses of the links.
-    Form16 about([](const QString&) {}, form.get());
-    for (QLabel* code : {form->Label10, form->Label5, form->Label24, form->Label25, form->Label28, about.Label5,
+    AboutWindow about([](const QString&) {}, form.get());
+    for (QLabel* code : {designControl<QLabel>(*form, "Label10"), designControl<QLabel>(*form, "Label5"), designControl<QLabel>(*form, "Label24"), designControl<QLabel>(*form, "Label25"), designControl<QLabel>(*form, "Label28"), about.Label5,
                          about.Label6, about.Label7}) {
         const QFont font = code->font();
         const QImage l = glyph(font, u'l');
@@ -174,8 +175,8 @@ void CodesAndLanguageTest::codeFaceTellsLFromOne()
         QVERIFY2(differingInk(l, one) > ink / 2,
                  qPrintable(QStringLiteral("%1: %2 of %3").arg(QFontInfo(font).family()).arg(differingInk(l, one)).arg(ink)));
     }
-    QVERIFY(form->Label10->font().bold());
-    QCOMPARE(form->Label10->font().pointSizeF(), 12.0);
+    QVERIFY(designControl<QLabel>(*form, "Label10")->font().bold());
+    QCOMPARE(designControl<QLabel>(*form, "Label10")->font().pointSizeF(), 12.0);
 }
 
 void CodesAndLanguageTest::qtStringsSpeakChinese()
@@ -184,7 +185,7 @@ void CodesAndLanguageTest::qtStringsSpeakChinese()
              "Qt's translations for zh_CN are missing: install the Debian package qt6-translations-l10n");
 
     // The OK of the window's message box.
-    Form11 real(folder.path(), fixtureTables());
+    MainWindow real(folder.path(), fixtureTables());
     real.show();
     QVERIFY(QTest::qWaitForWindowExposed(&real));
     QString ok;
@@ -195,13 +196,13 @@ void CodesAndLanguageTest::qtStringsSpeakChinese()
         ok = box->buttons().first()->text();
         box->close();
     });
-    QTest::mouseClick(real.Command8, Qt::LeftButton);
+    QTest::mouseClick(designControl<QPushButton>(real, "Command8"), Qt::LeftButton);
     QCOMPARE(ok, QStringLiteral("确定"));
 
     // The edit menu of the entry box, opened by a right click.
-    const QPoint inside = real.Text5->rect().center();
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inside, real.Text5->mapToGlobal(inside));
-    QCoreApplication::sendEvent(real.Text5, &rightClick);
+    const QPoint inside = designControl<QLineEdit>(real, "Text5")->rect().center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inside, designControl<QLineEdit>(real, "Text5")->mapToGlobal(inside));
+    QCoreApplication::sendEvent(designControl<QLineEdit>(real, "Text5"), &rightClick);
     QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QStringList actions;

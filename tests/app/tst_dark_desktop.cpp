@@ -1,9 +1,10 @@
 // The windows under a dark desktop theme: they draw in their own colours, so
 // they look the same, pixel for pixel, whatever palette the desktop gives the
 // application, before or after they open.
-#include "app/about/form16.h"
-#include "app/form11.h"
-#include "lookup/picture_box.h"
+#include "app/about/about_window.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
+#include "app/picture_box.h"
 #include "tests/support/fixture_data.h"
 
 #include <QApplication>
@@ -88,8 +89,8 @@ private Q_SLOTS:
 private:
     // The main window after a lookup of 峰 typed into the entry box, with
     // candidates in the candidate box.
-    std::unique_ptr<Form11> openWindow();
-    QImage grabMessageBox(Form11& form);
+    std::unique_ptr<MainWindow> openWindow();
+    QImage grabMessageBox(MainWindow& form);
 
     QPalette lightPalette;
     FixtureFolder folder;
@@ -104,9 +105,9 @@ void DarkDesktopTest::initTestCase()
     folder.writeDrawing(QStringLiteral("峰"), twoBlockDrawing());
 }
 
-std::unique_ptr<Form11> DarkDesktopTest::openWindow()
+std::unique_ptr<MainWindow> DarkDesktopTest::openWindow()
 {
-    auto form = std::make_unique<Form11>(folder.path(), TableTexts{});
+    auto form = std::make_unique<MainWindow>(folder.path(), TableTexts{});
     form->messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
     form->show();
     QApplication::setActiveWindow(form.get());
@@ -114,8 +115,8 @@ std::unique_ptr<Form11> DarkDesktopTest::openWindow()
         return nullptr;
     QInputMethodEvent typed;
     typed.setCommitString(QStringLiteral("峰"));
-    QCoreApplication::sendEvent(form->Text5, &typed);
-    form->Text6->setPlainText(QStringLiteral("峰 岭 "));
+    QCoreApplication::sendEvent(designControl<QLineEdit>(*form, "Text5"), &typed);
+    designControl<QPlainTextEdit>(*form, "Text6")->setPlainText(QStringLiteral("峰 岭 "));
     return form;
 }
 
@@ -131,7 +132,7 @@ void DarkDesktopTest::mainWindowLooksTheSameUnderEveryPalette()
     QFETCH(QPalette, desktop);
     const auto light = openWindow();
     QVERIFY(light);
-    QVERIFY(!light->Label10->text().isEmpty());
+    QVERIFY(!designControl<QLabel>(*light, "Label10")->text().isEmpty());
     const QImage expected = grabbed(light.get());
     light->close();
 
@@ -161,7 +162,7 @@ void DarkDesktopTest::candidatesAreBlackOnWhiteAndCodeAreaStaysWhite()
 
     // The candidates: black ink on the white box (text in the theme's light
     // grey would have no pixel darker than that grey).
-    const QRect candidates(form->Text6->viewport()->mapTo(form.get(), QPoint(0, 0)), form->Text6->viewport()->size());
+    const QRect candidates(designControl<QPlainTextEdit>(*form, "Text6")->viewport()->mapTo(form.get(), QPoint(0, 0)), designControl<QPlainTextEdit>(*form, "Text6")->viewport()->size());
     int darkest = 255;
     int ink = 0;
     for (int y = candidates.top(); y <= candidates.bottom(); ++y)
@@ -174,7 +175,7 @@ void DarkDesktopTest::candidatesAreBlackOnWhiteAndCodeAreaStaysWhite()
 
     // The code area: the frame's ground is white beside and below the pictures
     // and around the code line.
-    const QPoint frame = form->Frame1->mapTo(form.get(), QPoint(0, 0));
+    const QPoint frame = designControl<QFrame>(*form, "Frame1")->mapTo(form.get(), QPoint(0, 0));
     for (const QPoint inFrame : {QPoint(450, 60), QPoint(200, 121), QPoint(440, 121), QPoint(440, 146), QPoint(2, 146)})
         QCOMPARE(shot.pixel(frame + inFrame), qRgb(255, 255, 255));
 }
@@ -184,7 +185,7 @@ void DarkDesktopTest::popupsAndTooltipsKeepTheWindowsColours()
     QApplication::setPalette(darkPalette());
     const auto form = openWindow();
     QVERIFY(form);
-    QComboBox* chooser = form->Combo[0];
+    QComboBox* chooser = strokeChooser(*form, 0);
     chooser->showPopup();
     QAbstractItemView* list = chooser->view();
     QTRY_VERIFY(list->isVisible());
@@ -201,20 +202,20 @@ void DarkDesktopTest::aboutWindowLooksTheSameUnderADarkPalette()
 {
     const auto form = openWindow();
     QVERIFY(form);
-    Form16 light([](const QString&) {}, form.get());
+    AboutWindow light([](const QString&) {}, form.get());
     light.show();
     QVERIFY(QTest::qWaitForWindowExposed(&light));
     const QImage expected = grabbed(&light);
     light.close();
 
     QApplication::setPalette(darkPalette());
-    Form16 dark([](const QString&) {}, form.get());
+    AboutWindow dark([](const QString&) {}, form.get());
     dark.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dark));
     QCOMPARE(differingPixels(grabbed(&dark), expected), 0);
 }
 
-QImage DarkDesktopTest::grabMessageBox(Form11& form)
+QImage DarkDesktopTest::grabMessageBox(MainWindow& form)
 {
     QImage shot;
     QTimer::singleShot(0, &form, [&] {
@@ -232,14 +233,14 @@ void DarkDesktopTest::messageBoxLooksTheSameUnderADarkPalette()
 {
     FixtureFolder plain;
     plain.writeRecords({FixtureRecord{}});
-    Form11 light(plain.path(), TableTexts{});
+    MainWindow light(plain.path(), TableTexts{});
     light.show();
     QVERIFY(QTest::qWaitForWindowExposed(&light));
     const QImage expected = grabMessageBox(light);
     QVERIFY(!expected.isNull());
 
     QApplication::setPalette(darkPalette());
-    Form11 dark(plain.path(), TableTexts{});
+    MainWindow dark(plain.path(), TableTexts{});
     dark.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dark));
     QCOMPARE(differingPixels(grabMessageBox(dark), expected), 0);

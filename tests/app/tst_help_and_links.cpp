@@ -1,6 +1,7 @@
 // The stroke-input help message and the link of the not-found panel.
-#include "app/form11.h"
-#include "lookup/picture_box.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
+#include "app/picture_box.h"
 #include "tests/support/fixture_data.h"
 
 #include <QApplication>
@@ -33,7 +34,7 @@ private Q_SLOTS:
 
 private:
     FixtureFolder folder;
-    std::unique_ptr<Form11> form;
+    std::unique_ptr<MainWindow> form;
     QList<QPair<QString, QString>> messages;
     QStringList opened;
 };
@@ -41,7 +42,7 @@ private:
 void HelpAndLinksTest::init()
 {
     folder.writeRecords({FixtureRecord{}}); // one blank record: the window needs no particular data
-    form = std::make_unique<Form11>(folder.path(), TableTexts{});
+    form = std::make_unique<MainWindow>(folder.path(), TableTexts{});
     messages.clear();
     opened.clear();
     form->messageBox = [this](const QString& title, const QString& text) { messages.append({title, text}); };
@@ -52,7 +53,7 @@ void HelpAndLinksTest::init()
 
 void HelpAndLinksTest::helpTextIsExact()
 {
-    QTest::mouseClick(form->Command8, Qt::LeftButton);
+    QTest::mouseClick(designControl<QPushButton>(*form, "Command8"), Qt::LeftButton);
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].first, QStringLiteral("笔画输入提示！"));
 
@@ -75,12 +76,12 @@ void HelpAndLinksTest::focusReturnsToEntryBoxAfterHelp()
 {
     form->activateWindow();
     QTRY_VERIFY(form->isActiveWindow());
-    form->Command8->setFocus();
-    form->Command8_Click();
-    QCOMPARE(form->focusWidget(), static_cast<QWidget*>(form->Text5));
+    designControl<QPushButton>(*form, "Command8")->setFocus();
+    designControl<QPushButton>(*form, "Command8")->click();
+    QCOMPARE(form->focusWidget(), static_cast<QWidget*>(designControl<QLineEdit>(*form, "Text5")));
 
     // The default message box: one OK button, no icon, modal; Enter closes it.
-    std::unique_ptr<Form11> real = std::make_unique<Form11>(folder.path(), TableTexts{});
+    std::unique_ptr<MainWindow> real = std::make_unique<MainWindow>(folder.path(), TableTexts{});
     real->show();
     QVERIFY(QTest::qWaitForWindowExposed(real.get()));
     bool checked = false;
@@ -95,17 +96,17 @@ void HelpAndLinksTest::focusReturnsToEntryBoxAfterHelp()
         checked = true;
         QTest::keyClick(box, Qt::Key_Return);
     });
-    real->Command8_Click();
+    designControl<QPushButton>(*real, "Command8")->click();
     QVERIFY(checked);
-    QCOMPARE(real->focusWidget(), static_cast<QWidget*>(real->Text5));
+    QCOMPARE(real->focusWidget(), static_cast<QWidget*>(designControl<QLineEdit>(*real, "Text5")));
 }
 
 void HelpAndLinksTest::notFoundLinkOpensHomePage()
 {
-    form->Picture2->show();
-    QTest::mouseClick(form->Label28, Qt::LeftButton);
-    QCOMPARE(opened, QStringList{QStringLiteral("http://") + form->Label28->text()});
-    QVERIFY(form->Label28->text().endsWith(QStringLiteral(".example.org")));
+    designControl<PictureBox>(*form, "Picture2")->show();
+    QTest::mouseClick(designControl<QLabel>(*form, "Label28"), Qt::LeftButton);
+    QCOMPARE(opened, QStringList{QStringLiteral("http://") + designControl<QLabel>(*form, "Label28")->text()});
+    QVERIFY(designControl<QLabel>(*form, "Label28")->text().endsWith(QStringLiteral(".example.org")));
     QVERIFY(messages.isEmpty());
 }
 
@@ -123,13 +124,13 @@ void HelpAndLinksTest::linkNoProgramOpensIsNamedInAMessage()
 {
     QFETCH(QString, target);
     QFETCH(QString, named);
-    Form11 real(folder.path(), TableTexts{});
+    MainWindow real(folder.path(), TableTexts{});
     real.messageBox = [this](const QString& title, const QString& text) { messages.append({title, text}); };
     real.show();
     QVERIFY(QTest::qWaitForWindowExposed(&real));
     if (target.startsWith(u"http")) {
-        real.Picture2->show();
-        QTest::mouseClick(real.Label28, Qt::LeftButton);
+        designControl<PictureBox>(real, "Picture2")->show();
+        QTest::mouseClick(designControl<QLabel>(real, "Label28"), Qt::LeftButton);
     } else {
         real.openOnDesktop(target); // as the about window's e-mail link hands it over
     }
@@ -156,12 +157,12 @@ void HelpAndLinksTest::linkTheDesktopOpensRaisesNoMessage()
     LinkCatcher browser;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
     const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); });
-    Form11 real(folder.path(), TableTexts{});
+    MainWindow real(folder.path(), TableTexts{});
     real.messageBox = [this](const QString& title, const QString& text) { messages.append({title, text}); };
     real.show();
     QVERIFY(QTest::qWaitForWindowExposed(&real));
-    real.Picture2->show();
-    QTest::mouseClick(real.Label28, Qt::LeftButton);
+    designControl<PictureBox>(real, "Picture2")->show();
+    QTest::mouseClick(designControl<QLabel>(real, "Label28"), Qt::LeftButton);
     QCOMPARE(browser.urls, QList<QUrl>{QUrl(QStringLiteral("http://www.lumbrell.example.org"))});
     QVERIFY(messages.isEmpty());
 }

@@ -3,10 +3,11 @@
 // points and shown at the box's logical size; the identification diagrams, their
 // captions and the window's own pictures come at 2× as well, so nothing is an
 // enlargement of the 1× pixels.
-#include "app/about/form16.h"
-#include "app/form11.h"
-#include "lookup/drawing_scale.h"
-#include "lookup/picture_box.h"
+#include "app/about/about_window.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
+#include "formats/drawing_scale.h"
+#include "app/picture_box.h"
 #include "resources/art.h"
 #include "tests/support/fixture_data.h"
 
@@ -102,11 +103,11 @@ private Q_SLOTS:
 private:
     void openWindow();
     void type(const QString& character);
-    QImage grabBox(int box) { return asRgb(form->Picture1[box]->grab().toImage()); }
+    QImage grabBox(int box) { return asRgb(positionBox(*form, box)->grab().toImage()); }
 
     qreal ratio = 1;
     std::unique_ptr<FixtureFolder> folder;
-    std::unique_ptr<Form11> form;
+    std::unique_ptr<MainWindow> form;
     QStringList messages;
 };
 
@@ -136,7 +137,7 @@ void HighDpiTest::init()
 
 void HighDpiTest::openWindow()
 {
-    form = std::make_unique<Form11>(folder->path(), TableTexts{});
+    form = std::make_unique<MainWindow>(folder->path(), TableTexts{});
     form->messageBox = [this](const QString&, const QString& text) { messages.append(text); };
     form->notice = form->messageBox;
     form->show();
@@ -148,7 +149,7 @@ void HighDpiTest::type(const QString& character)
 {
     QInputMethodEvent typed;
     typed.setCommitString(character);
-    QCoreApplication::sendEvent(form->Text5, &typed);
+    QCoreApplication::sendEvent(designControl<QLineEdit>(*form, "Text5"), &typed);
 }
 
 void HighDpiTest::doubleDrawingIsChosenAndMarkedAtTheScaledPoints()
@@ -166,7 +167,7 @@ void HighDpiTest::doubleDrawingIsChosenAndMarkedAtTheScaledPoints()
         QRgb keptGrey;
     } boxes[] = {{left, right, qRgb(192, 192, 192)}, {right, left, qRgb(96, 96, 96)}};
     for (int i = 0; i < 2; ++i) {
-        const QImage& surface = form->Picture1[i]->surface();
+        const QImage& surface = positionBox(*form, i)->surface();
         QCOMPARE(surface.devicePixelRatio(), 2.0);
         QCOMPARE(surface.size(), QSize(224, 226));
         const int area = boxes[i].marked.width() * boxes[i].marked.height();
@@ -180,7 +181,7 @@ void HighDpiTest::boxShowsTheSharpDrawingAtItsLogicalSize()
 {
     openWindow();
     type(QStringLiteral("峰"));
-    PictureBox* box = form->Picture1[0];
+    PictureBox* box = positionBox(*form, 0);
     QCOMPARE(box->size(), QSize(112, 113));
     const QImage shown = grabBox(0);
     QCOMPARE(shown.size(), QSize(qRound(112 * ratio), qRound(113 * ratio)));
@@ -232,7 +233,7 @@ void HighDpiTest::drawingFallsBackToSingleSize()
     }
     openWindow();
     type(QStringLiteral("峰"));
-    const QImage& surface = form->Picture1[0]->surface();
+    const QImage& surface = positionBox(*form, 0)->surface();
     QCOMPARE(surface.devicePixelRatio(), 1.0);
     QCOMPARE(surface.size(), QSize(112, 113));
     QCOMPARE(surface.pixel(80, 50), qRgb(160, 160, 160)); // the 1× drawing's own grey
@@ -247,7 +248,7 @@ void HighDpiTest::diagramAndCaptionsAreDrawnAtTwiceTheSize()
 {
     openWindow();
     type(QStringLiteral("一"));
-    const QImage diagram = form->Picture1[2]->picture();
+    const QImage diagram = positionBox(*form, 2)->picture();
     QCOMPARE(diagram.devicePixelRatio(), 2.0);
     QCOMPARE(diagram.size(), QSize(216, 218));
     // Drawn anew at 2×: the captions and the circle have detail finer than a
@@ -280,10 +281,10 @@ void HighDpiTest::windowPicturesComeAtTwiceTheirSize()
     QCOMPARE(background->pixmap().devicePixelRatio(), 2.0);
     QCOMPARE(background->pixmap().size(), QSize(1228, 678));
     QCOMPARE(background->size(), QSize(614, 339));
-    QCOMPARE(form->Picture2->picture().size(), QSize(772, 66));
-    QVERIFY(finerThanDoubledPixels(form->Picture2->picture()) > 100);
+    QCOMPARE(designControl<PictureBox>(*form, "Picture2")->picture().size(), QSize(772, 66));
+    QVERIFY(finerThanDoubledPixels(designControl<PictureBox>(*form, "Picture2")->picture()) > 100);
 
-    Form16 about([](const QString&) {}, form.get());
+    AboutWindow about([](const QString&) {}, form.get());
     QCOMPARE(about.Image1->pixmap().devicePixelRatio(), 2.0);
     QCOMPARE(about.Image1->pixmap().size(), QSize(814, 144));
 }

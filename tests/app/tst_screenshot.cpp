@@ -4,10 +4,11 @@
 // the about window. CTest runs it at scale 1 and at scale 2 (QT_SCALE_FACTOR);
 // the pictures are saved in the artefact folder for a reader to open, those of
 // scale 2 with "-scale2" in their names.
-#include "app/form11.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
 #include "app/syllable_chooser.h"
-#include "lookup/drawing_scale.h"
-#include "lookup/picture_box.h"
+#include "formats/drawing_scale.h"
+#include "app/picture_box.h"
 #include "resources/art.h"
 #include "store/gbk.h"
 #include "tables/table_texts.h"
@@ -98,9 +99,9 @@ std::optional<QPoint> findWindow(const QImage& screen, const QImage& background)
     return std::nullopt;
 }
 
-// Shows the window, runs the handler that opens a modal window, and grabs that
-// window once it shows, then closes it.
-QImage grabModal(Form11& form, void (Form11::*openModal)())
+// Shows the window, clicks the button that opens a modal window, and grabs
+// that window once it shows, then closes it.
+QImage grabModal(MainWindow& form, const char* button)
 {
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
@@ -114,7 +115,7 @@ QImage grabModal(Form11& form, void (Form11::*openModal)())
         shot = modal->screen()->grabWindow(modal->winId()).toImage().convertToFormat(QImage::Format_RGB32);
         modal->close();
     });
-    (form.*openModal)();
+    designControl<QPushButton>(form, button)->click();
     return shot;
 }
 
@@ -123,25 +124,25 @@ bool blueInk(QRgb p) { return qBlue(p) > 180 && qRed(p) < 110 && qGreen(p) < 110
 
 // Where each visible control of the window stands, from a window built the
 // same way as the program's (its rectangles are checked in tst_window_looks).
-QList<QPair<QString, QRect>> controlRectangles(Form11& form)
+QList<QPair<QString, QRect>> controlRectangles(MainWindow& form)
 {
     QList<QPair<QString, QRect>> rects;
     const auto add = [&](const QString& name, QWidget* control) {
         rects.append({name, QRect(control->mapTo(&form, QPoint(0, 0)), control->size())});
     };
-    add(QStringLiteral("Command2"), form.Command2);
-    add(QStringLiteral("Text5"), form.Text5);
-    add(QStringLiteral("Label15"), form.Label15);
-    add(QStringLiteral("Combo6"), form.Combo6);
-    add(QStringLiteral("Label22"), form.Label22);
+    add(QStringLiteral("Command2"), designControl<QPushButton>(form, "Command2"));
+    add(QStringLiteral("Text5"), designControl<QLineEdit>(form, "Text5"));
+    add(QStringLiteral("Label15"), designControl<QLabel>(form, "Label15"));
+    add(QStringLiteral("Combo6"), designControl<SyllableChooser>(form, "Combo6"));
+    add(QStringLiteral("Label22"), designControl<QLabel>(form, "Label22"));
     for (int i = 0; i < 5; ++i)
-        add(QStringLiteral("Combo%1").arg(i + 1), form.Combo[i]);
-    add(QStringLiteral("Command8"), form.Command8);
-    add(QStringLiteral("Text6"), form.Text6);
-    add(QStringLiteral("Line2"), form.Line2);
-    add(QStringLiteral("Frame1"), form.Frame1);
+        add(QStringLiteral("Combo%1").arg(i + 1), strokeChooser(form, i));
+    add(QStringLiteral("Command8"), designControl<QPushButton>(form, "Command8"));
+    add(QStringLiteral("Text6"), designControl<QPlainTextEdit>(form, "Text6"));
+    add(QStringLiteral("Line2"), designControl<QFrame>(form, "Line2"));
+    add(QStringLiteral("Frame1"), designControl<QFrame>(form, "Frame1"));
     for (int i = 0; i < 4; ++i)
-        add(QStringLiteral("Picture1(%1)").arg(i), form.Picture1[i]);
+        add(QStringLiteral("Picture1(%1)").arg(i), positionBox(form, i));
     return rects;
 }
 
@@ -231,7 +232,7 @@ private Q_SLOTS:
     void helpMessage();
 
 private:
-    QImage grabShown(Form11& form, const QString& name);
+    QImage grabShown(MainWindow& form, const QString& name);
 };
 
 void ScreenshotTest::initTestCase()
@@ -323,7 +324,7 @@ void ScreenshotTest::programWindowAsStarted()
     // outside them: there the window shows its background picture unchanged.
     FixtureFolder layoutData;
     layoutData.writeRecords({FixtureRecord{}});
-    Form11 layout(layoutData.path(), TableTexts{});
+    MainWindow layout(layoutData.path(), TableTexts{});
     const auto rects = controlRectangles(layout);
     QRegion controls;
     for (const auto& [name, rect] : rects) {
@@ -353,7 +354,7 @@ void ScreenshotTest::programWindowAsStarted()
     }
 }
 
-QImage ScreenshotTest::grabShown(Form11& form, const QString& name)
+QImage ScreenshotTest::grabShown(MainWindow& form, const QString& name)
 {
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
@@ -372,19 +373,18 @@ void ScreenshotTest::windowAfterLookup()
     writeFourBlockFeng(data);
     QVERIFY(fourBlockDrawing(2).save(data.path() + QStringLiteral("/bmp/") + doubleDrawingFileName(QStringLiteral("峰")),
                                      "BMP"));
-    Form11 form(data.path(), TableTexts{});
+    MainWindow form(data.path(), TableTexts{});
     form.messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
     form.notice = form.messageBox;
-    form.session().query().setText(QStringLiteral("峰"));
-    form.Command6_Click();
-    QVERIFY(!form.Label10->text().isEmpty());
+    designControl<QLineEdit>(form, "Text5")->setText(QStringLiteral("峰"));
+    QVERIFY(!designControl<QLabel>(form, "Label10")->text().isEmpty());
 
     const int s = scale();
     const QImage shot = grabShown(form, QStringLiteral("after-lookup.png"));
     QCOMPARE(shot.size(), QSize(611, 336) * s);
     // Each box shows the drawing with one block filled in black, the others grey.
     for (int i = 0; i < 4; ++i) {
-        const QRect box = onScreen(QRect(form.Picture1[i]->pos(), form.Picture1[i]->size()));
+        const QRect box = onScreen(QRect(positionBox(form, i)->pos(), positionBox(form, i)->size()));
         const int black = countPixels(shot, box, [](QRgb p) { return sameColour(p, qRgb(0, 0, 0)); });
         const int grey = countPixels(shot, box, [](QRgb p) {
             return qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) >= 112 && qRed(p) <= 160;
@@ -397,9 +397,9 @@ void ScreenshotTest::windowAfterLookup()
         QCOMPARE(sameColour(shot.pixel(corner), qRgb(255, 255, 255)), s == 2);
     }
     // The code line: blue text over its white twin.
-    const QRect codeLine = onScreen(QRect(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size() + QSize(1, 1)));
+    const QRect codeLine = onScreen(QRect(designControl<QLabel>(form, "Label10")->mapTo(&form, QPoint(0, 0)), designControl<QLabel>(form, "Label10")->size() + QSize(1, 1)));
     QVERIFY(countPixels(shot, codeLine, blueInk) > 20 * s * s);
-    QVERIFY(form.Picture2->isHidden());
+    QVERIFY(designControl<PictureBox>(form, "Picture2")->isHidden());
 }
 
 // A dark desktop theme leaves the window as it is designed: the candidates
@@ -415,24 +415,24 @@ void ScreenshotTest::windowUnderDarkPalette()
 
     FixtureFolder data;
     writeFourBlockFeng(data);
-    Form11 form(data.path(), fixtureTables());
+    MainWindow form(data.path(), fixtureTables());
     form.messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
-    form.Text5->setText(QStringLiteral("峰"));
-    form.Text6->setPlainText(QStringLiteral("峰 刿 峁 峤 峥 嵛 "));
-    QVERIFY(!form.Label24->text().isEmpty());
+    designControl<QLineEdit>(form, "Text5")->setText(QStringLiteral("峰"));
+    designControl<QPlainTextEdit>(form, "Text6")->setPlainText(QStringLiteral("峰 刿 峁 峤 峥 嵛 "));
+    QVERIFY(!designControl<QLabel>(form, "Label24")->text().isEmpty());
 
     const int s = scale();
     const QImage shot = grabShown(form, QStringLiteral("dark-palette.png"));
-    const QRect candidates = onScreen(QRect(form.Text6->viewport()->mapTo(&form, QPoint(0, 0)),
-                                            form.Text6->viewport()->size()));
+    const QRect candidates = onScreen(QRect(designControl<QPlainTextEdit>(form, "Text6")->viewport()->mapTo(&form, QPoint(0, 0)),
+                                            designControl<QPlainTextEdit>(form, "Text6")->viewport()->size()));
     // Black ink: text in the theme's light grey would have no pixel darker than that grey.
     QVERIFY(countPixels(shot, candidates, [](QRgb p) { return qGray(p) < 60; }) > 5 * s * s);
     QVERIFY(countPixels(shot, candidates, [](QRgb p) { return sameColour(p, qRgb(255, 255, 255)); })
             > candidates.width() * candidates.height() * 3 / 4);
-    const QPoint frame = form.Frame1->mapTo(&form, QPoint(0, 0));
+    const QPoint frame = designControl<QFrame>(form, "Frame1")->mapTo(&form, QPoint(0, 0));
     for (const QPoint inFrame : {QPoint(450, 60), QPoint(200, 121), QPoint(440, 146)})
         QVERIFY(sameColour(shot.pixel((frame + inFrame) * s), qRgb(255, 255, 255)));
-    const QRect entry = onScreen(QRect(form.Text5->pos(), form.Text5->size()).adjusted(3, 3, -3, -3));
+    const QRect entry = onScreen(QRect(designControl<QLineEdit>(form, "Text5")->pos(), designControl<QLineEdit>(form, "Text5")->size()).adjusted(3, 3, -3, -3));
     QVERIFY(countPixels(shot, entry, [](QRgb p) { return sameColour(p, qRgb(255, 255, 255)); }) > entry.width() * 10);
 }
 
@@ -440,16 +440,15 @@ void ScreenshotTest::notFoundPanel()
 {
     FixtureFolder data;
     data.writeRecords({FixtureRecord{}});
-    Form11 form(data.path(), TableTexts{});
-    form.session().query().setText(QStringLiteral("峰"));
-    form.Command6_Click();
-    QVERIFY(!form.Picture2->isHidden());
+    MainWindow form(data.path(), TableTexts{});
+    designControl<QLineEdit>(form, "Text5")->setText(QStringLiteral("峰"));
+    QVERIFY(!designControl<PictureBox>(form, "Picture2")->isHidden());
 
     const QImage shot = grabShown(form, QStringLiteral("not-found.png"));
     const int s = scale();
-    const QRect panel = onScreen(QRect(form.Picture2->pos(), form.Picture2->size()));
+    const QRect panel = onScreen(QRect(designControl<PictureBox>(form, "Picture2")->pos(), designControl<PictureBox>(form, "Picture2")->size()));
     QVERIFY(countPixels(shot, panel, [](QRgb p) { return sameColour(p, qRgb(128, 64, 0)); }) > 200 * s * s);
-    const QRect link = onScreen(QRect(form.Label28->mapTo(&form, QPoint(0, 0)), form.Label28->size()));
+    const QRect link = onScreen(QRect(designControl<QLabel>(form, "Label28")->mapTo(&form, QPoint(0, 0)), designControl<QLabel>(form, "Label28")->size()));
     QVERIFY(countPixels(shot, link, blueInk) > 50 * s * s);
 }
 
@@ -463,30 +462,30 @@ void ScreenshotTest::builtDataLookup()
         QSKIP("The data is not built in this build folder; the fixture lookup above stands in for it.");
     }
     QString tableProblems;
-    Form11 form(folder, loadEmbeddedTables(&tableProblems));
+    MainWindow form(folder, loadEmbeddedTables(&tableProblems));
     QStringList messages;
     form.messageBox = [&](const QString&, const QString& text) { messages.append(text); };
     form.notice = form.messageBox;
-    form.Text5->setText(QStringLiteral("峰")); // typed into the entry box: the whole input chain runs
+    designControl<QLineEdit>(form, "Text5")->setText(QStringLiteral("峰")); // typed into the entry box: the whole input chain runs
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
-    QVERIFY(!form.Label10->text().isEmpty());
+    QVERIFY(!designControl<QLabel>(form, "Label10")->text().isEmpty());
 
     const QImage shot = grabShown(form, QStringLiteral("after-lookup-built-data.png"));
     // Every box shows ink: a marked component in black on the grey drawing, or
     // an identification diagram in black on white.
     for (int i = 0; i < 4; ++i) {
-        const QRect box = onScreen(QRect(form.Picture1[i]->pos(), form.Picture1[i]->size()));
+        const QRect box = onScreen(QRect(positionBox(form, i)->pos(), positionBox(form, i)->size()));
         const int black = countPixels(shot, box, [](QRgb p) { return sameColour(p, qRgb(0, 0, 0)); });
         const int drawn = countPixels(shot, box, [](QRgb p) { return !sameColour(p, qRgb(255, 255, 255)); });
         QVERIFY2(black > 30, qPrintable(QStringLiteral("box %1: %2 black of %3").arg(i).arg(black).arg(drawn)));
         if (i == 0)
             QVERIFY2(drawn > black + 100, "the first box shows the drawing around its marked component");
     }
-    const QRect codeLine = onScreen(QRect(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size()));
+    const QRect codeLine = onScreen(QRect(designControl<QLabel>(form, "Label10")->mapTo(&form, QPoint(0, 0)), designControl<QLabel>(form, "Label10")->size()));
     QVERIFY(countPixels(shot, codeLine, blueInk) > 20);
     if (tableProblems.isEmpty()) {
-        QVERIFY(!form.Label24->text().isEmpty());
-        const QRect pinyin = onScreen(QRect(form.Label24->mapTo(&form, QPoint(0, 0)), form.Label24->size()));
+        QVERIFY(!designControl<QLabel>(form, "Label24")->text().isEmpty());
+        const QRect pinyin = onScreen(QRect(designControl<QLabel>(form, "Label24")->mapTo(&form, QPoint(0, 0)), designControl<QLabel>(form, "Label24")->size()));
         QVERIFY(countPixels(shot, pinyin, blueInk) > 20);
     }
 }
@@ -548,20 +547,20 @@ void ScreenshotTest::builtDataGallery()
 {
     QFETCH(QString, character);
     const QString folder = BuiltData;
-    Form11 form(folder, loadEmbeddedTables());
+    MainWindow form(folder, loadEmbeddedTables());
     QStringList messages;
     form.messageBox = [&](const QString&, const QString& text) { messages.append(text); };
     form.notice = form.messageBox;
-    form.Text5->setText(character);
+    designControl<QLineEdit>(form, "Text5")->setText(character);
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
 
     const QImage shot = grabShown(form, QStringLiteral("lookup-%1.png").arg(character));
-    const QRect codeLine = onScreen(QRect(form.Label10->mapTo(&form, QPoint(0, 0)), form.Label10->size()));
+    const QRect codeLine = onScreen(QRect(designControl<QLabel>(form, "Label10")->mapTo(&form, QPoint(0, 0)), designControl<QLabel>(form, "Label10")->size()));
     QVERIFY(countPixels(shot, codeLine, blueInk) > 20);
-    const QRect first = onScreen(QRect(form.Picture1[0]->pos(), form.Picture1[0]->size()));
+    const QRect first = onScreen(QRect(positionBox(form, 0)->pos(), positionBox(form, 0)->size()));
     const int drawn = countPixels(shot, first, [](QRgb p) { return !sameColour(p, qRgb(255, 255, 255)); });
     QVERIFY2(drawn > 100, "the first box shows the character's drawing");
-    if (!form.session().shownRecord().Info1.trimmed().isEmpty()) {
+    if (!form.session().view().lookup.plan.positions[0].seeds.isEmpty()) {
         const int black = countPixels(shot, first, [](QRgb p) { return sameColour(p, qRgb(0, 0, 0)); });
         QVERIFY2(black > 30, "the first component is marked");
     }
@@ -571,8 +570,8 @@ void ScreenshotTest::aboutWindow()
 {
     FixtureFolder data;
     data.writeRecords({FixtureRecord{}});
-    Form11 form(data.path(), TableTexts{});
-    const QImage shot = grabModal(form, &Form11::Command2_Click);
+    MainWindow form(data.path(), TableTexts{});
+    const QImage shot = grabModal(form, "Command2");
     const QString file = artefactPath(QStringLiteral("about-window.png"));
     shot.save(file);
     qInfo("screenshot: %s", qPrintable(file));
@@ -590,8 +589,8 @@ void ScreenshotTest::helpMessage()
 {
     FixtureFolder data;
     data.writeRecords({FixtureRecord{}});
-    Form11 form(data.path(), TableTexts{});
-    const QImage shot = grabModal(form, &Form11::Command8_Click);
+    MainWindow form(data.path(), TableTexts{});
+    const QImage shot = grabModal(form, "Command8");
     const QString file = artefactPath(QStringLiteral("help-message.png"));
     shot.save(file);
     qInfo("screenshot: %s", qPrintable(file));

@@ -1,9 +1,10 @@
 // The main window's frame, layout, fonts, colours, pointers, tooltips and
 // pictures, checked on the real window.
-#include "app/form11.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
 #include "app/syllable_chooser.h"
-#include "lookup/picture_box.h"
-#include "lookup/units.h"
+#include "app/picture_box.h"
+#include "formats/twips.h"
 #include "tests/support/fixture_data.h"
 
 #include <QApplication>
@@ -52,13 +53,13 @@ private Q_SLOTS:
 
 private:
     FixtureFolder folder;
-    std::unique_ptr<Form11> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 void WindowLooksTest::init()
 {
     folder.writeRecords({FixtureRecord{}}); // one blank record: the window needs no particular data
-    form = std::make_unique<Form11>(folder.path(), TableTexts{});
+    form = std::make_unique<MainWindow>(folder.path(), TableTexts{});
     QVERIFY(form->startupError().isEmpty());
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -108,13 +109,13 @@ void WindowLooksTest::controlsStandAtTheirRectangles()
     QFETCH(QString, control);
     QFETCH(QRect, expected);
     const QHash<QString, QWidget*> controls = {
-        {"Command2", form->Command2}, {"Text5", form->Text5},       {"Combo6", form->Combo6},
-        {"Combo1", form->Combo[0]},   {"Combo2", form->Combo[1]},    {"Combo3", form->Combo[2]},
-        {"Combo4", form->Combo[3]},   {"Combo5", form->Combo[4]},    {"Command8", form->Command8},
-        {"Text6", form->Text6},       {"Frame1", form->Frame1},      {"Picture1(0)", form->Picture1[0]},
-        {"Picture1(1)", form->Picture1[1]}, {"Picture1(2)", form->Picture1[2]},
-        {"Picture1(3)", form->Picture1[3]}, {"Picture2", form->Picture2}, {"Line2", form->Line2},
-        {"Line1", form->Line1},
+        {"Command2", designControl<QPushButton>(*form, "Command2")}, {"Text5", designControl<QLineEdit>(*form, "Text5")},       {"Combo6", designControl<SyllableChooser>(*form, "Combo6")},
+        {"Combo1", strokeChooser(*form, 0)},   {"Combo2", strokeChooser(*form, 1)},    {"Combo3", strokeChooser(*form, 2)},
+        {"Combo4", strokeChooser(*form, 3)},   {"Combo5", strokeChooser(*form, 4)},    {"Command8", designControl<QPushButton>(*form, "Command8")},
+        {"Text6", designControl<QPlainTextEdit>(*form, "Text6")},       {"Frame1", designControl<QFrame>(*form, "Frame1")},      {"Picture1(0)", positionBox(*form, 0)},
+        {"Picture1(1)", positionBox(*form, 1)}, {"Picture1(2)", positionBox(*form, 2)},
+        {"Picture1(3)", positionBox(*form, 3)}, {"Picture2", designControl<PictureBox>(*form, "Picture2")}, {"Line2", designControl<QFrame>(*form, "Line2")},
+        {"Line1", designControl<QFrame>(*form, "Line1")},
     };
     QCOMPARE(controls.value(control)->geometry(), expected);
 }
@@ -126,25 +127,25 @@ void WindowLooksTest::labelsSizeThemselvesToTheirCaption()
         QPoint position;
     };
     const Case cases[] = {
-        {form->Label15, twipsRect(4170, 165, 0, 0).topLeft()}, {form->Label22, twipsRect(2190, 720, 0, 0).topLeft()},
-        {form->Label9, twipsRect(15, 1905, 0, 0).topLeft()},   {form->Label10, twipsRect(960, 1875, 0, 0).topLeft()},
-        {form->Label23, twipsRect(3690, 1905, 0, 0).topLeft()}, {form->Label24, twipsRect(4590, 1875, 0, 0).topLeft()},
-        {form->Label27, twipsRect(420, 570, 0, 0).topLeft()},  {form->Label28, twipsRect(1860, 810, 0, 0).topLeft()},
+        {designControl<QLabel>(*form, "Label15"), twipsRect(4170, 165, 0, 0).topLeft()}, {designControl<QLabel>(*form, "Label22"), twipsRect(2190, 720, 0, 0).topLeft()},
+        {designControl<QLabel>(*form, "Label9"), twipsRect(15, 1905, 0, 0).topLeft()},   {designControl<QLabel>(*form, "Label10"), twipsRect(960, 1875, 0, 0).topLeft()},
+        {designControl<QLabel>(*form, "Label23"), twipsRect(3690, 1905, 0, 0).topLeft()}, {designControl<QLabel>(*form, "Label24"), twipsRect(4590, 1875, 0, 0).topLeft()},
+        {designControl<QLabel>(*form, "Label27"), twipsRect(420, 570, 0, 0).topLeft()},  {designControl<QLabel>(*form, "Label28"), twipsRect(1860, 810, 0, 0).topLeft()},
     };
     for (const Case& c : cases) {
         QCOMPARE(c.label->pos(), c.position);
         QCOMPARE(c.label->size(), c.label->sizeHint());
     }
     // A caption written later resizes its label as well.
-    Form11::setCaption(form->Label10, QStringLiteral("mtdh mtd"));
-    QCOMPARE(form->Label10->size(), form->Label10->sizeHint());
-    QVERIFY(form->Label10->width() > form->Label10->fontMetrics().horizontalAdvance(QStringLiteral("mtd")));
+    MainWindow::setCaption(designControl<QLabel>(*form, "Label10"), QStringLiteral("mtdh mtd"));
+    QCOMPARE(designControl<QLabel>(*form, "Label10")->size(), designControl<QLabel>(*form, "Label10")->sizeHint());
+    QVERIFY(designControl<QLabel>(*form, "Label10")->width() > designControl<QLabel>(*form, "Label10")->fontMetrics().horizontalAdvance(QStringLiteral("mtd")));
 }
 
 void WindowLooksTest::twinsLieTwentyTwipsRightAndBelow()
 {
-    QCOMPARE(form->Label5->pos(), QPoint(twipsToPixels(960 + 20), twipsToPixels(1875 + 20)));
-    QCOMPARE(form->Label25->pos(), QPoint(twipsToPixels(4590 + 20), twipsToPixels(1875 + 20)));
+    QCOMPARE(designControl<QLabel>(*form, "Label5")->pos(), QPoint(twipsToPixels(960 + 20), twipsToPixels(1875 + 20)));
+    QCOMPARE(designControl<QLabel>(*form, "Label25")->pos(), QPoint(twipsToPixels(4590 + 20), twipsToPixels(1875 + 20)));
 }
 
 void WindowLooksTest::handPointerOnlyOnCandidatesAndLink()
@@ -156,8 +157,8 @@ void WindowLooksTest::handPointerOnlyOnCandidatesAndLink()
         if (widget->testAttribute(Qt::WA_SetCursor) && widget->cursor().shape() == Qt::BitmapCursor)
             handed.append(widget);
     QCOMPARE(handed.size(), 2);
-    QVERIFY(handed.contains(form->Text6->viewport()));
-    QVERIFY(handed.contains(form->Label28));
+    QVERIFY(handed.contains(designControl<QPlainTextEdit>(*form, "Text6")->viewport()));
+    QVERIFY(handed.contains(designControl<QLabel>(*form, "Label28")));
     for (QWidget* widget : handed) {
         QCOMPARE(widget->cursor().hotSpot(), QPoint(5, 0));
         QCOMPARE(widget->cursor().bitmap().size(), QSize(32, 32));
@@ -171,9 +172,9 @@ void WindowLooksTest::tooltipsOnStrokeChoosersAndHelpOnly()
         if (!widget->toolTip().isEmpty())
             tips.insert(widget, widget->toolTip());
     const QMap<QWidget*, QString> expected = {
-        {form->Combo[0], QStringLiteral("第一笔画")}, {form->Combo[1], QStringLiteral("第二笔画")},
-        {form->Combo[2], QStringLiteral("第三笔画")}, {form->Combo[3], QStringLiteral("第四笔画")},
-        {form->Combo[4], QStringLiteral("最后一笔画")}, {form->Command8, QStringLiteral("帮助")},
+        {strokeChooser(*form, 0), QStringLiteral("第一笔画")}, {strokeChooser(*form, 1), QStringLiteral("第二笔画")},
+        {strokeChooser(*form, 2), QStringLiteral("第三笔画")}, {strokeChooser(*form, 3), QStringLiteral("第四笔画")},
+        {strokeChooser(*form, 4), QStringLiteral("最后一笔画")}, {designControl<QPushButton>(*form, "Command8"), QStringLiteral("帮助")},
     };
     QCOMPARE(tips, expected);
 }
@@ -209,12 +210,12 @@ void WindowLooksTest::fonts()
     QFETCH(bool, bold);
     QFETCH(bool, underline);
     const QHash<QString, QWidget*> controls = {
-        {"Command2", form->Command2}, {"Command8", form->Command8}, {"Combo1", form->Combo[0]},
-        {"Combo5", form->Combo[4]},   {"Text5", form->Text5},       {"Label15", form->Label15},
-        {"Label22", form->Label22},   {"Label27", form->Label27},   {"Label28", form->Label28},
-        {"Label9", form->Label9},     {"Label23", form->Label23},   {"Label10", form->Label10},
-        {"Label5", form->Label5},     {"Label24", form->Label24},   {"Label25", form->Label25},
-        {"Text6", form->Text6},
+        {"Command2", designControl<QPushButton>(*form, "Command2")}, {"Command8", designControl<QPushButton>(*form, "Command8")}, {"Combo1", strokeChooser(*form, 0)},
+        {"Combo5", strokeChooser(*form, 4)},   {"Text5", designControl<QLineEdit>(*form, "Text5")},       {"Label15", designControl<QLabel>(*form, "Label15")},
+        {"Label22", designControl<QLabel>(*form, "Label22")},   {"Label27", designControl<QLabel>(*form, "Label27")},   {"Label28", designControl<QLabel>(*form, "Label28")},
+        {"Label9", designControl<QLabel>(*form, "Label9")},     {"Label23", designControl<QLabel>(*form, "Label23")},   {"Label10", designControl<QLabel>(*form, "Label10")},
+        {"Label5", designControl<QLabel>(*form, "Label5")},     {"Label24", designControl<QLabel>(*form, "Label24")},   {"Label25", designControl<QLabel>(*form, "Label25")},
+        {"Text6", designControl<QPlainTextEdit>(*form, "Text6")},
     };
     const QFont font = controls.value(control)->font();
     QCOMPARE(font.pointSizeF(), points);
@@ -267,11 +268,11 @@ void WindowLooksTest::colours()
     QFETCH(QColor, text);
     QFETCH(QColor, ground);
     const QHash<QString, QWidget*> controls = {
-        {"Label9", form->Label9},   {"Label23", form->Label23}, {"Label27", form->Label27},
-        {"Label28", form->Label28}, {"Label10", form->Label10}, {"Label24", form->Label24},
-        {"Label5", form->Label5},   {"Label25", form->Label25}, {"Label15", form->Label15},
-        {"Label22", form->Label22}, {"Line1", form->Line1},     {"Line2", form->Line2},
-        {"Frame1", form->Frame1},
+        {"Label9", designControl<QLabel>(*form, "Label9")},   {"Label23", designControl<QLabel>(*form, "Label23")}, {"Label27", designControl<QLabel>(*form, "Label27")},
+        {"Label28", designControl<QLabel>(*form, "Label28")}, {"Label10", designControl<QLabel>(*form, "Label10")}, {"Label24", designControl<QLabel>(*form, "Label24")},
+        {"Label5", designControl<QLabel>(*form, "Label5")},   {"Label25", designControl<QLabel>(*form, "Label25")}, {"Label15", designControl<QLabel>(*form, "Label15")},
+        {"Label22", designControl<QLabel>(*form, "Label22")}, {"Line1", designControl<QFrame>(*form, "Line1")},     {"Line2", designControl<QFrame>(*form, "Line2")},
+        {"Frame1", designControl<QFrame>(*form, "Frame1")},
     };
     QWidget* widget = controls.value(control);
     QCOMPARE(widget->palette().color(QPalette::WindowText), text);
@@ -297,9 +298,9 @@ void WindowLooksTest::backgroundLiesUnderEveryControl()
 
 void WindowLooksTest::notFoundPanelCarriesItsNotice()
 {
-    QCOMPARE(form->Picture2->picture().size(), QSize(386, 33));
-    QVERIFY(!form->Picture2->isVisible());
-    QCOMPARE(form->Label28->text(), QStringLiteral("www.lumbrell.example.org"));
+    QCOMPARE(designControl<PictureBox>(*form, "Picture2")->picture().size(), QSize(386, 33));
+    QVERIFY(!designControl<PictureBox>(*form, "Picture2")->isVisible());
+    QCOMPARE(designControl<QLabel>(*form, "Label28")->text(), QStringLiteral("www.lumbrell.example.org"));
     QVERIFY(!form->windowIcon().isNull());
     QVERIFY(form->windowIcon().availableSizes().contains(QSize(32, 32)));
 }
@@ -307,7 +308,7 @@ void WindowLooksTest::notFoundPanelCarriesItsNotice()
 void WindowLooksTest::focusStartsInEntryBox()
 {
     form->activateWindow();
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->Text5));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(designControl<QLineEdit>(*form, "Text5")));
 }
 
 QTEST_MAIN(WindowLooksTest)

@@ -2,10 +2,11 @@
 // the largest stroke group, from the change of the chooser to the lookup of
 // the first candidate, and the table runs alone. Uses the tables of the data
 // build when it is there, else generated tables of the real sizes.
-#include "app/form11.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
 #include "app/syllable_chooser.h"
 #include "store/gbk.h"
-#include "tables/find_next.h"
+#include "tables/table_search.h"
 #include "tests/support/fixture_data.h"
 
 #include <QComboBox>
@@ -78,9 +79,7 @@ TableTexts loadOrGenerateTables(QString* origin)
 
 QString firstOfRun(const QString& table, const QString& key)
 {
-    std::int32_t position = 0;
-    const auto hit = findNextPreceding(table, key, position);
-    return hit.value_or(QString());
+    return charactersBefore(table, key).value(0);
 }
 
 } // namespace
@@ -101,7 +100,7 @@ private Q_SLOTS:
         for (const QString& first : {firstOfRun(tables_.pinyin[4], SyllableKey),
                                      firstOfRun(tables_.stroke[1], StrokeKey)})
             folder_.writeDrawing(first, twoBlockDrawing());
-        form_ = std::make_unique<Form11>(folder_.path(), tables_);
+        form_ = std::make_unique<MainWindow>(folder_.path(), tables_);
         form_->show();
     }
 
@@ -109,11 +108,11 @@ private Q_SLOTS:
     // candidates into Text6 one by one, the syllable shown, the first looked up.
     void pinyinSearch()
     {
-        form_->Combo6->setText(Syllable);
+        designControl<SyllableChooser>(*form_, "Combo6")->setText(Syllable);
         QBENCHMARK {
-            form_->Combo6_Change(); // every edit searches, also for the same key
+            Q_EMIT designControl<SyllableChooser>(*form_, "Combo6")->edited(); // every edit searches, also for the same key
         }
-        QCOMPARE(form_->Text6->toPlainText().size(), 2 * tables_.pinyin[4].count(SyllableKey));
+        QCOMPARE(designControl<QPlainTextEdit>(*form_, "Text6")->toPlainText().size(), 2 * tables_.pinyin[4].count(SyllableKey));
     }
 
     // Choosing the last stroke of 丨乙一一丶, the largest stroke code: key,
@@ -121,11 +120,11 @@ private Q_SLOTS:
     void strokeSearch()
     {
         for (int i = 0; i < 5; ++i)
-            form_->Combo[i]->setEditText(StrokeSymbols[i]);
+            strokeChooser(*form_, i)->setEditText(StrokeSymbols[i]);
         QBENCHMARK {
-            form_->bian(); // every choice searches, also for the same key
+            Q_EMIT strokeChooser(*form_, 4)->lineEdit()->returnPressed(); // every choice searches, also for the same key
         }
-        QCOMPARE(form_->Text6->toPlainText().size(), 2 * tables_.stroke[1].count(StrokeKey));
+        QCOMPARE(designControl<QPlainTextEdit>(*form_, "Text6")->toPlainText().size(), 2 * tables_.stroke[1].count(StrokeKey));
     }
 
     // The table runs alone: every hit of the key, then the miss.
@@ -137,17 +136,14 @@ private:
     {
         int hits = 0;
         QBENCHMARK {
-            hits = 0;
-            std::int32_t position = 0;
-            while (findNextPreceding(table, key, position))
-                ++hits;
+            hits = int(charactersBefore(table, key).size());
         }
         QCOMPARE(hits, table.count(key));
     }
 
     TableTexts tables_;
     FixtureFolder folder_;
-    std::unique_ptr<Form11> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 QTEST_MAIN(InputPathsBench)

@@ -1,7 +1,8 @@
 // A keystroke's whole chain: a character typed into the entry box and its key
 // released, through the lookup, the pinyin and the repaint of the window. On
 // the built data when this build has it, else on records of the real count.
-#include "app/form11.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
 #include "store/gbk.h"
 #include "tables/table_texts.h"
 #include "tests/support/fixture_data.h"
@@ -25,7 +26,7 @@ private Q_SLOTS:
 
 private:
     FixtureFolder fixture_;
-    std::unique_ptr<Form11> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 void KeystrokeBench::initTestCase()
@@ -37,12 +38,12 @@ void KeystrokeBench::initTestCase()
         folder = fixture_.path();
     }
     qInfo("data: %s", qPrintable(folder));
-    form_ = std::make_unique<Form11>(folder, loadEmbeddedTables());
+    form_ = std::make_unique<MainWindow>(folder, loadEmbeddedTables());
     form_->messageBox = [](const QString&, const QString&) {};
     form_->notice = form_->messageBox;
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    form_->Text5->setFocus();
+    designControl<QLineEdit>(*form_, "Text5")->setFocus();
 }
 
 void KeystrokeBench::typedCharacter_data()
@@ -56,12 +57,12 @@ void KeystrokeBench::typedCharacter()
 {
     QFETCH(QString, character);
     QBENCHMARK {
-        form_->Text5->setText(QString());
+        designControl<QLineEdit>(*form_, "Text5")->setText(QString());
         QInputMethodEvent typed;
         typed.setCommitString(character);
-        QCoreApplication::sendEvent(form_->Text5, &typed);
+        QCoreApplication::sendEvent(designControl<QLineEdit>(*form_, "Text5"), &typed);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier);
-        QCoreApplication::sendEvent(form_->Text5, &release);
+        QCoreApplication::sendEvent(designControl<QLineEdit>(*form_, "Text5"), &release);
         form_->repaint(); // the frame that shows it
     }
 }

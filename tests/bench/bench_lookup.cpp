@@ -1,6 +1,7 @@
 // One lookup of a found character with a real-size drawing and four marked
 // positions, and one lookup of a character without a record.
-#include "app/form11.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
 #include "store/gbk.h"
 #include "tests/support/fixture_data.h"
 
@@ -19,29 +20,31 @@ private Q_SLOTS:
 
 private:
     FixtureFolder folder_;
-    std::unique_ptr<Form11> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 void LookupBench::initTestCase()
 {
     folder_.writeRecords(everyGbkHanziRecord(points({{300, 600}, {1200, 600}})));
     folder_.writeDrawing(QStringLiteral("峰"), twoBlockDrawing());
-    form_ = std::make_unique<Form11>(folder_.path(), TableTexts{});
+    form_ = std::make_unique<MainWindow>(folder_.path(), TableTexts{});
 }
 
 void LookupBench::foundCharacter()
 {
+    QLineEdit* entry = designControl<QLineEdit>(*form_, "Text5");
     QBENCHMARK {
-        form_->session().query().setText(QStringLiteral("峰"));
-        form_->Command6_Click();
+        entry->setText(QStringLiteral("峰")); // its change runs the lookup
+        entry->clear();
     }
 }
 
 void LookupBench::notFoundCharacter()
 {
+    QLineEdit* entry = designControl<QLineEdit>(*form_, "Text5");
     QBENCHMARK {
-        form_->session().query().setText(QStringLiteral("〇")); // between records: a whole bisection
-        form_->Command6_Click();
+        entry->setText(QStringLiteral("〇")); // between records: a whole bisection
+        entry->clear();
     }
 }
 

@@ -1,6 +1,6 @@
 // Start-up of the main window in process: the embedded tables, the data file,
 // the window's construction with its start-up steps, and its first paint.
-#include "app/form11.h"
+#include "app/main_window.h"
 #include "store/gbk.h"
 #include "tables/table_texts.h"
 #include "tests/support/fixture_data.h"
@@ -27,7 +27,7 @@ QString dataFolder(FixtureFolder& fixture)
     return fixture.path();
 }
 
-void showAndPaint(Form11& form)
+void showAndPaint(MainWindow& form)
 {
     form.show();
     form.repaint(); // the first paint of the window and every control, done now
@@ -59,7 +59,7 @@ void StartupBench::initTestCase()
     // program makes it, is reported here and kept out of the repeated measurement.
     QElapsedTimer cold;
     cold.start();
-    Form11 first(folder_, loadEmbeddedTables());
+    MainWindow first(folder_, loadEmbeddedTables());
     showAndPaint(first);
     qInfo("first start-up in this process: %lld ms", static_cast<long long>(cold.elapsed()));
 }
@@ -68,7 +68,7 @@ void StartupBench::wholeStartUp()
 {
     QBENCHMARK {
         const TableTexts tables = loadEmbeddedTables();
-        Form11 form(folder_, tables);
+        MainWindow form(folder_, tables);
         showAndPaint(form);
     }
 }
@@ -76,7 +76,7 @@ void StartupBench::wholeStartUp()
 void StartupBench::windowToFirstPaint()
 {
     QBENCHMARK {
-        Form11 form(folder_, tables_);
+        MainWindow form(folder_, tables_);
         showAndPaint(form);
     }
 }

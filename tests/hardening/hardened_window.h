@@ -3,8 +3,9 @@
 // The main window on a data folder the test damages on purpose, with the
 // helpers the bad-input tests share: typing into the entry box and reading
 // back what the user sees.
-#include "app/form11.h"
-#include "lookup/picture_box.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
+#include "app/picture_box.h"
 #include "tests/support/fixture_data.h"
 
 #include <QApplication>
@@ -52,7 +53,7 @@ inline QString sampleCodeLine(const QString& code)
 class HardenedWindow {
 public:
     explicit HardenedWindow(const QString& folder, const TableTexts& tables = {})
-        : form(std::make_unique<Form11>(folder, tables))
+        : form(std::make_unique<MainWindow>(folder, tables))
     {
         form->messageBox = [this](const QString&, const QString& text) { messages.append(text); };
         form->notice = form->messageBox;
@@ -69,17 +70,17 @@ public:
     // ends up looked up.
     void type(const QString& text)
     {
-        form->Text5->setFocus();
+        designControl<QLineEdit>(*form, "Text5")->setFocus();
         QInputMethodEvent event;
         event.setCommitString(text);
-        QCoreApplication::sendEvent(form->Text5, &event);
+        QCoreApplication::sendEvent(designControl<QLineEdit>(*form, "Text5"), &event);
     }
 
     // Empties the entry box as the user would: select all, delete.
     void clearEntry()
     {
-        QTest::keyClick(form->Text5, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(form->Text5, Qt::Key_Delete);
+        QTest::keyClick(designControl<QLineEdit>(*form, "Text5"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(designControl<QLineEdit>(*form, "Text5"), Qt::Key_Delete);
     }
 
     // One lookup from an empty entry box.
@@ -89,12 +90,12 @@ public:
         type(text);
     }
 
-    QString codeLine() const { return form->Label5->text(); }
+    QString codeLine() const { return designControl<QLabel>(*form, "Label5")->text(); }
     // The not-found panel, or the note that the input is no Chinese character.
-    bool notFoundShown() const { return !form->Picture2->isHidden() || !form->notChinese->isHidden(); }
-    bool pictureShown() const { return form->Picture1[0]->hasPicture(); }
+    bool notFoundShown() const { return !designControl<PictureBox>(*form, "Picture2")->isHidden() || !designControl<QLabel>(*form, "notChineseNote")->isHidden(); }
+    bool pictureShown() const { return positionBox(*form, 0)->hasPicture(); }
 
-    std::unique_ptr<Form11> form;
+    std::unique_ptr<MainWindow> form;
     QStringList messages;
 };
 

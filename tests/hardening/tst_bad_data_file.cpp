@@ -182,7 +182,6 @@ void BadDataFileTest::recordsBeyond32767AreNotSearched()
     window.lookUp(u"啊"_s);
     QVERIFY(!window.notFoundShown());
     QCOMPARE(window.codeLine(), sampleCodeLine(u"kbsk"_s));
-    QCOMPARE(window.form->session().shownRecord().Hanzi, u"啊"_s);
 }
 
 // A file of gigabytes (sparse, NUL bytes after the records): the count is
@@ -209,7 +208,8 @@ void BadDataFileTest::hugeFileIsSearchedInItsFirstRecords()
     QVERIFY(window.notFoundShown());
 }
 
-// Every read goes to the file: one emptied behind the program's back finds nothing.
+// The records are read at start-up: a file emptied or cut behind the
+// program's back changes nothing it finds.
 void BadDataFileTest::fileEmptiedWhileRunning()
 {
     FixtureFolder folder;
@@ -222,10 +222,10 @@ void BadDataFileTest::fileEmptiedWhileRunning()
 
     QVERIFY(QFile::resize(folder.dataFile(), 0));
     window.lookUp(u"中"_s);
-    QVERIFY(window.notFoundShown());
+    QCOMPARE(window.codeLine(), sampleCodeLine(u"khk"_s));
     QVERIFY(QFile::resize(folder.dataFile(), 150));
     window.lookUp(u"峰"_s);
-    QVERIFY(window.notFoundShown());
+    QCOMPARE(window.codeLine(), sampleCodeLine(u"mtdh"_s));
 }
 
 void BadDataFileTest::unusableFileIsNamed_data()

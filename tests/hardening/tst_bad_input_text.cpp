@@ -55,7 +55,7 @@ public:
     void releaseKey()
     {
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier);
-        QCoreApplication::sendEvent(form->Text5, &release);
+        QCoreApplication::sendEvent(designControl<QLineEdit>(*form, "Text5"), &release);
     }
 };
 
@@ -89,20 +89,20 @@ void BadInputTextTest::unusualText_data()
     QTest::addColumn<QString>("lookedUp");
     QTest::addColumn<QString>("pinyin");
 
-    QTest::newRow("outside the BMP") << u"𠀀峰"_s << u"峰"_s << u"feng  "_s;
+    QTest::newRow("outside the BMP") << u"𠀀峰"_s << u"峰"_s << u"feng"_s;
     QTest::newRow("emoji") << u"😀"_s << u"😀"_s << QString();
-    QTest::newRow("emoji sequence") << u"👨‍👩‍👧峰"_s << u"峰"_s << u"feng  "_s;
+    QTest::newRow("emoji sequence") << u"👨‍👩‍👧峰"_s << u"峰"_s << u"feng"_s;
     QTest::newRow("flag") << u"🇨🇳"_s << u"🇨"_s << QString();
     QTest::newRow("Hangul") << u"한국"_s << u"한"_s << QString();
     QTest::newRow("Thai") << u"ก"_s << u"ก"_s << QString();
     QTest::newRow("combining mark") << u"é"_s << u"e"_s << QString();
-    QTest::newRow("byte order mark") << u"\uFEFF峰"_s << u"峰"_s << u"feng  "_s;
+    QTest::newRow("byte order mark") << u"\uFEFF峰"_s << u"峰"_s << u"feng"_s;
     QTest::newRow("private use") << u"\uE000"_s << u"\uE000"_s << QString();
-    QTest::newRow("lone high surrogate") << fromUnits({0xD840, u'峰'}) << u"峰"_s << u"feng  "_s;
+    QTest::newRow("lone high surrogate") << fromUnits({0xD840, u'峰'}) << u"峰"_s << u"feng"_s;
     QTest::newRow("lone low surrogate") << fromUnits({0xDC00}) << u"?"_s << QString();
-    QTest::newRow("control character") << fromUnits({0x01, u'峰'}) << u"峰"_s << u"feng  "_s;
-    QTest::newRow("NUL") << fromUnits({0x00, u'峰'}) << u"峰"_s << u"feng  "_s;
-    QTest::newRow("tab") << u"\t峰"_s << u"峰"_s << u"feng  "_s;
+    QTest::newRow("control character") << fromUnits({0x01, u'峰'}) << u"峰"_s << u"feng"_s;
+    QTest::newRow("NUL") << fromUnits({0x00, u'峰'}) << u"峰"_s << u"feng"_s;
+    QTest::newRow("tab") << u"\t峰"_s << u"峰"_s << u"feng"_s;
     QTest::newRow("DEL") << fromUnits({0x7F}) << u"\x7f"_s << QString();
     QTest::newRow("Hanzi, then an emoji") << u"峰😀"_s << u"😀"_s << QString();
     QTest::newRow("full-width letter") << u"Ａ"_s << u"Ａ"_s << QString();
@@ -119,7 +119,7 @@ void BadInputTextTest::unusualText()
     window.lookUp(u"中"_s);
     window.lookUp(text);
     QVERIFY(window.showsLookupOf(lookedUp));
-    QCOMPARE(window.form->Label24->text(), pinyin);
+    QCOMPARE(designControl<QLabel>(*window.form, "Label24")->text(), pinyin);
     // The window still answers.
     window.lookUp(u"主"_s);
     QVERIFY(window.showsLookupOf(u"主"_s));
@@ -134,12 +134,12 @@ void BadInputTextTest::pasteOf100000Characters()
     while (text.size() < 100000)
         text += filler[text.size() % filler.size()];
     QGuiApplication::clipboard()->setText(text);
-    window.form->Text5->setFocus();
-    QTest::keyClick(window.form->Text5, Qt::Key_V, Qt::ControlModifier);
+    designControl<QLineEdit>(*window.form, "Text5")->setFocus();
+    QTest::keyClick(designControl<QLineEdit>(*window.form, "Text5"), Qt::Key_V, Qt::ControlModifier);
 
     // The paste looks up its first character; the key released after it, the
     // character in front of the caret.
-    const QString kept = window.form->Text5->text();
+    const QString kept = designControl<QLineEdit>(*window.form, "Text5")->text();
     QVERIFY(!kept.isEmpty());
     QVERIFY(text.startsWith(kept));
     const QString last = kept.back().isSurrogate() && kept.size() > 1 && kept[kept.size() - 2].isHighSurrogate()
@@ -164,8 +164,8 @@ void BadInputTextTest::pasteIntoTheChoosers()
     while (text.size() < 100000)
         text += u"zhuang峰😀\t"_s;
     QGuiApplication::clipboard()->setText(text);
-    for (QLineEdit* edit : {window.form->Combo6->edit(), window.form->Combo[0]->lineEdit(),
-                            window.form->Combo[4]->lineEdit()}) {
+    for (QLineEdit* edit : {designControl<SyllableChooser>(*window.form, "Combo6")->edit(), strokeChooser(*window.form, 0)->lineEdit(),
+                            strokeChooser(*window.form, 4)->lineEdit()}) {
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
@@ -199,8 +199,8 @@ void BadInputTextTest::rapidKeyClicks()
     SampleWindow window;
     QVERIFY(window.show());
     window.clearEntry();
-    window.form->Text5->setFocus();
-    QTest::keyClicks(window.form->Text5, QString(2000, u'x'));
+    designControl<QLineEdit>(*window.form, "Text5")->setFocus();
+    QTest::keyClicks(designControl<QLineEdit>(*window.form, "Text5"), QString(2000, u'x'));
     QVERIFY(window.notFoundShown());
     window.lookUp(u"峰"_s);
     QVERIFY(window.showsLookupOf(u"峰"_s));
@@ -220,26 +220,29 @@ void BadInputTextTest::tablesWithTheirLastLineCut()
     SampleWindow window(tables);
     QVERIFY(window.show());
 
-    QLineEdit* syllable = window.form->Combo6->edit();
+    QLineEdit* syllable = designControl<SyllableChooser>(*window.form, "Combo6")->edit();
     syllable->setFocus();
     QTest::keyClick(syllable, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(syllable, u"zhuang"_s);
-    const QString candidates = window.form->Text6->toPlainText();
+    const QString candidates = designControl<QPlainTextEdit>(*window.form, "Text6")->toPlainText();
     QVERIFY2(candidates.contains(u"庄"_s) && !candidates.contains(u"装"_s), qPrintable(candidates));
 
-    window.form->session().strokesChosen({u"丨"_s, u"乙"_s, u"丨"_s, u"丿"_s, u"丨"_s});
-    const QString strokeCandidates = window.form->Text6->toPlainText();
+    const QStringList fengStrokes = {u"丨"_s, u"乙"_s, u"丨"_s, u"丿"_s, u"丨"_s};
+    for (int i = 0; i < 5; ++i)
+        strokeChooser(*window.form, i)->setEditText(fengStrokes[i]);
+    QTest::keyClick(strokeChooser(*window.form, 4)->lineEdit(), Qt::Key_Return);
+    const QString strokeCandidates = designControl<QPlainTextEdit>(*window.form, "Text6")->toPlainText();
     QVERIFY2(strokeCandidates.contains(u"峰"_s) && !strokeCandidates.contains(u"嵛"_s), qPrintable(strokeCandidates));
 
     // The cut line's character: its pinyin is what is left of the line.
     window.lookUp(u"装"_s);
-    QVERIFY(u"zhuang"_s.startsWith(window.form->Label24->text()));
+    QVERIFY(u"zhuang"_s.startsWith(designControl<QLabel>(*window.form, "Label24")->text()));
     window.lookUp(u"十"_s);
-    QCOMPARE(window.form->Label24->text(), u"shi   "_s);
+    QCOMPARE(designControl<QLabel>(*window.form, "Label24")->text(), u"shi"_s);
     syllable->setFocus();
     QTest::keyClick(syllable, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(syllable, u"shi"_s);
-    QCOMPARE(window.form->Text6->toPlainText(), u"十 "_s);
+    QCOMPARE(designControl<QPlainTextEdit>(*window.form, "Text6")->toPlainText(), u"十 "_s);
 }
 
 QTEST_MAIN(BadInputTextTest)

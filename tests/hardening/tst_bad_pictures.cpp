@@ -135,7 +135,7 @@ void BadPicturesTest::damagedDrawing()
     if (usable < 0)
         return;
     QCOMPARE(window.pictureShown(), usable == 1);
-    const QImage& surface = window.form->Picture1[0]->surface();
+    const QImage& surface = positionBox(*window.form, 0)->surface();
     if (usable == 1 && surface.rect().contains(LeftBlock))
         QCOMPARE(surface.pixel(LeftBlock) == qRgb(0, 0, 0), marked);
 }
@@ -193,7 +193,7 @@ void BadPicturesTest::badFillPoints()
 
     QCOMPARE(window.codeLine(), sampleCodeLine(FengCode));
     QVERIFY(window.pictureShown());
-    const QImage& surface = window.form->Picture1[0]->surface();
+    const QImage& surface = positionBox(*window.form, 0)->surface();
     QCOMPARE(surface.pixel(LeftBlock), leftMarked ? qRgb(0, 0, 0) : qRgb(128, 128, 128));
     QCOMPARE(surface.pixel(RightBlock), qRgb(160, 160, 160));
     QVERIFY(window.messages.isEmpty());

@@ -2,9 +2,10 @@
 
 // The main window on a small data folder and the fixture tables, shown and
 // active, with the helpers the input tests share.
-#include "app/form11.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
 #include "app/syllable_chooser.h"
-#include "lookup/picture_box.h"
+#include "app/picture_box.h"
 #include "tests/support/fixture_data.h"
 #include "tests/tables/fixture_tables.h"
 
@@ -53,7 +54,7 @@ public:
             folder_.writeDrawing(hanzi, twoBlockDrawing());
         }
         folder_.writeRecords(records);
-        form = std::make_unique<Form11>(folder_.path(), fixtureTables());
+        form = std::make_unique<MainWindow>(folder_.path(), fixtureTables());
         form->messageBox = [this](const QString&, const QString& text) { messages.append(text); };
         form->notice = form->messageBox;
         form->show();
@@ -63,15 +64,15 @@ public:
     bool active() { return QTest::qWaitForWindowActive(form.get()); }
 
     // What the user sees of the last lookup and of the pinyin.
-    QString codeLine() const { return form->Label5->text(); }
-    QString codeTwin() const { return form->Label10->text(); }
-    QString pinyin() const { return form->Label24->text(); }
-    QString pinyinTwin() const { return form->Label25->text(); }
-    bool notFoundShown() const { return !form->Picture2->isHidden(); }
-    bool noteShown() const { return !form->notChinese->isHidden(); }
+    QString codeLine() const { return designControl<QLabel>(*form, "Label5")->text(); }
+    QString codeTwin() const { return designControl<QLabel>(*form, "Label10")->text(); }
+    QString pinyin() const { return designControl<QLabel>(*form, "Label24")->text(); }
+    QString pinyinTwin() const { return designControl<QLabel>(*form, "Label25")->text(); }
+    bool notFoundShown() const { return !designControl<PictureBox>(*form, "Picture2")->isHidden(); }
+    bool noteShown() const { return !designControl<QLabel>(*form, "notChineseNote")->isHidden(); }
     Shown shown() const { return notFoundShown() ? Shown::Panel : noteShown() ? Shown::Note : Shown::Found; }
-    bool pictureShown() const { return !form->Picture1[0]->picture().isNull(); }
-    QString candidates() const { return form->Text6->toPlainText(); }
+    bool pictureShown() const { return !positionBox(*form, 0)->picture().isNull(); }
+    QString candidates() const { return designControl<QPlainTextEdit>(*form, "Text6")->toPlainText(); }
 
     // Text as an input method delivers it, into the focused widget.
     static void commit(QWidget* widget, const QString& text)
@@ -84,23 +85,23 @@ public:
     // Empties the entry box as the user would: select all, delete.
     void clearEntry()
     {
-        QTest::keyClick(form->Text5, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(form->Text5, Qt::Key_Delete);
+        QTest::keyClick(designControl<QLineEdit>(*form, "Text5"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(designControl<QLineEdit>(*form, "Text5"), Qt::Key_Delete);
     }
 
     // Types into the entry box through the input method (no key is released):
     // the last character committed is looked up.
     void typeEntry(const QString& text)
     {
-        form->Text5->setFocus();
-        commit(form->Text5, text);
+        designControl<QLineEdit>(*form, "Text5")->setFocus();
+        commit(designControl<QLineEdit>(*form, "Text5"), text);
     }
 
     // Replaces the text of the syllable chooser's field by typing, one key
     // after another.
     void typeSyllable(const QString& text)
     {
-        QLineEdit* edit = form->Combo6->edit();
+        QLineEdit* edit = designControl<SyllableChooser>(*form, "Combo6")->edit();
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(edit, text);
@@ -109,7 +110,7 @@ public:
     // Clicks a syllable of the chooser's list, scrolled into view first.
     void clickSyllable(const QString& syllable)
     {
-        QListWidget* list = form->Combo6->list();
+        QListWidget* list = designControl<SyllableChooser>(*form, "Combo6")->list();
         const auto items = list->findItems(syllable, Qt::MatchExactly);
         QCOMPARE(items.size(), 1);
         list->scrollToItem(items[0]);
@@ -119,7 +120,7 @@ public:
     // A point in the entry box where a click puts the caret at unit offset `at`.
     QPoint entryPoint(int at) const
     {
-        QLineEdit* edit = form->Text5;
+        QLineEdit* edit = designControl<QLineEdit>(*form, "Text5");
         const int y = edit->height() / 2;
         for (int x = 0; x < edit->width(); ++x)
             if (edit->cursorPositionAt(QPoint(x, y)) == at)
@@ -131,12 +132,12 @@ public:
     // unit offset `at`.
     QPoint candidatePoint(int at) const
     {
-        QTextCursor cursor = form->Text6->textCursor();
+        QTextCursor cursor = designControl<QPlainTextEdit>(*form, "Text6")->textCursor();
         cursor.setPosition(at);
-        return form->Text6->cursorRect(cursor).center();
+        return designControl<QPlainTextEdit>(*form, "Text6")->cursorRect(cursor).center();
     }
 
-    std::unique_ptr<Form11> form;
+    std::unique_ptr<MainWindow> form;
     QStringList messages;
 
 private:

@@ -34,7 +34,7 @@ private Q_SLOTS:
     {
         InputWindow w;
         QVERIFY(w.active());
-        QLineEdit* edit = w.form->Combo6->edit();
+        QLineEdit* edit = designControl<SyllableChooser>(*w.form, "Combo6")->edit();
         QCOMPARE(edit->text(), u"输入拼音"_s);
         QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
         QVERIFY(edit->hasFocus());
@@ -51,8 +51,8 @@ private Q_SLOTS:
     {
         InputWindow w;
         QVERIFY(w.active());
-        QLineEdit* edit = w.form->Combo6->edit();
-        QListWidget* list = w.form->Combo6->list();
+        QLineEdit* edit = designControl<SyllableChooser>(*w.form, "Combo6")->edit();
+        QListWidget* list = designControl<SyllableChooser>(*w.form, "Combo6")->list();
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), list);
@@ -78,8 +78,8 @@ private Q_SLOTS:
         QCOMPARE(w.candidates(), u"猪 主 "_s);
 
         QTest::keyClick(edit, Qt::Key_Return); // chooses: on to the candidates
-        QVERIFY(w.form->Text6->hasFocus());
-        QCOMPARE(w.form->Text6->textCursor().position(), 1);
+        QVERIFY(designControl<QPlainTextEdit>(*w.form, "Text6")->hasFocus());
+        QCOMPARE(designControl<QPlainTextEdit>(*w.form, "Text6")->textCursor().position(), 1);
         QCOMPARE(w.codeLine(), codeLineOf(u"猪"_s));
     }
 
@@ -89,17 +89,17 @@ private Q_SLOTS:
     {
         InputWindow w;
         QVERIFY(w.active());
-        QComboBox* first = w.form->Combo[0];
+        QComboBox* first = strokeChooser(*w.form, 0);
         first->setFocus();
         QTest::keyClick(first, Qt::Key_Down);
         QCOMPARE(w.candidates(), u"一 "_s);
 
         w.clickSyllable(u"zhu"_s);
-        QTest::keyClick(w.form->Combo6->list(), Qt::Key_Down); // zhua, by the keyboard
+        QTest::keyClick(designControl<SyllableChooser>(*w.form, "Combo6")->list(), Qt::Key_Down); // zhua, by the keyboard
         QCOMPARE(w.candidates(), u"抓 "_s);
         w.clickSyllable(u"zhua"_s); // the current item, clicked
         QCOMPARE(w.candidates(), u"抓 "_s);
-        QVERIFY(w.form->Text6->hasFocus());
+        QVERIFY(designControl<QPlainTextEdit>(*w.form, "Text6")->hasFocus());
 
         first->setFocus();
         QTest::keyClick(first->lineEdit(), Qt::Key_Return); // 一 picked again
@@ -114,11 +114,11 @@ private Q_SLOTS:
     {
         InputWindow w;
         QVERIFY(w.active());
-        for (QComboBox* chooser : w.form->Combo) {
+        for (QComboBox* chooser : strokeChoosers(*w.form)) {
             QCOMPARE(chooser->currentText(), u" "_s);
             QCOMPARE(chooser->currentIndex(), -1);
         }
-        QComboBox* second = w.form->Combo[1];
+        QComboBox* second = strokeChooser(*w.form, 1);
         second->setFocus();
         QTest::keyClick(second, Qt::Key_Down);
         QCOMPARE(second->currentText(), u"一"_s);
@@ -128,11 +128,11 @@ private Q_SLOTS:
     {
         InputWindow w;
         QVERIFY(w.active());
-        QCOMPARE(QApplication::focusWidget(), w.form->Text5);
-        Form11& f = *w.form;
-        const QList<QWidget*> expected = {f.Command2, f.Combo6->edit(), f.Combo6->list(), f.Combo[0], f.Combo[1],
-                                          f.Combo[2],     f.Combo[3],       f.Combo[4],       f.Command8,
-                                          f.Text6,        f.Label10,        f.Label24,        f.Text5};
+        QCOMPARE(QApplication::focusWidget(), designControl<QLineEdit>(*w.form, "Text5"));
+        MainWindow& f = *w.form;
+        const QList<QWidget*> expected = {designControl<QPushButton>(f, "Command2"), designControl<SyllableChooser>(f, "Combo6")->edit(), designControl<SyllableChooser>(f, "Combo6")->list(), strokeChooser(f, 0), strokeChooser(f, 1),
+                                          strokeChooser(f, 2),     strokeChooser(f, 3),       strokeChooser(f, 4),       designControl<QPushButton>(f, "Command8"),
+                                          designControl<QPlainTextEdit>(f, "Text6"),        designControl<QLabel>(f, "Label10"),        designControl<QLabel>(f, "Label24"),        designControl<QLineEdit>(f, "Text5")};
         for (QWidget* next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
@@ -143,7 +143,7 @@ private Q_SLOTS:
     {
         InputWindow w;
         QVERIFY(w.active());
-        QLineEdit* edit = w.form->Combo6->edit();
+        QLineEdit* edit = designControl<SyllableChooser>(*w.form, "Combo6")->edit();
         QVERIFY(!edit->inputMethodQuery(Qt::ImEnabled).toBool());
         QVERIFY(edit->inputMethodHints() & Qt::ImhLatinOnly);
         w.typeSyllable(u"zhu"_s); // keys still search
@@ -191,11 +191,11 @@ private Q_SLOTS:
         InputWindow w;
         QVERIFY(w.active());
         w.clickSyllable(u"a"_s);
-        QWidget* widget = target == Target::Entry        ? static_cast<QWidget*>(w.form->Text5)
-                          : target == Target::Candidates ? static_cast<QWidget*>(w.form->Text6)
-                                                         : static_cast<QWidget*>(w.form->Combo6->edit());
+        QWidget* widget = target == Target::Entry        ? static_cast<QWidget*>(designControl<QLineEdit>(*w.form, "Text5"))
+                          : target == Target::Candidates ? static_cast<QWidget*>(designControl<QPlainTextEdit>(*w.form, "Text6"))
+                                                         : static_cast<QWidget*>(designControl<SyllableChooser>(*w.form, "Combo6")->edit());
         widget->setFocus();
-        const QString syllableBefore = w.form->Combo6->text();
+        const QString syllableBefore = designControl<SyllableChooser>(*w.form, "Combo6")->text();
         if (!preedit.isEmpty())
             sendPreedit(widget, preedit);
         if (!commit.isEmpty())
@@ -206,8 +206,8 @@ private Q_SLOTS:
         QCOMPARE(w.shown(), shown);
         QVERIFY(!w.notFoundShown()); // never the invitation to write to the author
         if (shown == Shown::Note)
-            QCOMPARE(w.form->notChinese->text(), note);
-        QCOMPARE(w.form->Combo6->text(), syllableBefore);
+            QCOMPARE(designControl<QLabel>(*w.form, "notChineseNote")->text(), note);
+        QCOMPARE(designControl<SyllableChooser>(*w.form, "Combo6")->text(), syllableBefore);
         QVERIFY(w.messages.isEmpty());
     }
 };

@@ -3,7 +3,7 @@
 #include "lookup/flood_fill.h"
 #include "lookup/identification.h"
 #include "lookup/point_list.h"
-#include "lookup/units.h"
+#include "formats/twips.h"
 
 #include <QTest>
 

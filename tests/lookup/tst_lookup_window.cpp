@@ -1,8 +1,10 @@
 // The lookup through the real main window: records, code line, pictures,
 // marking and the not-found panel, on fixture data folders.
-#include "app/form11.h"
-#include "lookup/fill_area.h"
-#include "lookup/picture_box.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
+#include "app/fill_area.h"
+#include "app/picture_box.h"
+#include "resources/art.h"
 #include "tests/support/fixture_data.h"
 
 #include <QApplication>
@@ -27,17 +29,15 @@ const QString RightBlock = points({{1200, 600}}); // pixel (80, 40)
 const QPoint LeftPixel(20, 40);
 const QPoint RightPixel(80, 40);
 
-// A diagram image that tells the diagrams apart by its size.
+// The identification diagram the window shows for an index.
 QImage diagram(int index)
 {
-    QImage image(20 + index, 20, QImage::Format_Mono);
-    image.fill(1);
-    return image;
+    return art::identificationDiagram(index);
 }
 
 struct Window {
     FixtureFolder folder;
-    std::unique_ptr<Form11> form;
+    std::unique_ptr<MainWindow> form;
     QStringList messages;
 
     explicit Window(const std::vector<FixtureRecord>& records, const QStringList& drawings)
@@ -45,21 +45,18 @@ struct Window {
         folder.writeRecords(records);
         for (const QString& character : drawings)
             folder.writeDrawing(character, twoBlockDrawing());
-        form = std::make_unique<Form11>(folder.path(), TableTexts{});
+        form = std::make_unique<MainWindow>(folder.path(), TableTexts{});
         form->messageBox = [this](const QString&, const QString& text) { messages.append(text); };
         form->notice = form->messageBox;
-        for (int i = 0; i < 16; ++i)
-            form->Image13[i] = diagram(i);
     }
 
     void lookUp(const QString& character)
     {
-        form->session().query().setText(character); // its change handler runs the lookup
-        form->Command6_Click();
+        designControl<QLineEdit>(*form, "Text5")->setText(character); // its change runs the lookup
     }
 
-    QRgb pixel(int box, QPoint at) const { return form->Picture1[box]->surface().pixel(at); }
-    const QImage& picture(int box) const { return form->Picture1[box]->picture(); }
+    QRgb pixel(int box, QPoint at) const { return positionBox(*form, box)->surface().pixel(at); }
+    const QImage& picture(int box) const { return positionBox(*form, box)->picture(); }
 };
 
 // 峰 is four components; 八 is a component with its identification letter;
@@ -107,16 +104,13 @@ void LookupWindowTest::startsEmpty()
 {
     Window w(records(), {});
     QVERIFY(w.form->startupError().isEmpty());
-    QCOMPARE(w.form->session().shownRecord().Hanzi, QStringLiteral("啊")); // record 1 read at start-up
-    QCOMPARE(w.form->session().shownRecord().Code1, QStringLiteral("kbsk"));
-    QCOMPARE(w.form->session().shownRecord().Info3, LeftBlock.leftJustified(72));
-    QVERIFY(w.form->Label5->text().isEmpty());
-    QVERIFY(w.form->Label10->text().isEmpty());
-    for (PictureBox* box : w.form->Picture1)
+    QVERIFY(designControl<QLabel>(*w.form, "Label5")->text().isEmpty());
+    QVERIFY(designControl<QLabel>(*w.form, "Label10")->text().isEmpty());
+    for (PictureBox* box : positionBoxes(*w.form))
         QVERIFY(!box->hasPicture());
-    QVERIFY(w.form->Picture2->isHidden());
-    QCOMPARE(w.form->Label5->pos() - w.form->Label10->pos(), QPoint(1, 1));
-    QCOMPARE(w.form->Label25->pos() - w.form->Label24->pos(), QPoint(1, 1));
+    QVERIFY(designControl<PictureBox>(*w.form, "Picture2")->isHidden());
+    QCOMPARE(designControl<QLabel>(*w.form, "Label5")->pos() - designControl<QLabel>(*w.form, "Label10")->pos(), QPoint(1, 1));
+    QCOMPARE(designControl<QLabel>(*w.form, "Label25")->pos() - designControl<QLabel>(*w.form, "Label24")->pos(), QPoint(1, 1));
 }
 
 void LookupWindowTest::foundCharacterIsShownAndMarked()
@@ -124,11 +118,9 @@ void LookupWindowTest::foundCharacterIsShownAndMarked()
     Window w(records(), {QStringLiteral("峰")});
     w.lookUp(QStringLiteral("峰"));
 
-    QCOMPARE(w.form->Label5->text(), QStringLiteral("mtd  mtdh"));
-    QCOMPARE(w.form->Label10->text(), QStringLiteral("mtd  mtdh"));
-    QCOMPARE(w.form->session().plan().character, QStringLiteral("峰"));
-    QVERIFY(w.form->session().query().text().isEmpty());
-    QVERIFY(w.form->Picture2->isHidden());
+    QCOMPARE(designControl<QLabel>(*w.form, "Label5")->text(), QStringLiteral("mtd  mtdh"));
+    QCOMPARE(designControl<QLabel>(*w.form, "Label10")->text(), QStringLiteral("mtd  mtdh"));
+    QVERIFY(designControl<PictureBox>(*w.form, "Picture2")->isHidden());
     for (int box = 0; box < 4; ++box) {
         QCOMPARE(w.picture(box).size(), QSize(112, 113));
         const bool left = box % 2 == 0;
@@ -143,9 +135,9 @@ void LookupWindowTest::markingSurvivesRepaint()
     Window w(records(), {QStringLiteral("峰")});
     w.form->show();
     w.lookUp(QStringLiteral("峰"));
-    w.form->Picture1[0]->hide();
-    w.form->Picture1[0]->show();
-    const QImage shown = w.form->Picture1[0]->grab().toImage();
+    positionBox(*w.form, 0)->hide();
+    positionBox(*w.form, 0)->show();
+    const QImage shown = positionBox(*w.form, 0)->grab().toImage();
     QCOMPARE(shown.pixel(LeftPixel), Black);
     QCOMPARE(shown.pixel(RightPixel), RightGrey);
 }
@@ -154,21 +146,20 @@ void LookupWindowTest::identificationDiagramEndsTheLookup()
 {
     Window w(records(), {QStringLiteral("峰"), QStringLiteral("八")});
     w.lookUp(QStringLiteral("峰")); // fills all four boxes first
-    w.form->session().query().setText(QStringLiteral("八"));
+    w.lookUp(QStringLiteral("八"));
 
-    QCOMPARE(w.form->Label5->text(), QStringLiteral("wty"));
+    QCOMPARE(designControl<QLabel>(*w.form, "Label5")->text(), QStringLiteral("wty"));
     QCOMPARE(w.pixel(0, LeftPixel), Black);
     QCOMPARE(w.pixel(1, RightPixel), Black);
     QCOMPARE(w.picture(2), diagram(9)); // y: left-right, last stroke a dot
-    QVERIFY(!w.form->Picture1[3]->hasPicture()); // a three-letter code has no fourth position
-    QCOMPARE(w.form->session().query().text(), QStringLiteral("八")); // kept after a diagram
+    QVERIFY(!positionBox(*w.form, 3)->hasPicture()); // a three-letter code has no fourth position
 }
 
 void LookupWindowTest::singleStrokeShowsBothDiagrams()
 {
     Window w(records(), {QStringLiteral("一")});
     w.lookUp(QStringLiteral("一"));
-    QCOMPARE(w.form->Label5->text(), QStringLiteral("g  ggl  ggll"));
+    QCOMPARE(designControl<QLabel>(*w.form, "Label5")->text(), QStringLiteral("g  ggl  ggll"));
     QCOMPARE(w.picture(2), diagram(15));
     QCOMPARE(w.picture(3), diagram(15));
 }
@@ -178,10 +169,10 @@ void LookupWindowTest::twoLetterCode3EmptiesLastBoxes()
     Window w(records(), {QStringLiteral("峰"), QStringLiteral("啊")});
     w.lookUp(QStringLiteral("峰"));
     w.lookUp(QStringLiteral("啊"));
-    QCOMPARE(w.form->Label5->text(), QStringLiteral("kb  kbsk"));
-    QVERIFY(w.form->Picture1[0]->hasPicture());
-    QVERIFY(!w.form->Picture1[2]->hasPicture());
-    QVERIFY(!w.form->Picture1[3]->hasPicture());
+    QCOMPARE(designControl<QLabel>(*w.form, "Label5")->text(), QStringLiteral("kb  kbsk"));
+    QVERIFY(positionBox(*w.form, 0)->hasPicture());
+    QVERIFY(!positionBox(*w.form, 2)->hasPicture());
+    QVERIFY(!positionBox(*w.form, 3)->hasPicture());
 }
 
 void LookupWindowTest::juePositionFourStaysUnmarked()
@@ -191,27 +182,22 @@ void LookupWindowTest::juePositionFourStaysUnmarked()
     QCOMPARE(w.pixel(2, LeftPixel), Black);
     QCOMPARE(w.pixel(3, RightPixel), RightGrey);
     QCOMPARE(w.pixel(3, LeftPixel), LeftGrey);
-    QVERIFY(w.form->session().query().text().isEmpty());
 }
 
 void LookupWindowTest::notFoundShowsThePanel()
 {
     Window w(records(), {QStringLiteral("峰")});
     w.lookUp(QStringLiteral("峰"));
-    const QString before = w.form->session().shownRecord().Hanzi;
     w.lookUp(QStringLiteral("中"));
 
-    QVERIFY(!w.form->Picture2->isHidden());
-    QVERIFY(w.form->Label5->text().isEmpty());
-    QVERIFY(w.form->Label10->text().isEmpty());
-    QVERIFY(w.form->session().plan().character.isEmpty());
-    QVERIFY(w.form->session().query().text().isEmpty());
-    for (PictureBox* box : w.form->Picture1)
+    QVERIFY(!designControl<PictureBox>(*w.form, "Picture2")->isHidden());
+    QVERIFY(designControl<QLabel>(*w.form, "Label5")->text().isEmpty());
+    QVERIFY(designControl<QLabel>(*w.form, "Label10")->text().isEmpty());
+    for (PictureBox* box : positionBoxes(*w.form))
         QVERIFY(!box->hasPicture());
-    QCOMPARE(w.form->session().shownRecord().Hanzi, before); // the record shown stays
 
     w.lookUp(QStringLiteral("峰"));
-    QVERIFY(w.form->Picture2->isHidden());
+    QVERIFY(designControl<PictureBox>(*w.form, "Picture2")->isHidden());
 }
 
 void LookupWindowTest::missingDrawingShowsCodesAndTellsOnce()
@@ -219,8 +205,8 @@ void LookupWindowTest::missingDrawingShowsCodesAndTellsOnce()
     Window w(records(), {QStringLiteral("啊")});
     w.lookUp(QStringLiteral("啊")); // boxes filled first
     w.lookUp(QStringLiteral("峰"));
-    QCOMPARE(w.form->Label5->text(), QStringLiteral("mtd  mtdh"));
-    for (PictureBox* box : w.form->Picture1)
+    QCOMPARE(designControl<QLabel>(*w.form, "Label5")->text(), QStringLiteral("mtd  mtdh"));
+    for (PictureBox* box : positionBoxes(*w.form))
         QVERIFY(!box->hasPicture());
     QCOMPARE(w.messages.size(), 1);
     QVERIFY2(w.messages[0].contains(QStringLiteral("峰.bmp")), qPrintable(w.messages[0]));
@@ -236,15 +222,14 @@ void LookupWindowTest::missingDrawingShowsCodesAndTellsOnce()
     bad.close();
     w.lookUp(QStringLiteral("倔"));
     QCOMPARE(w.messages.size(), 1); // once per run, not once per file
-    QCOMPARE(w.form->Label5->text(), QStringLiteral("wnb  wnbm"));
+    QCOMPARE(designControl<QLabel>(*w.form, "Label5")->text(), QStringLiteral("wnb  wnbm"));
 }
 
 void LookupWindowTest::emptyDataFileFindsNothing()
 {
     Window w({}, {});
-    QVERIFY(w.form->session().shownRecord().Hanzi.isEmpty());
     w.lookUp(QStringLiteral("峰"));
-    QVERIFY(!w.form->Picture2->isHidden());
+    QVERIFY(!designControl<PictureBox>(*w.form, "Picture2")->isHidden());
 }
 
 void LookupWindowTest::fillAreaKeepsFillStyleAndColour()
@@ -276,10 +261,10 @@ void LookupWindowTest::characterWithoutDrawingShowsItself()
     w.lookUp(QStringLiteral("峰"));
     w.lookUp(QStringLiteral("彧"));
 
-    QCOMPARE(w.form->Label5->text(), QStringLiteral("ak  akgr"));
-    QVERIFY(w.form->Picture2->isHidden());
-    QVERIFY(w.form->notChinese->isHidden());
-    QVERIFY(w.form->unsplitNote->isHidden());
+    QCOMPARE(designControl<QLabel>(*w.form, "Label5")->text(), QStringLiteral("ak  akgr"));
+    QVERIFY(designControl<PictureBox>(*w.form, "Picture2")->isHidden());
+    QVERIFY(designControl<QLabel>(*w.form, "notChineseNote")->isHidden());
+    QVERIFY(designControl<QLabel>(*w.form, "unsplitNote")->isHidden());
     const QImage& first = w.picture(0);
     QCOMPARE(first.size(), QSize(112, 113));
     int ink = 0;
@@ -288,7 +273,7 @@ void LookupWindowTest::characterWithoutDrawingShowsItself()
             ink += qGray(first.pixel(x, y)) < 128;
     QVERIFY2(ink > 200, "the character is drawn large");
     for (int box = 1; box < 4; ++box)
-        QVERIFY(!w.form->Picture1[box]->hasPicture());
+        QVERIFY(!positionBox(*w.form, box)->hasPicture());
     QVERIFY(w.messages.isEmpty());
 }
 
@@ -306,19 +291,19 @@ void LookupWindowTest::unsplitCharacterSaysSo()
     Window w(unsplit, {QStringLiteral("峰"), QStringLiteral("肅")});
     w.lookUp(QStringLiteral("肅"));
 
-    QCOMPARE(w.form->Label5->text(), QStringLiteral("vf  vfjk"));
+    QCOMPARE(designControl<QLabel>(*w.form, "Label5")->text(), QStringLiteral("vf  vfjk"));
     for (int box = 0; box < 2; ++box) {
         QCOMPARE(w.pixel(box, LeftPixel), LeftGrey);
         QCOMPARE(w.pixel(box, RightPixel), RightGrey);
     }
     for (int box = 2; box < 4; ++box)
-        QVERIFY(!w.form->Picture1[box]->hasPicture());
-    QVERIFY(!w.form->unsplitNote->isHidden());
-    QVERIFY(w.form->unsplitNote->text().contains(QStringLiteral("拆分")));
+        QVERIFY(!positionBox(*w.form, box)->hasPicture());
+    QVERIFY(!designControl<QLabel>(*w.form, "unsplitNote")->isHidden());
+    QVERIFY(designControl<QLabel>(*w.form, "unsplitNote")->text().contains(QStringLiteral("拆分")));
     QVERIFY(w.messages.isEmpty());
 
     w.lookUp(QStringLiteral("峰"));
-    QVERIFY(w.form->unsplitNote->isHidden());
+    QVERIFY(designControl<QLabel>(*w.form, "unsplitNote")->isHidden());
     QCOMPARE(w.pixel(0, LeftPixel), Black);
 }
 
@@ -326,12 +311,12 @@ void LookupWindowTest::missingDrawingsFolderLosesNoTypedKey()
 {
     FixtureFolder folder;
     folder.writeRecords(records());
-    Form11 form(folder.path(), TableTexts{});
+    MainWindow form(folder.path(), TableTexts{});
     form.messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
     form.show();
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.Text5->setFocus();
+    designControl<QLineEdit>(form, "Text5")->setFocus();
 
     for (const QChar character : QStringLiteral("峰啊倔一")) {
         // Keys that carry a character, as a keyboard layout delivers them.
@@ -341,9 +326,9 @@ void LookupWindowTest::missingDrawingsFolderLosesNoTypedKey()
         QApplication::sendEvent(QApplication::focusWidget(), &release);
     }
 
-    QCOMPARE(form.Text5->text(), QStringLiteral("峰啊倔一"));
-    QCOMPARE(form.Label5->text(), QStringLiteral("g  ggl  ggll"));
-    QVERIFY(form.Text5->hasFocus());
+    QCOMPARE(designControl<QLineEdit>(form, "Text5")->text(), QStringLiteral("峰啊倔一"));
+    QCOMPARE(designControl<QLabel>(form, "Label5")->text(), QStringLiteral("g  ggl  ggll"));
+    QVERIFY(designControl<QLineEdit>(form, "Text5")->hasFocus());
     QList<QMessageBox*> notices;
     for (QWidget* top : QApplication::topLevelWidgets())
         if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible())

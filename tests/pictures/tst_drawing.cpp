@@ -1,7 +1,7 @@
 // Stroke outlines, the character drawings with their seeds, and the fill-point text.
 #include "outline_fixtures.h"
 #include "lookup/drawing_file.h"
-#include "lookup/drawing_scale.h"
+#include "formats/drawing_scale.h"
 #include "lookup/flood_fill.h"
 #include "tools/pictures/fill_points.h"
 #include "tools/pictures/glyph_renderer.h"

@@ -1,7 +1,8 @@
 // Start-up of the real program: the command line, one copy per user with the
 // hand-over to the running copy, and data that is missing or unusable.
 #include "app/data_location.h"
-#include "app/form11.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
 #include "app/single_instance.h"
 #include "app/window_requests.h"
 #include "tests/support/fixture_data.h"
@@ -147,21 +148,21 @@ void StartupTest::characterArgumentIsLookedUp()
     FixtureFolder folder;
     folder.writeRecords({Feng});
     folder.writeDrawing(QStringLiteral("峰"), twoBlockDrawing());
-    Form11 form(folder.path(), loadEmbeddedTables());
+    MainWindow form(folder.path(), loadEmbeddedTables());
     QStringList messages;
     form.messageBox = [&messages](const QString&, const QString& text) { messages.append(text); };
     form.show();
 
-    lookUpInEntryBox(form, QStringLiteral("峰"));
-    QCOMPARE(form.Label10->text(), QStringLiteral("abc  abcd"));
-    QCOMPARE(form.Label24->text().trimmed(), FengPinyin);
-    QCOMPARE(form.Text5->selectedText(), QStringLiteral("峰"));
+    form.lookUpInEntryBox(QStringLiteral("峰"));
+    QCOMPARE(designControl<QLabel>(form, "Label10")->text(), QStringLiteral("abc  abcd"));
+    QCOMPARE(designControl<QLabel>(form, "Label24")->text().trimmed(), FengPinyin);
+    QCOMPARE(designControl<QLineEdit>(form, "Text5")->selectedText(), QStringLiteral("峰"));
 
     // The same character again is looked up again, after another lookup.
-    lookUpInEntryBox(form, QStringLiteral("国"));
-    QVERIFY(form.Label10->text().isEmpty());
-    lookUpInEntryBox(form, QStringLiteral("峰"));
-    QCOMPARE(form.Label10->text(), QStringLiteral("abc  abcd"));
+    form.lookUpInEntryBox(QStringLiteral("国"));
+    QVERIFY(designControl<QLabel>(form, "Label10")->text().isEmpty());
+    form.lookUpInEntryBox(QStringLiteral("峰"));
+    QCOMPARE(designControl<QLabel>(form, "Label10")->text(), QStringLiteral("abc  abcd"));
     QVERIFY(messages.isEmpty());
 }
 
@@ -175,7 +176,7 @@ void StartupTest::secondCopyHandsOverItsCharacter()
     // This test is the running copy, minimised.
     SingleInstance first(runtime->path());
     QVERIFY(first.acquire());
-    Form11 form(folder.path(), loadEmbeddedTables());
+    MainWindow form(folder.path(), loadEmbeddedTables());
     form.messageBox = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
     answerLaterStarts(first, form);
     form.showMinimized();
@@ -187,8 +188,8 @@ void StartupTest::secondCopyHandsOverItsCharacter()
     QCOMPARE(second.out, QString());
     QCOMPARE(second.err, QString());
 
-    QTRY_COMPARE(form.Text5->text(), QStringLiteral("峰"));
-    QCOMPARE(form.Label10->text(), QStringLiteral("abc  abcd"));
+    QTRY_COMPARE(designControl<QLineEdit>(form, "Text5")->text(), QStringLiteral("峰"));
+    QCOMPARE(designControl<QLabel>(form, "Label10")->text(), QStringLiteral("abc  abcd"));
     QVERIFY(!form.isMinimized());
     QVERIFY(form.isVisible());
 
@@ -197,7 +198,7 @@ void StartupTest::secondCopyHandsOverItsCharacter()
     QTRY_VERIFY(form.isMinimized());
     QCOMPARE(run(QStringLiteral(LUMBRELL_PROGRAM), {}, environment(runtime->path(), true)).exitCode, 0);
     QTRY_VERIFY(!form.isMinimized());
-    QCOMPARE(form.Text5->text(), QStringLiteral("峰"));
+    QCOMPARE(designControl<QLineEdit>(form, "Text5")->text(), QStringLiteral("峰"));
 }
 
 void StartupTest::dataFolderChoice_data()
@@ -280,13 +281,13 @@ void StartupTest::unusableDataFileIsNamed()
 {
     FixtureFolder folder;
     QDir(folder.path()).mkdir(QStringLiteral("wwbb11.dat"));
-    Form11 form(folder.path(), TableTexts{});
+    MainWindow form(folder.path(), TableTexts{});
     QVERIFY2(form.startupError().contains(folder.dataFile()), qPrintable(form.startupError()));
 
     // Opened by the window itself, a missing file is named and not created.
     FixtureFolder bare;
     QFile::remove(bare.dataFile());
-    Form11 without(bare.path(), TableTexts{});
+    MainWindow without(bare.path(), TableTexts{});
     QVERIFY2(without.startupError().contains(bare.dataFile()), qPrintable(without.startupError()));
     QVERIFY(!QFile::exists(bare.dataFile()));
 }

@@ -1,8 +1,9 @@
 // Every GBK character looked up through the real window, typed into the
 // entry box, ten rounds over the built data: nothing crashes and the resident
 // memory does not grow between the second round and the tenth.
-#include "app/form11.h"
-#include "lookup/picture_box.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
+#include "app/picture_box.h"
 #include "tables/table_texts.h"
 
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include <iconv.h>
 
 using namespace lumbrell;
+using namespace lumbrell::testing;
 
 namespace {
 
@@ -73,14 +75,14 @@ void SoakTest::tenRoundsOfEveryCharacter()
     const QStringList characters = gbkCharacters();
     QVERIFY2(characters.size() > 21000, qPrintable(QString::number(characters.size())));
 
-    Form11 form(data, loadEmbeddedTables());
+    MainWindow form(data, loadEmbeddedTables());
     QVERIFY(form.startupError().isEmpty());
     int messages = 0;
     form.messageBox = [&messages](const QString&, const QString&) { ++messages; };
     form.notice = form.messageBox;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.Text5->setFocus();
+    designControl<QLineEdit>(form, "Text5")->setFocus();
 
     constexpr int Rounds = 10;
     std::vector<long> resident;
@@ -92,13 +94,13 @@ void SoakTest::tenRoundsOfEveryCharacter()
         for (const QString& character : characters) {
             // Emptied from code: the box's undo history, which keeps every
             // edit made by keys, starts afresh and does not count as growth.
-            form.Text5->setText(QString());
+            designControl<QLineEdit>(form, "Text5")->setText(QString());
             QInputMethodEvent typed;
             typed.setCommitString(character);
-            QCoreApplication::sendEvent(form.Text5, &typed);
+            QCoreApplication::sendEvent(designControl<QLineEdit>(form, "Text5"), &typed);
             // Found: a record shown, the not-found notice hidden (GBK's symbols
             // are no Chinese characters and show neither).
-            if (form.session().outcome() == InputSession::Outcome::Found && form.Picture2->isHidden())
+            if (form.session().view().lookup.outcome == CharacterLookup::Outcome::Found && designControl<PictureBox>(form, "Picture2")->isHidden())
                 ++found;
         }
         QCoreApplication::processEvents();

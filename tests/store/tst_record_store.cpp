@@ -1,4 +1,4 @@
-// The record file and the search by character, probe by probe.
+// The record file and the search by character.
 #include "store/find_record.h"
 #include "store/gbk.h"
 #include "store/record_file.h"
@@ -17,6 +17,14 @@ FixtureRecord rec(const QString& hanzi, const QString& code = QStringLiteral("ab
     return {hanzi, code, {}, code, {}, {}, {}, {}};
 }
 
+QByteArray bytesOf(const std::vector<FixtureRecord>& records)
+{
+    QByteArray bytes;
+    for (const auto& r : records)
+        bytes += recordBytes(r);
+    return bytes;
+}
+
 // Seven characters in ascending GBK order: 啊 B0A1, 峰 B7E5, 国 B9FA, 何 BACE, 倔 BEF3, 一 D2BB, 中 D6D0.
 std::vector<FixtureRecord> seven()
 {
@@ -33,9 +41,11 @@ class RecordStoreTest : public QObject {
 
 private Q_SLOTS:
     void keysFollowGbk();
-    void countIsRealNumber();
+    void countRoundsHalvesToEven_data();
+    void countRoundsHalvesToEven();
     void readsFieldsWithTheirSpaces();
     void readsBeyondTheEndAsEmpty();
+    void readOnceAtOpening();
     void missingFileIsNamedNotCreated();
     void folderInPlaceOfTheFileIsAnError();
     void findRecord_data();
@@ -59,15 +69,25 @@ void RecordStoreTest::keysFollowGbk()
     QVERIFY(!isDoubleByte(u"😀"));
 }
 
-void RecordStoreTest::countIsRealNumber()
+void RecordStoreTest::countRoundsHalvesToEven_data()
 {
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<int>("count");
+    QTest::newRow("whole records") << 302 * 3 << 3;
+    QTest::newRow("half a record more: to even") << 302 * 3 + 151 << 4;
+    QTest::newRow("two and a half: to even") << 302 * 2 + 151 << 2;
+    QTest::newRow("less than half a record") << 150 << 0;
+    QTest::newRow("nothing") << 0 << 0;
+}
+
+void RecordStoreTest::countRoundsHalvesToEven()
+{
+    QFETCH(int, bytes);
     FixtureFolder folder;
+    folder.writeBytes(QByteArray(bytes, 'x'));
     RecordFile file;
-    folder.writeBytes(QByteArray(302 * 3, 'x'));
     QVERIFY(file.open(folder.dataFile(), nullptr));
-    QCOMPARE(file.recordCount(), 3.0);
-    folder.writeBytes(QByteArray(302 * 3 + 151, 'x')); // seen by the open file
-    QCOMPARE(file.recordCount(), 3.5);
+    QTEST(file.count(), "count");
 }
 
 void RecordStoreTest::readsFieldsWithTheirSpaces()
@@ -80,7 +100,7 @@ void RecordStoreTest::readsFieldsWithTheirSpaces()
     RecordFile file;
     QVERIFY(file.open(folder.dataFile(), nullptr));
 
-    const CharRecord first = file.read(1);
+    const CharRecord first = file.record(1);
     QCOMPARE(first.Hanzi, QStringLiteral("啊"));
     QCOMPARE(first.Code1, QStringLiteral("kbsk"));
     QCOMPARE(first.Code2, QStringLiteral("    "));
@@ -88,25 +108,34 @@ void RecordStoreTest::readsFieldsWithTheirSpaces()
     QCOMPARE(first.Info1.size(), 72);
     QCOMPARE(first.Info1.left(16), QStringLiteral("  45  6015001600"));
     QCOMPARE(first.Info1.mid(16), QString(56, u' '));
-    QCOMPARE(file.read(7).Hanzi, QStringLiteral("中")); // the last 302 bytes
+    QCOMPARE(file.record(7).Hanzi, QStringLiteral("中")); // the last 302 bytes
 }
 
 void RecordStoreTest::readsBeyondTheEndAsEmpty()
 {
-    FixtureFolder folder;
-    folder.writeRecords({rec(QStringLiteral("峰"))});
-    RecordFile file;
-    QVERIFY(file.open(folder.dataFile(), nullptr));
-    QVERIFY(file.read(2).Hanzi.isEmpty());
-    QVERIFY(file.read(0).Code1.isEmpty());
-    QVERIFY(file.read(-5).Info4.isEmpty());
+    RecordFile file = RecordFile::fromBytes(recordBytes(rec(QStringLiteral("峰"))));
+    QVERIFY(file.record(2).Hanzi.isEmpty());
+    QVERIFY(file.record(0).Code1.isEmpty());
+    QVERIFY(file.record(-5).Info4.isEmpty());
 
     // Bytes that are not GBK still decode, to replacement characters.
     QByteArray bytes = recordBytes(rec(QStringLiteral("峰")));
     bytes[0] = char(0xFF);
     bytes[1] = char(0x20);
-    folder.writeBytes(bytes);
-    QCOMPARE(file.read(1).Hanzi.size(), 2);
+    QCOMPARE(RecordFile::fromBytes(bytes).record(1).Hanzi.size(), 2);
+}
+
+// The records are read when the file is opened: a change behind the
+// program's back is not seen.
+void RecordStoreTest::readOnceAtOpening()
+{
+    FixtureFolder folder;
+    folder.writeRecords(seven());
+    RecordFile file;
+    QVERIFY(file.open(folder.dataFile(), nullptr));
+    QVERIFY(QFile::resize(folder.dataFile(), 0));
+    QCOMPARE(file.count(), 7);
+    QCOMPARE(lumbrell::findRecord(file, u"国"), 3);
 }
 
 void RecordStoreTest::missingFileIsNamedNotCreated()
@@ -118,9 +147,8 @@ void RecordStoreTest::missingFileIsNamedNotCreated()
     QVERIFY(!file.open(folder.dataFile(), &error));
     QVERIFY2(error.contains(folder.dataFile()), qPrintable(error));
     QVERIFY(!QFile::exists(folder.dataFile()));
-    QVERIFY(!file.isOpen());
-    QCOMPARE(file.recordCount(), 0.0);
-    QVERIFY(file.read(1).Hanzi.isEmpty());
+    QCOMPARE(file.count(), 0);
+    QVERIFY(file.record(1).Hanzi.isEmpty());
 }
 
 void RecordStoreTest::folderInPlaceOfTheFileIsAnError()
@@ -137,53 +165,42 @@ void RecordStoreTest::findRecord_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("query");
-    QTest::addColumn<bool>("found");
-    QTest::addColumn<int>("recNo");
-    QTest::addColumn<int>("reads");
-    QTest::addColumn<QString>("lastRead");
+    QTest::addColumn<int>("found"); // the record number, 0 for none
 
-    auto bytesOf = [](const std::vector<FixtureRecord>& records) {
-        QByteArray bytes;
-        for (const auto& r : records)
-            bytes += recordBytes(r);
-        return bytes;
-    };
     const QByteArray one = bytesOf({rec(QStringLiteral("峰"))});
     const QByteArray two = bytesOf({rec(QStringLiteral("啊")), rec(QStringLiteral("峰"))});
     const QByteArray all = bytesOf(seven());
 
-    QTest::newRow("one record, equal") << one << "峰" << true << 1 << 2 << "峰";
-    QTest::newRow("one record, other") << one << "国" << false << 1 << 2 << "峰";
-    QTest::newRow("first") << all << "啊" << true << 1 << 2 << "中";
-    QTest::newRow("last") << all << "中" << true << 7 << 2 << "中";
-    QTest::newRow("below the range") << all << "丂" << false << 7 << 2 << "中";
-    QTest::newRow("ascii above the range") << all << "a" << false << 7 << 2 << "中";
-    QTest::newRow("space") << all << " " << false << 7 << 2 << "中";
-    // L=1 H=7: probe 4 (何) → H=4; L=1 H=4: probe 2 (峰) → L=2; L=2 H=4: probe 3 (国).
-    QTest::newRow("middle, three passes") << all << "国" << true << 3 << 9 << "国";
-    QTest::newRow("only the first character counts") << all << "国家" << true << 3 << 9 << "国";
-    // 白 (B0D7) lies between 啊 and 峰: probe 1 again, L stays 1, H−L = 1.
-    QTest::newRow("between two records") << two << "白" << false << 1 << 3 << "啊";
-    QTest::newRow("empty file") << QByteArray() << "峰" << false << 1 << 0 << "";
-    QTest::newRow("no GBK code") << all << "😀" << false << 1 << 0 << "";
+    QTest::newRow("one record, equal") << one << "峰" << 1;
+    QTest::newRow("one record, other") << one << "国" << 0;
+    QTest::newRow("first") << all << "啊" << 1;
+    QTest::newRow("last") << all << "中" << 7;
+    QTest::newRow("below the range") << all << "丂" << 0;
+    QTest::newRow("ascii above the range") << all << "a" << 0;
+    QTest::newRow("space") << all << " " << 0;
+    // L=1 H=7: probe 4 (何) → H=4; L=1 H=4: probe 2 (峰) → L=2; L=2 H=4: probe 3 (国),
+    // whose record is not the last one read.
+    QTest::newRow("middle, three passes") << all << "国" << 3;
+    QTest::newRow("only the first character counts") << all << "国家" << 3;
+    // 白 (B0D7) lies between 啊 and 峰.
+    QTest::newRow("between two records") << two << "白" << 0;
+    QTest::newRow("empty file") << QByteArray() << "峰" << 0;
+    QTest::newRow("no GBK code") << all << "😀" << 0;
     // 2.5 records round to 2 (halves to even): 峰 is the upper bound.
-    QTest::newRow("fractional count") << two + QByteArray(151, ' ') << "峰" << true << 2 << 2 << "峰";
+    QTest::newRow("fractional count") << two + QByteArray(151, ' ') << "峰" << 2;
 }
 
 void RecordStoreTest::findRecord()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, query);
-    FixtureFolder folder;
-    folder.writeBytes(file);
-    RecordFile records;
-    QVERIFY(records.open(folder.dataFile(), nullptr));
-
-    const FindResult result = lumbrell::findRecord(records, query);
-    QTEST(result.found, "found");
-    QTEST(result.recNo, "recNo");
-    QTEST(records.readCount(), "reads");
-    QTEST(result.rec.Hanzi, "lastRead");
+    QFETCH(int, found);
+    const RecordFile records = RecordFile::fromBytes(file);
+    const std::optional<int> number = lumbrell::findRecord(records, query);
+    QCOMPARE(number.value_or(0), found);
+    // What is found is the query's own record, never the last one probed.
+    if (number)
+        QCOMPARE(records.record(*number).Hanzi, firstCharacter(query).toString());
 }
 
 void RecordStoreTest::searchesOnlyTheFirst32767Records()
@@ -196,15 +213,10 @@ void RecordStoreTest::searchesOnlyTheFirst32767Records()
         bytes += filler;
     bytes += recordBytes(rec(QStringLiteral("峰")));
     bytes += recordBytes(rec(QStringLiteral("中")));
-    FixtureFolder folder;
-    folder.writeBytes(bytes);
-    RecordFile records;
-    QVERIFY(records.open(folder.dataFile(), nullptr));
-
-    const FindResult last = lumbrell::findRecord(records, u"峰");
-    QVERIFY(last.found);
-    QCOMPARE(last.recNo, 32767);
-    QVERIFY(!lumbrell::findRecord(records, u"中").found);
+    const RecordFile records = RecordFile::fromBytes(bytes);
+    QCOMPARE(records.count(), 32767);
+    QCOMPARE(lumbrell::findRecord(records, u"峰"), 32767);
+    QCOMPARE(lumbrell::findRecord(records, u"中"), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(RecordStoreTest)

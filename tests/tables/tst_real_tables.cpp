@@ -1,9 +1,10 @@
 // The searches over the tables carried with the program (or, in a build
 // without them, those the data build left in its folder): the runs a user's
 // stroke and syllable choices and looked-up characters make.
-#include "app/form11.h"
+#include "app/main_window.h"
+#include "tests/support/main_window_controls.h"
 #include "store/gbk.h"
-#include "tables/find_next.h"
+#include "tables/table_search.h"
 #include "tables/table_texts.h"
 #include "tests/support/fixture_data.h"
 
@@ -43,11 +44,7 @@ TableTexts realTables()
 
 QStringList run(const QString& table, const QString& key)
 {
-    QStringList hits;
-    std::int32_t position = 0;
-    while (const auto hit = findNextPreceding(table, key, position))
-        hits.append(*hit);
-    return hits;
+    return charactersBefore(table, key);
 }
 
 } // namespace
@@ -148,12 +145,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("character");
         QTest::addColumn<QString>("pinyin");
 
-        QTest::newRow("啊") << u"啊"_s << u"a     "_s;
-        QTest::newRow("铛") << u"铛"_s << u"dang  "_s;
-        QTest::newRow("长: chang in table 1, zhang in table 5") << u"长"_s << u"chang "_s;
-        QTest::newRow("行") << u"行"_s << u"xing  "_s;
-        QTest::newRow("峰") << u"峰"_s << u"feng  "_s;
-        QTest::newRow("一, in table 5 only") << u"一"_s << u"yi    "_s;
+        QTest::newRow("啊") << u"啊"_s << u"a"_s;
+        QTest::newRow("铛") << u"铛"_s << u"dang"_s;
+        QTest::newRow("长: chang in table 1, zhang in table 5") << u"长"_s << u"chang"_s;
+        QTest::newRow("行") << u"行"_s << u"xing"_s;
+        QTest::newRow("峰") << u"峰"_s << u"feng"_s;
+        QTest::newRow("一, in table 5 only") << u"一"_s << u"yi"_s;
         QTest::newRow("a double-byte sign, in no table") << u"。"_s << QString();
     }
 
@@ -163,13 +160,14 @@ private Q_SLOTS:
         QFETCH(QString, pinyin);
 
         FixtureFolder folder;
-        Form11 form(folder.path(), tables_);
+        folder.writeRecords({});
+        MainWindow form(folder.path(), tables_);
+        QVERIFY(form.startupError().isEmpty());
         form.messageBox = [](const QString&, const QString&) {};
         form.notice = form.messageBox;
-        form.Text5->setText(character); // the entry box's change handler asks for its pinyin
-        QCOMPARE(form.Label24->text(), pinyin);
-        QCOMPARE(form.Label25->text(), pinyin);
-        QCOMPARE(form.session().followingPosition(), 0);
+        designControl<QLineEdit>(form, "Text5")->setText(character); // the entry box's change handler asks for its pinyin
+        QCOMPARE(designControl<QLabel>(form, "Label24")->text(), pinyin);
+        QCOMPARE(designControl<QLabel>(form, "Label25")->text(), pinyin);
     }
 
 private:

@@ -9,9 +9,7 @@
 #include "tools/data/table_lines.h"
 #include "tables/syllables.h"
 
-#ifdef LUMBRELL_HAVE_PICTURE_STAGE
 #include "tools/pictures/picture_stage.h"
-#endif
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -117,16 +115,7 @@ void reportSyllablesWithoutLines(const std::vector<PinyinLine>& lines, QStringLi
 bool runPictures(const SourceSet& sources, const QString& dir, std::vector<std::array<QByteArray, 4>>& info,
                  QStringList& report, QString* error)
 {
-#ifdef LUMBRELL_HAVE_PICTURE_STAGE
     return runPictureStage(sources, dir, info, report, error);
-#else
-    Q_UNUSED(sources);
-    Q_UNUSED(dir);
-    Q_UNUSED(info);
-    Q_UNUSED(error);
-    report << QStringLiteral("pictures: stage not built in; no bmp/ and blank Info fields");
-    return true;
-#endif
 }
 } // namespace
 

@@ -1,6 +1,6 @@
 #include "tools/pictures/glyph_renderer.h"
 
-#include "lookup/drawing_scale.h"
+#include "formats/drawing_scale.h"
 #include "tools/pictures/fill_points.h"
 
 #include <QPainter>

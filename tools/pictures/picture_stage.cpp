@@ -1,6 +1,6 @@
 #include "tools/pictures/picture_stage.h"
 
-#include "lookup/drawing_scale.h"
+#include "formats/drawing_scale.h"
 #include "tools/pictures/decomposer.h"
 #include "tools/pictures/exception_table.h"
 #include "tools/pictures/fill_points.h"

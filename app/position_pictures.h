@@ -11,8 +11,8 @@ namespace lumbrell {
 
 class PictureBox;
 
-// The pictures a plan's positions are drawn from.
-struct PlanPictures {
+// The pictures a lookup's positions are drawn from.
+struct PositionPictures {
     QImage drawing;                       // the character's drawing (1× or 2×); null when it could not be read
     QImage character;                     // the character alone, for a record without a drawing
     const std::array<QImage, 16>* diagrams = nullptr; // the identification diagrams
@@ -25,6 +25,6 @@ QImage characterPicture(const QString& character, const QFont& font, qreal devic
 
 // Shows one position of a plan in its box: the drawing with the component
 // filled at its seeds, a diagram, the character alone, or nothing.
-void showPosition(PictureBox& box, const PositionPlan& position, const PlanPictures& pictures);
+void showPosition(PictureBox& box, const PositionPlan& position, const PositionPictures& pictures);
 
 } // namespace lumbrell

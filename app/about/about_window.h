@@ -13,14 +13,14 @@ namespace lumbrell {
 // The about window: the banner, the program's name, the contact details with
 // three links, and the OK button that closes it. It is modal over the main
 // window, which creates it afresh each time it is opened.
-class Form16 : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 
 public:
     using OpenOnDesktop = std::function<void(const QString& target)>;
 
     // openOnDesktop hands a link's target to the desktop's default handler.
-    Form16(OpenOnDesktop openOnDesktop, QWidget* owner);
+    AboutWindow(OpenOnDesktop openOnDesktop, QWidget* owner);
 
     QLabel* Image1 = nullptr;  // banner
     QLabel* Label1 = nullptr;  // name and version

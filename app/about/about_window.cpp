@@ -1,10 +1,10 @@
-#include "app/about/form16.h"
+#include "app/about/about_window.h"
 
 #include "app/addresses.h"
 #include "app/fonts.h"
 #include "app/palette.h"
 #include "app/twips_layout.h"
-#include "lookup/units.h"
+#include "formats/twips.h"
 #include "resources/art.h"
 
 #include <QEvent>
@@ -31,7 +31,7 @@ QFrame* makeLine(QWidget* parent, int left, int right, int y, const QColor& colo
 
 } // namespace
 
-Form16::Form16(OpenOnDesktop openOnDesktop, QWidget* owner)
+AboutWindow::AboutWindow(OpenOnDesktop openOnDesktop, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                          | Qt::MSWindowsFixedSizeDialogHint),
       openOnDesktop_(std::move(openOnDesktop))
@@ -45,7 +45,7 @@ Form16::Form16(OpenOnDesktop openOnDesktop, QWidget* owner)
     createControls();
 }
 
-void Form16::createControls()
+void AboutWindow::createControls()
 {
     // OK comes first in the tab order and holds the focus, so Enter closes the window.
     Command1 = new QPushButton(QStringLiteral("确   定"), this);
@@ -71,7 +71,7 @@ void Form16::createControls()
     Line1[0] = makeLine(this, 330, 5770, 3465, Qt::white);
 }
 
-QLabel* Form16::makeLink(const QString& caption, int left, int top, int width, int height)
+QLabel* AboutWindow::makeLink(const QString& caption, int left, int top, int width, int height)
 {
     QLabel* link = makeLabel(this, caption, left, top, width, height);
     link->setFont(latinFont(9)); // an address read letter by letter: l and 1 differ
@@ -84,7 +84,7 @@ QLabel* Form16::makeLink(const QString& caption, int left, int top, int width, i
     return link;
 }
 
-bool Form16::eventFilter(QObject* watched, QEvent* event)
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -104,12 +104,12 @@ bool Form16::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void Form16::Command1_Click() { accept(); }
+void AboutWindow::Command1_Click() { accept(); }
 
-void Form16::Label5_Click() { openOnDesktop_(addresses::mailTo()); }
+void AboutWindow::Label5_Click() { openOnDesktop_(addresses::mailTo()); }
 
-void Form16::Label6_Click() { openOnDesktop_(addresses::homePage()); }
+void AboutWindow::Label6_Click() { openOnDesktop_(addresses::homePage()); }
 
-void Form16::Label7_Click() { openOnDesktop_(addresses::downloadPage()); }
+void AboutWindow::Label7_Click() { openOnDesktop_(addresses::downloadPage()); }
 
 } // namespace lumbrell

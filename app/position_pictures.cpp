@@ -1,8 +1,8 @@
-#include "lookup/plan_view.h"
+#include "app/position_pictures.h"
 
-#include "lookup/fill_area.h"
-#include "lookup/picture_box.h"
-#include "lookup/units.h"
+#include "app/fill_area.h"
+#include "app/picture_box.h"
+#include "formats/twips.h"
 
 #include <QPainter>
 
@@ -28,7 +28,7 @@ QImage characterPicture(const QString& character, const QFont& font, qreal devic
     return picture;
 }
 
-void showPosition(PictureBox& box, const PositionPlan& position, const PlanPictures& pictures)
+void showPosition(PictureBox& box, const PositionPlan& position, const PositionPictures& pictures)
 {
     switch (position.picture) {
     case PositionPicture::Empty:

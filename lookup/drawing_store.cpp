@@ -1,20 +1,13 @@
-#include "lookup/drawing_files.h"
+#include "lookup/drawing_store.h"
 
+#include "formats/drawing_scale.h"
 #include "lookup/drawing_file.h"
-#include "lookup/drawing_scale.h"
 
 #include <QFileInfo>
 #include <QImageReader>
 
 namespace lumbrell {
 namespace {
-
-// Plain or RLE8; a damaged RLE8 stream is refused whole (lookup/drawing_file.h).
-bool readPlainBmp(const QString& path, QImage* image)
-{
-    *image = readDrawingFile(path);
-    return !image->isNull();
-}
 
 // The size of a BMP file from its header, invalid when it is not one.
 QSize bmpSize(const QString& path)
@@ -27,16 +20,16 @@ QSize bmpSize(const QString& path)
 
 } // namespace
 
-CharacterDrawing loadCharacterDrawing(const QString& bmpFolder, const QString& character, qreal devicePixelRatio)
+CharacterDrawing DrawingStore::drawingOf(const QString& character, qreal devicePixelRatio) const
 {
     CharacterDrawing drawing;
-    const QString singlePath = bmpFolder + u'/' + drawingFileName(character);
-    const QString doublePath = bmpFolder + u'/' + doubleDrawingFileName(character);
+    const QString singlePath = folder_ + u'/' + drawingFileName(character);
+    const QString doublePath = folder_ + u'/' + doubleDrawingFileName(character);
 
     if (devicePixelRatio > 1 && QFileInfo::exists(doublePath)) {
         const QSize single = bmpSize(singlePath);
-        QImage image;
-        if (single.isValid() && readPlainBmp(doublePath, &image) && image.size() == single * DoubleDrawingScale) {
+        QImage image = single.isValid() ? readDrawingFile(doublePath) : QImage();
+        if (!image.isNull() && image.size() == single * DoubleDrawingScale) {
             image.setDevicePixelRatio(DoubleDrawingScale);
             drawing.image = image;
             return drawing;
@@ -46,10 +39,9 @@ CharacterDrawing loadCharacterDrawing(const QString& bmpFolder, const QString& c
         if (single.isValid())
             drawing.unusable.append(doublePath);
     }
-    if (!readPlainBmp(singlePath, &drawing.image)) {
-        drawing.image = QImage();
+    drawing.image = readDrawingFile(singlePath);
+    if (drawing.image.isNull())
         drawing.unusable.append(singlePath);
-    }
     return drawing;
 }
 

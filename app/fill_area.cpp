@@ -1,8 +1,8 @@
-#include "lookup/fill_area.h"
+#include "app/fill_area.h"
 
-#include "lookup/drawing_scale.h"
+#include "formats/drawing_scale.h"
 #include "lookup/flood_fill.h"
-#include "lookup/picture_box.h"
+#include "app/picture_box.h"
 
 namespace lumbrell {
 

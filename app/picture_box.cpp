@@ -1,4 +1,4 @@
-#include "lookup/picture_box.h"
+#include "app/picture_box.h"
 
 #include <QPainter>
 
