@@ -6,9 +6,12 @@ namespace lumbrell {
 
 namespace {
 
-const QStringList SongFamilies = {QStringLiteral("SimSun"),        QStringLiteral("AR PL UMing CN"),
-                                  QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UKai CN"),
-                                  QStringLiteral("Noto Sans CJK SC"),  QStringLiteral("WenQuanYi Zen Hei")};
+// SimSun first, the design's 宋体, which Windows carries; then the Song faces
+// Debian ships; then the faces every Windows has that write all of GBK.
+const QStringList SongFamilies = {
+    QStringLiteral("SimSun"),         QStringLiteral("NSimSun"),        QStringLiteral("AR PL UMing CN"),
+    QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UKai CN"), QStringLiteral("Noto Sans CJK SC"),
+    QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Microsoft YaHei"), QStringLiteral("SimHei")};
 
 } // namespace
 
@@ -25,7 +28,7 @@ QFont songFont(qreal pointSize, bool bold)
 QFont codeFont(qreal pointSize, bool bold)
 {
     QFont font = songFont(pointSize, bold);
-    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans Mono")} + SongFamilies);
+    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Consolas")} + SongFamilies);
     font.setStyleHint(QFont::Monospace);
     return font;
 }
@@ -33,7 +36,7 @@ QFont codeFont(qreal pointSize, bool bold)
 QFont latinFont(qreal pointSize, bool bold)
 {
     QFont font = songFont(pointSize, bold);
-    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans")} + SongFamilies);
+    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Segoe UI")} + SongFamilies);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }

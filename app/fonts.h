@@ -5,7 +5,7 @@
 namespace lumbrell {
 
 // A Song-style Simplified Chinese font (the face the windows are designed in),
-// with the closest faces Debian ships as fall-backs.
+// with the closest faces Debian and Windows ship as fall-backs.
 QFont songFont(qreal pointSize, bool bold = false);
 
 // The face of the Wubi codes: a monospaced Latin face in which l and 1, and O
