@@ -41,7 +41,7 @@ int printCharacters(const QString& text, bool withRoots)
     }
     PositionRoots roots;
     if (withRoots && !roots.read(QDir(data.folder).filePath(QLatin1String(positionroots::FileName)), &error)) {
-        printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(error));
+        writeText(OutputStream::Error, QStringLiteral("lumbrell: %1\n").arg(error));
         return 1;
     }
     const PrintedLookups printed = printLookups(dictionary, text, withRoots ? &roots : nullptr);
