@@ -6,9 +6,13 @@ namespace lumbrell {
 
 namespace {
 
-const QStringList SongFamilies = {QString::fromLatin1(CharacterFamily), QStringLiteral("AR PL UMing CN"),
-                                  QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"),
-                                  QStringLiteral("WenQuanYi Zen Hei")};
+// SimSun first, the design's 宋体, which Windows carries and which writes all
+// of GBK; then the one family Debian ships that writes all of GBK; then the
+// closest other faces, should both be missing.
+const QStringList SongFamilies = {
+    QStringLiteral("SimSun"),           QStringLiteral("NSimSun"),         QString::fromLatin1(CharacterFamily),
+    QStringLiteral("AR PL UMing CN"),   QStringLiteral("AR PL UKai CN"),   QStringLiteral("Noto Sans CJK SC"),
+    QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Microsoft YaHei"), QStringLiteral("SimHei")};
 
 } // namespace
 
@@ -25,7 +29,7 @@ QFont songFont(qreal pointSize, bool bold)
 QFont codeFont(qreal pointSize, bool bold)
 {
     QFont font = songFont(pointSize, bold);
-    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans Mono")} + SongFamilies);
+    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Consolas")} + SongFamilies);
     font.setStyleHint(QFont::Monospace);
     return font;
 }
@@ -33,7 +37,7 @@ QFont codeFont(qreal pointSize, bool bold)
 QFont latinFont(qreal pointSize, bool bold)
 {
     QFont font = songFont(pointSize, bold);
-    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans")} + SongFamilies);
+    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Segoe UI")} + SongFamilies);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }

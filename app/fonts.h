@@ -4,13 +4,14 @@
 
 namespace lumbrell {
 
-// The one family every Chinese character is drawn in: a Song face whose regular
-// weight has a glyph for every character of GBK (Debian package fonts-noto-cjk),
-// so that no character falls back to another, heavier face.
+// The one family every Chinese character is drawn in on Debian: a Song face
+// whose regular weight has a glyph for every character of GBK (Debian package
+// fonts-noto-cjk), so that no character falls back to another, heavier face.
+// On Windows SimSun, which also writes all of GBK, comes first.
 inline constexpr char CharacterFamily[] = "Noto Serif CJK SC";
 
-// The Song-style Simplified Chinese font of the windows: the character family,
-// with the closest faces Debian ships behind it should it be missing.
+// The Song-style Simplified Chinese font of the windows (the face they are
+// designed in), with the closest faces Debian and Windows ship behind it.
 QFont songFont(qreal pointSize, bool bold = false);
 
 // The face of the Wubi codes: a monospaced Latin face in which l and 1, and O

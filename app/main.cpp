@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/data_location.h"
 #include "app/main_window.h"
+#include "app/platform.h"
 #include "app/print_lookup.h"
 #include "formats/position_roots.h"
 #include "app/single_instance.h"
@@ -13,27 +14,12 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QScreen>
-#include <cstdio>
 
 using namespace lumbrell;
 
 namespace {
 
 const QString ApplicationName = QStringLiteral("lumbrell");
-
-void printTo(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-}
-
-QStringList argumentsAfterName(int argc, char* argv[])
-{
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
 
 DataLocation locateProgramData()
 {
@@ -44,26 +30,26 @@ int printCharacters(const QString& text, bool withRoots, bool words)
 {
     const DataLocation data = locateProgramData();
     if (data.folder.isEmpty()) {
-        printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(data.problem));
+        writeText(OutputStream::Error, QStringLiteral("lumbrell: %1\n").arg(data.problem));
         return 1;
     }
     Dictionary dictionary(loadEmbeddedTables());
     QString error;
     if (!dictionary.open(QDir(data.folder).filePath(QLatin1String(datafiles::RecordFile)), &error)) {
-        printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(error));
+        writeText(OutputStream::Error, QStringLiteral("lumbrell: %1\n").arg(error));
         return 1;
     }
     PositionRoots roots;
     if (withRoots && !roots.read(QDir(data.folder).filePath(QLatin1String(positionroots::FileName)), &error)) {
-        printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(error));
+        writeText(OutputStream::Error, QStringLiteral("lumbrell: %1\n").arg(error));
         return 1;
     }
     const PrintedLookups printed =
         words ? printWordCodes(dictionary, text) : printLookups(dictionary, text, withRoots ? &roots : nullptr);
     for (const QString& line : printed.lines)
-        printTo(stdout, line + u'\n');
+        writeText(OutputStream::Output, line + u'\n');
     for (const QString& character : printed.withoutRecord)
-        printTo(stderr, QStringLiteral("lumbrell: no record for %1\n").arg(character));
+        writeText(OutputStream::Error, QStringLiteral("lumbrell: no record for %1\n").arg(character));
     return printed.withoutRecord.isEmpty() ? 0 : 1;
 }
 
@@ -71,7 +57,7 @@ int printCharacters(const QString& text, bool withRoots, bool words)
 // where the platform has a screen someone looks at.
 void tellUser(const QString& title, const QString& text)
 {
-    printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(text));
+    writeText(OutputStream::Error, QStringLiteral("lumbrell: %1\n").arg(text));
     const QString platform = QGuiApplication::platformName();
     if (platform != u"offscreen" && platform != u"minimal")
         QMessageBox::critical(nullptr, title, text);
@@ -88,7 +74,7 @@ int openWindow(int argc, char* argv[], const QString& character)
     if (!instance.acquire()) {
         QString error;
         if (!instance.handOver(character, &error)) {
-            printTo(stderr, QStringLiteral("lumbrell: %1\n").arg(error));
+            writeText(OutputStream::Error, QStringLiteral("lumbrell: %1\n").arg(error));
             return 1;
         }
         return 0;
@@ -126,18 +112,18 @@ int openWindow(int argc, char* argv[], const QString& character)
 int main(int argc, char* argv[])
 {
     // Read before any application object exists: only the window needs a display.
-    const CommandLine command = parseCommandLine(argumentsAfterName(argc, argv));
+    const CommandLine command = parseCommandLine(programArguments(argc, argv));
     switch (command.action) {
     case CommandLine::Action::Error:
-        printTo(stderr, QStringLiteral("lumbrell: %1 Try \"lumbrell --help\".\n").arg(command.message.simplified()));
+        writeText(OutputStream::Error, QStringLiteral("lumbrell: %1 Try \"lumbrell --help\".\n").arg(command.message.simplified()));
         return 2;
     case CommandLine::Action::Version:
-        printTo(stdout, versionText());
+        writeText(OutputStream::Output, versionText());
         return 0;
     case CommandLine::Action::Help: {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(ApplicationName);
-        printTo(stdout, helpText());
+        writeText(OutputStream::Output, helpText());
         return 0;
     }
     case CommandLine::Action::Print: {

@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -41,6 +42,12 @@ QString SingleInstance::socketPath() const
 
 bool SingleInstance::acquire()
 {
+#ifdef Q_OS_WIN
+    // A living holder keeps its lock file open without leave to delete it, so
+    // a lock file that can be deleted was left by a copy that ended, even when
+    // its process id now names another process (Wine hands ids out again).
+    QFile::remove(lockPath());
+#endif
     lock_ = std::make_unique<QLockFile>(lockPath());
     lock_->setStaleLockTime(0); // held for the program's whole life; staleness is judged by the holder's pid
     if (!lock_->tryLock(0))

@@ -13,7 +13,7 @@ namespace lumbrell {
 // user's runtime folder for as long as it lives and listens on a local socket
 // beside it; a later copy hands its character argument over that socket and
 // ends, and the first brings its window to the front with that character.
-// A lock left by a copy that crashed is taken over.
+// A lock left by a copy that crashed or was killed is taken over.
 class SingleInstance : public QObject {
     Q_OBJECT
 

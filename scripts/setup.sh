@@ -3,8 +3,10 @@
 # public data sources into .cache/. Quick when nothing is missing.
 #
 #   scripts/setup.sh          what building and running the program need (./run.sh)
+#   scripts/setup.sh --windows  and what the Windows build needs (scripts/build-windows.sh)
 #   scripts/setup.sh --test   and the tools of the tests, the sanitizer and fuzzing
-#                             builds and the Debian packages (./test.sh)
+#                             builds, the Debian packages and the Windows build
+#                             and its tests under Wine (./test.sh)
 #
 # As root it installs with apt-get, through sudo otherwise; without either it
 # prints the apt-get line to run as root and stops.
@@ -37,10 +39,21 @@ test_packages=(
   dpkg-dev lintian file
 )
 
+# The Windows build: the MinGW-w64 compiler (posix threads), what Qt's source
+# is fetched, unpacked and built with, Wine to run what is built, NSIS for
+# the installer and icotool for its icon; its tests click and photograph the
+# window under Xvfb.
+windows_packages=(
+  g++-mingw-w64-x86-64-posix wine64 wine nsis icoutils
+  dpkg-dev ninja-build patch perl
+)
+windows_test_packages=(xvfb xauth xdotool imagemagick)
+
 case "${1:-}" in
-  --test) apt_packages+=("${test_packages[@]}") ;;
+  --test) apt_packages+=("${test_packages[@]}" "${windows_packages[@]}" "${windows_test_packages[@]}") ;;
+  --windows) apt_packages+=("${windows_packages[@]}") ;;
   "") ;;
-  *) echo "usage: scripts/setup.sh [--test]" >&2; exit 2 ;;
+  *) echo "usage: scripts/setup.sh [--test | --windows]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,101 +1,118 @@
 #include "store/gbk.h"
 
-#include <iconv.h>
-
-#include <cerrno>
-#include <mutex>
+#include <array>
+#include <cstdint>
 
 namespace lumbrell {
 namespace {
 
-// One iconv descriptor per direction, reset before each use. The program runs
-// on one thread, the data tools may not: guard them.
-class Converter {
-public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter()
-    {
-        if (cd_ != reinterpret_cast<iconv_t>(-1))
-            iconv_close(cd_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+#include "store/gbk_table.inc"
 
-    // Converts the whole input. On an invalid or incomplete sequence, calls
-    // onInvalid(out), skips one input byte and goes on, unless onInvalid is null,
-    // in which case the conversion fails.
-    template <typename OnInvalid>
-    bool convert(const char* in, size_t inLeft, QByteArray& out, OnInvalid onInvalid)
-    {
-        std::lock_guard lock(mutex_);
-        if (cd_ == reinterpret_cast<iconv_t>(-1))
-            return false;
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        char buffer[1024];
-        char* src = const_cast<char*>(in);
-        while (inLeft > 0) {
-            char* dst = buffer;
-            size_t outLeft = sizeof buffer;
-            size_t rc = iconv(cd_, &src, &inLeft, &dst, &outLeft);
-            out.append(buffer, static_cast<qsizetype>(dst - buffer));
-            if (rc != static_cast<size_t>(-1))
-                continue;
-            if (errno == E2BIG)
-                continue;
-            if (!onInvalid(out))
-                return false;
-            ++src;
-            --inLeft;
-            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        }
-        return true;
-    }
+constexpr char16_t Replacement = 0xFFFD;
 
-private:
-    iconv_t cd_;
-    std::mutex mutex_;
-};
-
-Converter& decoder()
+// Language tag characters: glibc's GBK drops them when encoding, and so do we.
+constexpr bool isTagCharacter(char32_t c)
 {
-    static Converter c("UTF-8", "GBK");
-    return c;
+    return c >= 0xE0000 && c <= 0xE007F;
 }
 
-Converter& encoder()
+// The character of the two bytes from lead, or 0.
+char16_t doubleByteCharacter(unsigned char lead, unsigned char trail)
 {
-    static Converter c("GBK", "UTF-8");
-    return c;
+    if (lead < GbkFirstLead || lead > GbkLastLead || trail < GbkFirstTrail || trail > GbkLastTrail)
+        return 0;
+    return GbkDoubleBytes[(lead - GbkFirstLead) * GbkTrails + (trail - GbkFirstTrail)];
+}
+
+// The GBK code of every character of the basic plane (lead byte high; a
+// single byte as is), 0 for none. Built once from the decoding table.
+const std::array<std::uint16_t, 0x10000>& encodingTable()
+{
+    static const auto table = [] {
+        std::array<std::uint16_t, 0x10000> codes{};
+        for (int byte = 0; byte < 0x80; ++byte)
+            codes[static_cast<size_t>(byte)] = static_cast<std::uint16_t>(byte);
+        for (int byte = 0x80; byte <= 0xFF; ++byte)
+            if (const char16_t c = GbkSingleHighBytes[byte - 0x80])
+                codes[c] = static_cast<std::uint16_t>(byte);
+        for (int lead = GbkFirstLead; lead <= GbkLastLead; ++lead)
+            for (int trail = GbkFirstTrail; trail <= GbkLastTrail; ++trail)
+                if (const char16_t c = doubleByteCharacter(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)))
+                    codes[c] = static_cast<std::uint16_t>(lead << 8 | trail);
+        return codes;
+    }();
+    return table;
+}
+
+// The character at i, moving i to its last unit; a lone surrogate comes out
+// as itself, which has no code.
+char32_t codePointAt(QStringView text, qsizetype& i)
+{
+    const QChar unit = text[i];
+    if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        return QChar::surrogateToUcs4(unit, text[++i]);
+    return unit.unicode();
+}
+
+// Decodes bytes; an invalid byte becomes Replacement, or ends the decoding
+// with nullopt when strict.
+std::optional<QString> decode(const QByteArray& bytes, bool strict)
+{
+    QString text;
+    text.reserve(bytes.size());
+    const auto size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80) {
+            text.append(QChar(byte));
+            continue;
+        }
+        if (i + 1 < size) {
+            if (const char16_t c = doubleByteCharacter(byte, static_cast<unsigned char>(bytes[i + 1]))) {
+                text.append(QChar(c));
+                ++i;
+                continue;
+            }
+        }
+        if (const char16_t c = GbkSingleHighBytes[byte - 0x80]) {
+            text.append(QChar(c));
+            continue;
+        }
+        if (strict)
+            return std::nullopt;
+        text.append(QChar(Replacement)); // then goes on with the next byte
+    }
+    return text;
 }
 
 } // namespace
 
 QString fromGbk(const QByteArray& bytes)
 {
-    QByteArray utf8;
-    utf8.reserve(bytes.size() * 3 / 2);
-    decoder().convert(bytes.constData(), static_cast<size_t>(bytes.size()), utf8, [](QByteArray& out) {
-        out.append("\xEF\xBF\xBD");
-        return true;
-    });
-    return QString::fromUtf8(utf8);
+    return *decode(bytes, false);
 }
 
 std::optional<QString> fromGbkStrict(const QByteArray& bytes)
 {
-    QByteArray utf8;
-    if (!decoder().convert(bytes.constData(), static_cast<size_t>(bytes.size()), utf8, [](QByteArray&) { return false; }))
-        return std::nullopt;
-    return QString::fromUtf8(utf8);
+    return decode(bytes, true);
 }
 
 std::optional<QByteArray> toGbk(QStringView text)
 {
-    const QByteArray utf8 = text.toUtf8();
+    const auto& codes = encodingTable();
     QByteArray gbk;
-    gbk.reserve(utf8.size());
-    if (!encoder().convert(utf8.constData(), static_cast<size_t>(utf8.size()), gbk, [](QByteArray&) { return false; }))
-        return std::nullopt;
+    gbk.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char32_t c = codePointAt(text, i);
+        if (isTagCharacter(c))
+            continue;
+        const std::uint16_t code = c < codes.size() ? codes[c] : 0;
+        if (code == 0 && c != 0)
+            return std::nullopt;
+        if (code > 0xFF)
+            gbk.append(static_cast<char>(code >> 8));
+        gbk.append(static_cast<char>(code & 0xFF));
+    }
     return gbk;
 }
 

@@ -8,7 +8,9 @@
 
 namespace lumbrell {
 
-// Conversion between the GBK code page (936) and in-memory text, through glibc iconv.
+// Conversion between GBK and in-memory text, through a table taken from
+// glibc's iconv (store/gbk_table.inc): the same on every platform, whatever
+// the system's own code page 936 says.
 
 // Decodes GBK bytes. A byte sequence that is not valid GBK becomes U+FFFD, one
 // per offending byte, so that untrusted data never fails to decode.

@@ -297,14 +297,14 @@ void LookupWindowTest::picturesNameTheirRoots()
     w.form->show();
     // Written into the entry box as an input method commits it.
     for (const QChar c : character) {
-        QLineEdit* entry = w.form->Text5;
+        QLineEdit* entry = designControl<QLineEdit>(*w.form, "Text5");
         entry->setFocus();
         entry->selectAll();
         QInputMethodEvent commit;
         commit.setCommitString(QString(c));
         QCoreApplication::sendEvent(entry, &commit);
     }
-    QCOMPARE(w.form->Label10->text().isEmpty(), false);
+    QCOMPARE(designControl<QLabel>(*w.form, "Label10")->text().isEmpty(), false);
     for (int i = 0; i < 4; ++i)
         QCOMPARE(positionBox(*w.form, i)->toolTip(), tooltips[i]);
 }
@@ -314,7 +314,7 @@ void LookupWindowTest::picturesWithoutRootsNameNothing()
 {
     Window w(records(), {QStringLiteral("峰")});
     w.lookUp(QStringLiteral("峰"));
-    QCOMPARE(w.form->Label10->text(), QStringLiteral("mtd  mtdh"));
+    QCOMPARE(designControl<QLabel>(*w.form, "Label10")->text(), QStringLiteral("mtd  mtdh"));
     for (int i = 0; i < 4; ++i)
         QCOMPARE(positionBox(*w.form, i)->toolTip(), QString());
     QVERIFY(w.messages.isEmpty());
