@@ -3,23 +3,9 @@
 #include "lookup/dictionary.h"
 #include "lookup/drawing_store.h"
 #include "store/gbk.h"
+#include "tables/characters.h"
 
 namespace lumbrell {
-namespace {
-
-// A character of the Han script (ideographs, their radicals and 〇): one
-// that may simply be missing from the data, unlike a letter or a comma.
-bool isChineseCharacter(QStringView character)
-{
-    if (character.isEmpty())
-        return false;
-    const char32_t code = character.size() > 1 && character[0].isHighSurrogate()
-                              ? QChar::surrogateToUcs4(character[0], character[1])
-                              : character[0].unicode();
-    return QChar::script(code) == QChar::Script_Han;
-}
-
-} // namespace
 
 CharacterLookup lookUpCharacter(const Dictionary& dictionary, const DrawingStore& drawings, QStringView text,
                                 qreal devicePixelRatio)
