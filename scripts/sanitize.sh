@@ -10,6 +10,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="${LUMBRELL_ASAN_BUILD:-$root/build-asan}"
 jobs="${LUMBRELL_JOBS:-$(nproc)}"
 
+# The data comes from the main build (./test.sh builds it first).
+data="${LUMBRELL_DATA:-$root/build/data}"
+if [ ! -f "$data/wwbb11.dat" ]; then
+  echo "sanitize.sh: no built data in $data: run scripts/build.sh first (or set LUMBRELL_DATA)" >&2
+  exit 1
+fi
+
 quick=0
 if [ "${1:-}" = "--quick" ]; then
   quick=1
@@ -17,7 +24,7 @@ if [ "${1:-}" = "--quick" ]; then
 fi
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLUMBRELL_SANITIZE=ON -DLUMBRELL_DATA_TOOLS=OFF >/dev/null
+  -DLUMBRELL_SANITIZE=ON -DLUMBRELL_DATA_TOOLS=OFF -DLUMBRELL_PREBUILT_DATA="$data" >/dev/null
 cmake --build "$build" -j"$jobs"
 
 export QT_QPA_PLATFORM=offscreen

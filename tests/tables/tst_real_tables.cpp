@@ -56,8 +56,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         tables_ = realTables();
-        if (!complete(tables_))
-            QSKIP("The tables are neither built into this program nor in the data folder.");
+        QVERIFY2(complete(tables_), "The tables are neither built into this program nor in " LUMBRELL_DATA_DIR "/tables.");
     }
 
     void strokeRuns_data()
