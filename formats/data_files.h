@@ -4,8 +4,8 @@
 //   <data folder>/bmp/<char>.bmp    the drawings (formats/drawing_scale.h)
 //   tables/Text1bh1 … 5.txt         the pinyin tables, one per syllable group
 //   tables/Text1bh1w … 5w.txt       the stroke tables, one per first stroke
-// (formats/table_lines.h); the program carries the tables inside itself.
-#include "formats/table_lines.h"
+// (formats/table_line_format.h); the program carries the tables inside itself.
+#include "formats/table_line_format.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // The data set the build wrote: records, the ten tables and the report.
-#include "formats/position_roots.h"
+#include "formats/position_roots_format.h"
 #include "formats/record_layout.h"
-#include "formats/table_lines.h"
+#include "formats/table_line_format.h"
 #include "lookup/code_line.h"
 #include "tools/data/gbk.h"
 #include "tools/data/syllables.h"
@@ -400,7 +400,7 @@ private Q_SLOTS:
     }
 
     // Every drawn character that is split names the root of each position,
-    // in the line shape formats/position_roots.h gives.
+    // in the line shape formats/position_roots_format.h gives.
     void positionRootsNameEachPosition()
     {
         const QString roots = QString::fromUtf8(readData(QString::fromLatin1(lumbrell::positionroots::FileName)));

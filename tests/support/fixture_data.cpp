@@ -1,6 +1,6 @@
 #include "tests/support/fixture_data.h"
 
-#include "formats/fill_points.h"
+#include "formats/fill_point_format.h"
 #include "formats/record_layout.h"
 #include "store/gbk.h"
 

@@ -1,7 +1,7 @@
 #include "tools/data/data_build.h"
 
 #include "formats/record_layout.h"
-#include "formats/table_lines.h"
+#include "formats/table_line_format.h"
 #include "tools/data/pinyin_choice.h"
 #include "tools/data/pinyin_source.h"
 #include "tools/data/record_writer.h"

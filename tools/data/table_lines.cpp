@@ -2,7 +2,7 @@
 
 #include "formats/stroke_letters.h"
 #include "formats/syllable_groups.h"
-#include "formats/table_lines.h"
+#include "formats/table_line_format.h"
 
 #include <algorithm>
 #include <numeric>

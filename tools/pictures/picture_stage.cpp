@@ -1,6 +1,6 @@
 #include "tools/pictures/picture_stage.h"
 
-#include "formats/position_roots.h"
+#include "formats/position_roots_format.h"
 
 #include "formats/drawing_scale.h"
 #include "tools/pictures/decomposer.h"
