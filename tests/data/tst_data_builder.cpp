@@ -6,7 +6,7 @@
 #include "tools/data/pinyin_source.h"
 #include "tools/data/record_writer.h"
 #include "tools/data/stroke_sources.h"
-#include "tools/data/table_lines.h"
+#include "tools/data/table_writer.h"
 #include "tools/data/usual_readings.h"
 #include "tools/data/wubi_codes.h"
 

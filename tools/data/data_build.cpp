@@ -6,7 +6,7 @@
 #include "tools/data/pinyin_source.h"
 #include "tools/data/record_writer.h"
 #include "tools/data/staging_folder.h"
-#include "tools/data/table_lines.h"
+#include "tools/data/table_writer.h"
 #include "tables/syllables.h"
 
 #include "tools/pictures/picture_stage.h"

@@ -1,4 +1,4 @@
-#include "tools/data/table_lines.h"
+#include "tools/data/table_writer.h"
 
 #include "formats/stroke_letters.h"
 #include "formats/syllable_groups.h"

@@ -1,4 +1,4 @@
-#include "tools/pictures/position_roots.h"
+#include "tools/pictures/position_roots_writer.h"
 
 #include "formats/position_roots_format.h"
 
