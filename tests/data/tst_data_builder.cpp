@@ -1,7 +1,7 @@
 // The data builder's parts: code fields, record and table writers, source readers,
 // the choice of pinyin lines, and a build that fails without touching old output.
 #include "tools/data/data_build.h"
-#include "tools/data/gbk.h"
+#include "tools/data/gbk_characters.h"
 #include "tools/data/pinyin_choice.h"
 #include "tools/data/pinyin_source.h"
 #include "tools/data/record_writer.h"
@@ -13,6 +13,7 @@
 #include <QtTest>
 
 using namespace lumbrell::data;
+using lumbrell::toGbk;
 
 Q_DECLARE_METATYPE(QList<Reading>)
 
