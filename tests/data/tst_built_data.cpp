@@ -4,7 +4,7 @@
 #include "formats/table_line_format.h"
 #include "lookup/code_line.h"
 #include "tools/data/gbk_characters.h"
-#include "tools/data/syllables.h"
+#include "tools/data/table_syllables.h"
 
 #include <QDirIterator>
 #include <QImage>
