@@ -1,5 +1,6 @@
 #include "tools/pictures/picture_stage.h"
 
+#include "formats/data_files.h"
 #include "formats/position_roots_format.h"
 
 #include "formats/drawing_scale.h"
@@ -361,7 +362,7 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
     const CharacterDrawing twin = drawCharacter(outlines, marked, DoubleDrawingScale);
     const CharacterDrawing drawing = drawCharacter(outlines, marked, 1, &twin);
     const QByteArray bytes = encodeRle8Bmp(drawing.image);
-    if (!writeBytes(bmpDir + u'/' + entry.ch + QStringLiteral(".bmp"), bytes, &r.error))
+    if (!writeBytes(bmpDir + u'/' + drawingFileName(entry.ch), bytes, &r.error))
         return;
     r.bmpBytes += bytes.size();
     for (size_t k = 0; k < 4; ++k) {
@@ -406,7 +407,7 @@ void withholdUnsound(const CharEntry& entry, const QString& bmpDir, CharacterRes
     r.withheld = unsoundness(r);
     if (r.withheld.isEmpty() || !r.error.isEmpty())
         return;
-    QFile::remove(bmpDir + u'/' + entry.ch + QStringLiteral(".bmp"));
+    QFile::remove(bmpDir + u'/' + drawingFileName(entry.ch));
     QFile::remove(bmpDir + u'/' + doubleDrawingFileName(entry.ch));
     const QString withheld = r.withheld, font = r.font;
     r = CharacterResult();
@@ -764,7 +765,7 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
             return std::vector<QPolygonF>();
         return drawn.medians;
     });
-    const QString bmpDir = outDir + QStringLiteral("/bmp");
+    const QString bmpDir = outDir + u'/' + QLatin1String(datafiles::DrawingFolder);
     if (!QDir().mkpath(bmpDir)) {
         *error = QStringLiteral("%1: cannot be created").arg(bmpDir);
         return false;
