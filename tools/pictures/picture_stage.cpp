@@ -1,6 +1,7 @@
 #include "tools/pictures/picture_stage.h"
 
 #include "formats/data_files.h"
+#include "formats/fill_point_format.h"
 #include "formats/position_roots_format.h"
 
 #include "formats/drawing_scale.h"
@@ -367,7 +368,7 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
     r.bmpBytes += bytes.size();
     for (size_t k = 0; k < 4; ++k) {
         if (r.decomposition.positions[k].kind == PositionKind::Identification && int(k) < entry.fullCode.size())
-            r.info[k] = "0";
+            r.info[k] = fillpoints::IdentificationMarker;
         else if (!marked[k].empty()) {
             r.info[k] = formatFillPoints(drawing.seeds[k]);
             r.scores[k] = measureMarking(drawing.image, drawing.seeds[k], drawing.componentPixels[k]);
