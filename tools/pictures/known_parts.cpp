@@ -11,8 +11,9 @@ constexpr int ShortestPart = 4;
 // An ending that leaves a single stroke before it is mostly a look-alike of
 // the whole character (缶 is no 丿 written before 击).
 constexpr int StrokesBeforePart = 2;
-// Likewise a beginning that leaves a single stroke after it.
-constexpr int StrokesAfterPart = 2;
+// A beginning may leave a single stroke after it, which its code types apart
+// (韭 is 非 and 一, typed hdhg: 丨 三 丨, then the 一).
+constexpr int StrokesAfterPart = 1;
 
 } // namespace
 

@@ -37,7 +37,7 @@ public:
     // of the known characters drawn alike, nearest in shape, with that
     // character's components renumbered into this one; empty where none is.
     std::vector<KnownPart> endingOf(const QString& classes, const std::vector<QPolygonF>& centreLines) const;
-    // The same for the first strokes (two strokes or more after them) of a
+    // The same for the first strokes (one stroke or more after them) of a
     // character whose code begins with firstKey, among the known characters
     // whose own code begins with it too (or is not given): 悲 hdhn begins
     // with 非 hdhd and takes it as 丨 三 丨, as 非 does, before its 心; 貝
