@@ -38,4 +38,6 @@ fi
 
 cmake --build "$windows_build" -j"$jobs"
 cmake --build "$windows_build" --target installer
+# The Wine server that ran the art tool goes, with its socket folder.
+"$root/scripts/stop-wine.sh" "$windows_build/wine"
 echo "build-windows: $windows_build/lumbrell-3.0-setup.exe"

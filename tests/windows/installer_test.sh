@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows installer in a fresh Wine prefix, which is removed afterwards:
-#   installer_test.sh SETUP.EXE LINUX_LUMBRELL CHARACTERS_FILE ARTEFACTS_DIR
+#   installer_test.sh SETUP.EXE LINUX_LUMBRELL CHARACTERS_FILE ARTEFACTS_DIR WINE_PREFIX
+# WINE_PREFIX is a folder of the build; whatever is there is replaced.
 # 1. "SETUP.EXE /S" installs into Program Files with a Start-menu entry and an
 #    entry in Apps & features;
 # 2. the installed "lumbrell.exe --print" prints what the Linux build prints;
@@ -10,7 +11,8 @@
 # 4. the silent uninstall removes the program folder, the entry and the key.
 # Needs an X display (ctest runs it under xvfb-run).
 set -euo pipefail
-setup=$1 linux_lumbrell=$2 characters_file=$3 artefacts=$4
+stop_wine=$(cd "$(dirname "$0")/../../scripts" && pwd)/stop-wine.sh
+setup=$1 linux_lumbrell=$2 characters_file=$3 artefacts=$4 WINEPREFIX=$5
 
 fail() {
   echo "installer_test: $*" >&2
@@ -19,17 +21,14 @@ fail() {
 
 export LC_ALL=C.UTF-8
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/lumbrell-wine.XXXXXX")
+# The installed program runs on the windows platform, whatever the tests around it use.
+unset QT_QPA_PLATFORM
+rm -rf "$WINEPREFIX"
 export WINEPREFIX
 work=$(mktemp -d "${TMPDIR:-/tmp}/lumbrell-windows-test.XXXXXX")
 cleanup() {
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
-  # wineserver keeps its socket in /tmp/.wine-UID/server-DEV-INODE of the prefix.
-  local server_dir
-  server_dir=$(printf '/tmp/.wine-%s/server-%x-%x' "$(id -u)" "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
-  rm -rf "$WINEPREFIX" "$work" "$server_dir"
-  rmdir "/tmp/.wine-$(id -u)" 2>/dev/null || true
+  "$stop_wine" "$WINEPREFIX"
+  rm -rf "$WINEPREFIX" "$work"
 }
 trap cleanup EXIT
 
