@@ -1,5 +1,6 @@
 // The user's actions on the input session alone, without a window: the view
 // each action sends, and exactly one lookup per action.
+#include "formats/fill_point_format.h"
 #include "input/input_session.h"
 #include "input/stroke_key.h"
 #include "tests/support/fixture_data.h"
@@ -139,6 +140,39 @@ private Q_SLOTS:
             const bool drawn = pictures[i] == PositionPicture::Drawing;
             const QList<QPoint> seeds = drawn ? QList<QPoint>{QPoint(300, 600)} : QList<QPoint>();
             QCOMPARE(lookup.plan.positions[i].seeds, seeds);
+        }
+    }
+
+    // A position whose field the data leaves unmarked (as the builder writes
+    // 倔's fourth) shows the drawing with nothing filled; the same character
+    // with fill points there is marked like any other.
+    void unmarkedPositionShowsTheDrawingAlone_data()
+    {
+        QTest::addColumn<QString>("info4");
+        QTest::addColumn<QList<QPoint>>("seeds4");
+        QTest::newRow("unmarked, as built") << QString::fromLatin1(fillpoints::UnmarkedMarker) << QList<QPoint>();
+        QTest::newRow("fill points") << Seeds << QList<QPoint>{QPoint(300, 600)};
+    }
+
+    void unmarkedPositionShowsTheDrawingAlone()
+    {
+        QFETCH(QString, info4);
+        QFETCH(QList<QPoint>, seeds4);
+        FixtureFolder folder;
+        folder.writeRecords({{u"倔"_s, u"wnbm"_s, u"wnb"_s, u"wnbm"_s, Seeds, Seeds, Seeds, info4}});
+        folder.writeDrawing(u"倔"_s, twoBlockDrawing());
+        InputSession session(fixtureTables());
+        QString error;
+        QVERIFY2(session.open(folder.path(), &error), qPrintable(error));
+        session.lookUpFirstCharacter(u"倔"_s);
+
+        const CharacterLookup& lookup = session.view().lookup;
+        QCOMPARE(lookup.outcome, Outcome::Found);
+        QVERIFY(!lookup.drawing.isNull());
+        QVERIFY(!lookup.unsplit);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(lookup.plan.positions[i].picture, PositionPicture::Drawing);
+            QCOMPARE(lookup.plan.positions[i].seeds, i < 3 ? QList<QPoint>{QPoint(300, 600)} : seeds4);
         }
     }
 
