@@ -1,11 +1,13 @@
 // The user's actions on the input session alone, without a window: the view
 // each action sends, and exactly one lookup per action.
 #include "formats/fill_point_format.h"
+#include "formats/position_roots_format.h"
 #include "input/input_session.h"
 #include "input/stroke_key.h"
 #include "tests/support/fixture_data.h"
 #include "tests/tables/fixture_tables.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace lumbrell;
@@ -174,6 +176,34 @@ private Q_SLOTS:
             QCOMPARE(lookup.plan.positions[i].picture, PositionPicture::Drawing);
             QCOMPARE(lookup.plan.positions[i].seeds, i < 3 ? QList<QPoint>{QPoint(300, 600)} : seeds4);
         }
+    }
+
+    // The session reads the data folder's position-roots file: a found
+    // character's view names the root of each position; one the file does not
+    // list, and one not found, name nothing.
+    void positionsNameTheirRoots()
+    {
+        FixtureFolder folder;
+        folder.writeRecords({{u"峰"_s, u"mtdh"_s, u"mtd"_s, u"mtdh"_s, Seeds, Seeds, Seeds, Seeds},
+                             {u"一"_s, u"ggll"_s, u"ggl"_s, u"g"_s, Seeds, Seeds, u"0"_s, u"0"_s}});
+        QFile roots(folder.path() + u'/' + QLatin1String(positionroots::FileName));
+        QVERIFY(roots.open(QIODevice::WriteOnly));
+        roots.write("峰\tmtdh\t山\t夂\t三\t丨\n");
+        roots.close();
+        InputSession session(fixtureTables());
+        QString error;
+        QVERIFY2(session.open(folder.path(), &error), qPrintable(error));
+
+        using Words = std::array<QString, 4>;
+        session.lookUpFirstCharacter(u"峰"_s);
+        const Words feng{u"码元 山 (M)"_s, u"码元 夂 (T)"_s, u"码元 三 (D)"_s, u"码元 丨 (H)"_s};
+        QCOMPARE(session.view().lookup.positionWords, feng);
+        session.lookUpFirstCharacter(u"一"_s);
+        QCOMPARE(session.view().lookup.positionWords, Words{});
+        session.lookUpFirstCharacter(u"峰"_s);
+        session.lookUpFirstCharacter(u"中"_s);
+        QCOMPARE(session.view().lookup.outcome, Outcome::NotFound);
+        QCOMPARE(session.view().lookup.positionWords, Words{});
     }
 
     // A record without fill points whose drawing is missing shows itself alone.
