@@ -25,14 +25,6 @@
 namespace lumbrell {
 namespace {
 
-// Gives a control its design name, by which tests and maintainers find it.
-template <typename Control>
-Control* named(Control* control, const QString& designName)
-{
-    control->setObjectName(designName);
-    return control;
-}
-
 QFrame* makeLine(QWidget* parent, QFrame::Shape shape)
 {
     auto* line = new QFrame(parent);
