@@ -1,5 +1,7 @@
 #include "app/data_location.h"
 
+#include "formats/data_files.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,7 +30,7 @@ DataLocation locateData(const QStringList& folders)
 {
     QStringList looked;
     for (const QString& folder : folders) {
-        const QString path = QDir(folder).filePath(DataFileName);
+        const QString path = QDir(folder).filePath(QLatin1String(datafiles::RecordFile));
         const QFileInfo file(path);
         looked.append(path);
         if (!file.exists() && !file.isSymLink())
@@ -43,7 +45,7 @@ DataLocation locateData(const QStringList& folders)
         return {QDir::cleanPath(folder), {}};
     }
     return {{}, QStringLiteral("The data file %1 is missing (looked for %2). %3")
-                    .arg(DataFileName, looked.join(QStringLiteral(" and ")), HowToGetData)};
+                    .arg(QLatin1String(datafiles::RecordFile), looked.join(QStringLiteral(" and ")), HowToGetData)};
 }
 
 } // namespace lumbrell

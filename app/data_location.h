@@ -5,15 +5,14 @@
 
 namespace lumbrell {
 
-// Where the program finds its data (wwbb11.dat and bmp/): in its own folder
-// first, as in a build tree, then in the installed data folder, given
-// relative to the program's folder (../share/lumbrell once installed).
+// Where the program finds its data folder (formats/data_files.h), by its
+// record file: in its own folder first, as in a build tree, then in the
+// installed data folder, given relative to the program's folder
+// (../share/lumbrell once installed).
 struct DataLocation {
     QString folder;  // the folder that holds a usable data file; empty when none does
     QString problem; // otherwise: one message naming the file and how to build or install it
 };
-
-inline const QString DataFileName = QStringLiteral("wwbb11.dat");
 
 // The folders searched, in order, without repeats.
 QStringList dataFolders(const QString& programFolder, const QString& installedFromProgram);

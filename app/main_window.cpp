@@ -1,5 +1,4 @@
 #include "app/main_window.h"
-#include "formats/position_roots_format.h"
 
 #include "app/addresses.h"
 #include "app/palette.h"
@@ -25,14 +24,6 @@
 
 namespace lumbrell {
 namespace {
-
-// Gives a control its design name, by which tests and maintainers find it.
-template <typename Control>
-Control* named(Control* control, const QString& designName)
-{
-    control->setObjectName(designName);
-    return control;
-}
 
 QFrame* makeLine(QWidget* parent, QFrame::Shape shape)
 {
@@ -72,12 +63,8 @@ MainWindow::MainWindow(const QString& dataFolder, const TableTexts& tables, QWid
     createControls();
     applyLooks();
     connectHandlers();
-    if (session_.open(dataFolder, &startupError_)) {
-        // Data built before the roots were written has none: the pictures then go without tooltips.
-        QString noRoots;
-        positionRoots_.read(dataFolder + u'/' + QLatin1String(positionroots::FileName), &noRoots);
+    if (session_.open(dataFolder, &startupError_))
         startUp();
-    }
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "input/input_session.h"
-#include "store/position_roots.h"
 #include "tables/table_texts.h"
 
 #include <QCursor>
@@ -74,7 +73,7 @@ private:
     void render(const SessionView& view);
     void showWord(const std::optional<WordCode>& word);
     void showLookup(const CharacterLookup& lookup);
-    void namePositionRoots(const QString& character);
+    void nameThePictures(const std::array<QString, 4>& words);
     void showReading(const QString& reading);
     void showCandidates(const QStringList& candidates);
     void focusFirstCandidate();
@@ -116,9 +115,6 @@ private:
 
     QString startupError_;
     InputSession session_;
-    // The root each code position marks, for the pictures' tooltips; none
-    // where the data has no position-roots file.
-    PositionRoots positionRoots_;
     QPointer<QWidget> about_; // the about window while it exists
 };
 

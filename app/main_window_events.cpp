@@ -6,7 +6,6 @@
 #include "app/position_pictures.h"
 #include "app/syllable_chooser.h"
 #include "input/stroke_key.h"
-#include "lookup/identification.h"
 #include "tables/characters.h"
 
 #include <QComboBox>
@@ -198,17 +197,15 @@ void MainWindow::showLookup(const CharacterLookup& lookup)
         pictures.character = characterPicture(lookup.plan.character, songFont(12), devicePixelRatioF());
     for (int i = 0; i < 4; ++i)
         showPosition(*positionBoxes_[i], lookup.plan.positions[i], pictures);
-    namePositionRoots(lookup.outcome == CharacterLookup::Outcome::Found ? lookup.plan.character : QString());
+    nameThePictures(lookup.positionWords);
 }
 
 // Each picture's tooltip names the root it blackens and its key, or the
 // identification diagram's words.
-void MainWindow::namePositionRoots(const QString& character)
+void MainWindow::nameThePictures(const std::array<QString, 4>& words)
 {
-    const CharacterRoots roots = character.isEmpty() ? CharacterRoots{} : positionRoots_.of(character);
-    for (qsizetype i = 0; i < qsizetype(positionBoxes_.size()); ++i)
-        positionBoxes_[size_t(i)]->setToolTip(
-            i < roots.positions.size() ? positionWords(roots.positions[i], roots.fullCode[i]) : QString());
+    for (size_t i = 0; i < positionBoxes_.size(); ++i)
+        positionBoxes_[i]->setToolTip(words[i]);
 }
 
 void MainWindow::showWord(const std::optional<WordCode>& word)

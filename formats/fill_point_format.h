@@ -15,4 +15,9 @@ inline constexpr int MaxPoints = record::InfoWidth / PointWidth; // nine
 // (末笔识别码) instead of a component: this in place of points.
 inline constexpr char IdentificationMarker[] = "0";
 
+// The field of a position whose picture shows the character's drawing with
+// nothing filled, although its split marks a component there (the data
+// build's table of unmarked positions lists each one).
+inline constexpr char UnmarkedMarker[] = "-";
+
 } // namespace lumbrell::fillpoints

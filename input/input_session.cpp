@@ -1,6 +1,7 @@
 #include "input/input_session.h"
 
 #include "formats/data_files.h"
+#include "formats/position_roots_format.h"
 #include "input/syllable_key.h"
 #include "input/syllable_spelling.h"
 #include "store/gbk.h"
@@ -17,7 +18,12 @@ bool InputSession::open(const QString& dataFolder, QString* error)
 {
     const QDir folder(dataFolder);
     drawings_ = DrawingStore(folder.filePath(QLatin1String(datafiles::DrawingFolder)));
-    return dictionary_.open(folder.filePath(QLatin1String(datafiles::RecordFile)), error);
+    if (!dictionary_.open(folder.filePath(QLatin1String(datafiles::RecordFile)), error))
+        return false;
+    // Data built before the roots were written has none.
+    QString noRoots;
+    positionRoots_.read(folder.filePath(QLatin1String(positionroots::FileName)), &noRoots);
+    return true;
 }
 
 void InputSession::show(SessionView next)
@@ -39,7 +45,7 @@ void InputSession::lookUpInto(SessionView& next, const QString& character)
 {
     if (character.isEmpty())
         return;
-    next.lookup = lookUpCharacter(dictionary_, drawings_, character, devicePixelRatio_);
+    next.lookup = lookUpCharacter(dictionary_, drawings_, positionRoots_, character, devicePixelRatio_);
     next.lookupChanged = true;
     // The word line stays while the window shows one of the word's characters.
     if (next.word && !next.word->word.contains(next.lookup.character)) {

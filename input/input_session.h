@@ -4,6 +4,7 @@
 #include "lookup/character_lookup.h"
 #include "lookup/dictionary.h"
 #include "lookup/drawing_store.h"
+#include "store/position_roots.h"
 
 #include <QString>
 #include <QStringList>
@@ -43,7 +44,9 @@ public:
     explicit InputSession(const TableTexts& tables);
 
     // Reads the data folder's record file (formats/data_files.h); false, with
-    // the reason in *error, when it cannot be used. Nothing is created.
+    // the reason in *error, when it cannot be used. Nothing is created. The
+    // position-roots file is read too where the data has one: without it the
+    // pictures name nothing.
     bool open(const QString& dataFolder, QString* error);
 
     // The screen the pictures are made for.
@@ -92,6 +95,7 @@ private:
 
     Dictionary dictionary_;
     DrawingStore drawings_;
+    PositionRoots positionRoots_;
     qreal devicePixelRatio_ = 1;
     SessionView view_;
     bool drawingFaultTold_ = false;

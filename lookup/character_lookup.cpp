@@ -2,13 +2,26 @@
 
 #include "lookup/dictionary.h"
 #include "lookup/drawing_store.h"
+#include "lookup/identification.h"
 #include "store/gbk.h"
+#include "store/position_roots.h"
 #include "tables/characters.h"
 
 namespace lumbrell {
+namespace {
 
-CharacterLookup lookUpCharacter(const Dictionary& dictionary, const DrawingStore& drawings, QStringView text,
-                                qreal devicePixelRatio)
+std::array<QString, 4> wordsOf(const CharacterRoots& roots)
+{
+    std::array<QString, 4> words;
+    for (qsizetype i = 0; i < qsizetype(words.size()) && i < roots.positions.size() && i < roots.fullCode.size(); ++i)
+        words[size_t(i)] = positionWords(roots.positions[i], roots.fullCode[i]);
+    return words;
+}
+
+} // namespace
+
+CharacterLookup lookUpCharacter(const Dictionary& dictionary, const DrawingStore& drawings,
+                                const PositionRoots& roots, QStringView text, qreal devicePixelRatio)
 {
     CharacterLookup lookup;
     lookup.character = firstCharacter(text).toString();
@@ -20,6 +33,7 @@ CharacterLookup lookUpCharacter(const Dictionary& dictionary, const DrawingStore
     }
     lookup.outcome = CharacterLookup::Outcome::Found;
     lookup.plan = planLookup(*record);
+    lookup.positionWords = wordsOf(roots.of(lookup.plan.character));
     if (!lookup.plan.needsDrawing())
         return lookup;
 

@@ -6,11 +6,13 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <array>
 
 namespace lumbrell {
 
 class Dictionary;
 class DrawingStore;
+class PositionRoots;
 
 // The lookup of one character, with everything the window shows of it.
 struct CharacterLookup {
@@ -30,11 +32,15 @@ struct CharacterLookup {
     // Drawing files that are there but cannot be used, or that the record's
     // fill points need and that are missing: a fault of the installed data.
     QStringList unusableDrawings;
+    // Found: what each position's picture shows, in words for its tooltip
+    // (lookup/identification.h); empty where the data names no roots for it.
+    std::array<QString, 4> positionWords;
 };
 
-// Looks up the first character of text: its record, its plan, and the
-// drawing for a screen of the given device pixel ratio.
-CharacterLookup lookUpCharacter(const Dictionary& dictionary, const DrawingStore& drawings, QStringView text,
-                                qreal devicePixelRatio);
+// Looks up the first character of text: its record, its plan, the words of
+// its positions' roots, and the drawing for a screen of the given device
+// pixel ratio.
+CharacterLookup lookUpCharacter(const Dictionary& dictionary, const DrawingStore& drawings,
+                                const PositionRoots& roots, QStringView text, qreal devicePixelRatio);
 
 } // namespace lumbrell

@@ -25,7 +25,10 @@ bool isIdentification(const QString& info)
     return trimSpaces(info) == QLatin1String(fillpoints::IdentificationMarker);
 }
 
-bool showsComponent(const QString& info) { return !isBlank(info) && !isIdentification(info); }
+bool isUnmarked(const QString& info) { return trimSpaces(info) == QLatin1String(fillpoints::UnmarkedMarker); }
+
+// A field of fill points, or one left unmarked: the position shows the drawing.
+bool showsDrawing(const QString& info) { return !isBlank(info) && !isIdentification(info); }
 
 } // namespace
 
@@ -61,16 +64,13 @@ LookupPlan planLookup(const CharRecord& record)
         info[2].clear();
 
     std::array<QList<QPoint>, 4> seeds;
-    bool anySeed = false;
+    bool drawingExpected = false;
     for (int i = 0; i < 4; ++i) {
-        if (showsComponent(info[i]))
+        if (showsDrawing(info[i]) && !isUnmarked(info[i]))
             seeds[i] = parsePointList(info[i]);
-        anySeed = anySeed || !seeds[i].isEmpty();
+        drawingExpected = drawingExpected || !seeds[i].isEmpty() || isUnmarked(info[i]);
     }
-    plan.drawingExpected = anySeed;
-    // 倔's fourth box shows its drawing unmarked.
-    if (trimSpaces(record.Hanzi) == u"倔")
-        seeds[3].clear();
+    plan.drawingExpected = drawingExpected;
 
     const auto drawing = [&](int i) { return PositionPlan{PositionPicture::Drawing, seeds[i], -1}; };
     plan.positions[0] = drawing(0);
@@ -82,11 +82,11 @@ LookupPlan planLookup(const CharRecord& record)
             plan.positions[3] = diagramOf(record.Code1, 4);
         return plan;
     }
-    if (showsComponent(info[2]))
+    if (showsDrawing(info[2]))
         plan.positions[2] = drawing(2);
     if (isIdentification(info[3]))
         plan.positions[3] = diagramOf(record.Code1, 4);
-    else if (showsComponent(info[3]))
+    else if (showsDrawing(info[3]))
         plan.positions[3] = drawing(3);
     return plan;
 }

@@ -41,9 +41,11 @@ struct LookupPlan {
     LookupPlan withoutDrawing() const;
 };
 
-// The plan for a record. Positions the code does not have show nothing; a
-// position whose fill-point field is "0" shows the identification diagram of
-// its letter of Code1, and ends the marking there.
+// The plan for a record (formats/fill_point_format.h). Positions the code does
+// not have show nothing; a position whose fill-point field is the
+// identification marker shows the identification diagram of its letter of
+// Code1, and ends the marking there; one left unmarked shows the drawing
+// with nothing filled.
 LookupPlan planLookup(const CharRecord& record);
 
 } // namespace lumbrell

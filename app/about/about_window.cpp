@@ -48,27 +48,30 @@ AboutWindow::AboutWindow(OpenOnDesktop openOnDesktop, QWidget* owner)
 void AboutWindow::createControls()
 {
     // OK comes first in the tab order and holds the focus, so Enter closes the window.
-    Command1 = new QPushButton(QStringLiteral("确   定"), this);
-    place(Command1, 2400, 3660, 1365, 345);
-    Command1->setDefault(true);
-    Command1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    okButton_ = named(new QPushButton(QStringLiteral("确   定"), this), QStringLiteral("Command1"));
+    place(okButton_, 2400, 3660, 1365, 345);
+    okButton_->setDefault(true);
+    okButton_->setFocus();
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-    Image1 = new QLabel(this);
-    place(Image1, 0, 0, 6105, 1080);
-    Image1->setPixmap(QPixmap::fromImage(art::aboutBanner(devicePixelRatioF())));
+    banner_ = named(new QLabel(this), QStringLiteral("Image1"));
+    place(banner_, 0, 0, 6105, 1080);
+    banner_->setPixmap(QPixmap::fromImage(art::aboutBanner(devicePixelRatioF())));
 
-    Label1 = makeLabel(this, QStringLiteral("软件名称： Lumbrell 3.0"), 1320, 1350, 2250, 180);
-    Label2 = makeLabel(this, QStringLiteral("官方网站： "), 1320, 1676, 990, 180);
-    Label6 = makeLink(addresses::WebHost, 2310, 1676, 1890, 180);
-    Label3 = makeLabel(this, QStringLiteral("联系邮箱： "), 1320, 2002, 990, 180);
-    Label5 = makeLink(addresses::ContactEmail, 2310, 2002, 1350, 180);
-    Label4 = makeLabel(this, QStringLiteral("联系ＱＱ： ") + addresses::ContactNumber, 1320, 2328, 1710, 180);
-    Label8 = makeLabel(this, QStringLiteral("其它软件： "), 1320, 2655, 990, 180);
-    Label7 = makeLink(addresses::WebHost + addresses::DownloadPath, 2310, 2670, 2700, 180);
+    programName_ = named(makeLabel(this, QStringLiteral("软件名称： Lumbrell 3.0"), 1320, 1350, 2250, 180),
+                         QStringLiteral("Label1"));
+    homePageHeading_ = named(makeLabel(this, QStringLiteral("官方网站： "), 1320, 1676, 990, 180), QStringLiteral("Label2"));
+    homePageLink_ = named(makeLink(addresses::WebHost, 2310, 1676, 1890, 180), QStringLiteral("Label6"));
+    emailHeading_ = named(makeLabel(this, QStringLiteral("联系邮箱： "), 1320, 2002, 990, 180), QStringLiteral("Label3"));
+    emailLink_ = named(makeLink(addresses::ContactEmail, 2310, 2002, 1350, 180), QStringLiteral("Label5"));
+    contactNumber_ = named(makeLabel(this, QStringLiteral("联系ＱＱ： ") + addresses::ContactNumber, 1320, 2328, 1710, 180),
+                           QStringLiteral("Label4"));
+    downloadHeading_ = named(makeLabel(this, QStringLiteral("其它软件： "), 1320, 2655, 990, 180), QStringLiteral("Label8"));
+    downloadLink_ =
+        named(makeLink(addresses::WebHost + addresses::DownloadPath, 2310, 2670, 2700, 180), QStringLiteral("Label7"));
 
-    Line1[1] = makeLine(this, 330, 5785, 3450, QColor(0x80, 0x80, 0x80));
-    Line1[0] = makeLine(this, 330, 5770, 3465, Qt::white);
+    separator_[1] = named(makeLine(this, 330, 5785, 3450, QColor(0x80, 0x80, 0x80)), QStringLiteral("Line1(1)"));
+    separator_[0] = named(makeLine(this, 330, 5770, 3465, Qt::white), QStringLiteral("Line1(0)"));
 }
 
 QLabel* AboutWindow::makeLink(const QString& caption, int left, int top, int width, int height)
@@ -88,28 +91,26 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == Label5) {
-            Label5_Click();
+        if (watched == emailLink_) {
+            openMailToContact();
             return true;
         }
-        if (watched == Label6) {
-            Label6_Click();
+        if (watched == homePageLink_) {
+            openHomePage();
             return true;
         }
-        if (watched == Label7) {
-            Label7_Click();
+        if (watched == downloadLink_) {
+            openDownloadPage();
             return true;
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void AboutWindow::Command1_Click() { accept(); }
+void AboutWindow::openMailToContact() { openOnDesktop_(addresses::mailTo()); }
 
-void AboutWindow::Label5_Click() { openOnDesktop_(addresses::mailTo()); }
+void AboutWindow::openHomePage() { openOnDesktop_(addresses::homePage()); }
 
-void AboutWindow::Label6_Click() { openOnDesktop_(addresses::homePage()); }
-
-void AboutWindow::Label7_Click() { openOnDesktop_(addresses::downloadPage()); }
+void AboutWindow::openDownloadPage() { openOnDesktop_(addresses::downloadPage()); }
 
 } // namespace lumbrell

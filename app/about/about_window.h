@@ -22,31 +22,30 @@ public:
     // openOnDesktop hands a link's target to the desktop's default handler.
     AboutWindow(OpenOnDesktop openOnDesktop, QWidget* owner);
 
-    QLabel* Image1 = nullptr;  // banner
-    QLabel* Label1 = nullptr;  // name and version
-    QLabel* Label2 = nullptr;  // heading of the web site link
-    QLabel* Label6 = nullptr;  // web site link
-    QLabel* Label3 = nullptr;  // heading of the e-mail link
-    QLabel* Label5 = nullptr;  // e-mail link
-    QLabel* Label4 = nullptr;  // contact number
-    QLabel* Label8 = nullptr;  // heading of the download link
-    QLabel* Label7 = nullptr;  // download page link
-    std::array<QFrame*, 2> Line1{}; // Line1(0) white, Line1(1) grey: an etched separator
-    QPushButton* Command1 = nullptr; // OK
-
-    void Command1_Click();
-    void Label5_Click();
-    void Label6_Click();
-    void Label7_Click();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
     QLabel* makeLink(const QString& caption, int left, int top, int width, int height);
+    void openHomePage();
+    void openMailToContact();
+    void openDownloadPage();
 
     OpenOnDesktop openOnDesktop_;
+
+    // ---- the controls ----
+    QPushButton* okButton_ = nullptr;
+    QLabel* banner_ = nullptr;
+    QLabel* programName_ = nullptr; // name and version
+    QLabel* homePageHeading_ = nullptr;
+    QLabel* homePageLink_ = nullptr;
+    QLabel* emailHeading_ = nullptr;
+    QLabel* emailLink_ = nullptr;
+    QLabel* contactNumber_ = nullptr;
+    QLabel* downloadHeading_ = nullptr;
+    QLabel* downloadLink_ = nullptr;
+    std::array<QFrame*, 2> separator_{}; // white, then grey: an etched line
 };
 
 } // namespace lumbrell

@@ -81,7 +81,8 @@ void AboutWindowTest::opensModalWithOkFocusedAndEnterCloses()
         QVERIFY(about->isModal());
         QCOMPARE(about->windowModality(), Qt::ApplicationModal);
         QCOMPARE(about->parentWidget(), form.get());
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(about->Command1));
+        QTRY_COMPARE(QApplication::focusWidget(),
+                     static_cast<QWidget*>(designControl<QPushButton>(*about, "Command1")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         closedByEnter = !about->isVisible();
     });
@@ -95,15 +96,16 @@ void AboutWindowTest::opensAfreshEachTime()
     QPointer<AboutWindow> first;
     openAbout([&](AboutWindow* about) {
         first = about;
-        about->Label1->setText(QStringLiteral("changed"));
-        QTest::mouseClick(about->Command1, Qt::LeftButton);
+        designControl<QLabel>(*about, "Label1")->setText(QStringLiteral("changed"));
+        QTest::mouseClick(designControl<QPushButton>(*about, "Command1"), Qt::LeftButton);
     });
     QVERIFY(first.isNull()); // closing unloads the window
 
     openAbout([&](AboutWindow* about) {
-        QCOMPARE(about->Label1->text(), QStringLiteral("软件名称： Lumbrell 3.0"));
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(about->Command1));
-        about->Command1_Click();
+        QCOMPARE(designControl<QLabel>(*about, "Label1")->text(), QStringLiteral("软件名称： Lumbrell 3.0"));
+        auto* ok = designControl<QPushButton>(*about, "Command1");
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ok));
+        QTest::mouseClick(ok, Qt::LeftButton);
     });
 }
 
@@ -133,32 +135,36 @@ void AboutWindowTest::framesAndPlacesItsControls()
         const QPoint offset = about->geometry().center() - form->geometry().center();
         QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
 
-        QCOMPARE(about->Image1->geometry(), QRect(0, 0, 407, 72));
-        QCOMPARE(about->Image1->pixmap().size(), QSize(407, 72));
-        QCOMPARE(about->Command1->geometry(), QRect(twipsPoint(2400, 3660), QSize(91, 23)));
-        QCOMPARE(about->Command1->text(), QStringLiteral("确   定"));
+        const auto* banner = designControl<QLabel>(*about, "Image1");
+        auto* ok = designControl<QPushButton>(*about, "Command1");
+        QCOMPARE(banner->geometry(), QRect(0, 0, 407, 72));
+        QCOMPARE(banner->pixmap().size(), QSize(407, 72));
+        QCOMPARE(ok->geometry(), QRect(twipsPoint(2400, 3660), QSize(91, 23)));
+        QCOMPARE(ok->text(), QStringLiteral("确   定"));
 
         struct Label {
-            QLabel* label;
+            const char* designName;
             QPoint position;
             QString caption;
         };
         const Label labels[] = {
-            {about->Label1, twipsPoint(1320, 1350), QStringLiteral("软件名称： Lumbrell 3.0")},
-            {about->Label2, twipsPoint(1320, 1676), QStringLiteral("官方网站： ")},
-            {about->Label6, twipsPoint(2310, 1676), QStringLiteral("www.lumbrell.example.org")},
-            {about->Label3, twipsPoint(1320, 2002), QStringLiteral("联系邮箱： ")},
-            {about->Label5, twipsPoint(2310, 2002), QStringLiteral("contact@lumbrell.example.org")},
-            {about->Label4, twipsPoint(1320, 2328), QStringLiteral("联系ＱＱ： 100000000")},
-            {about->Label8, twipsPoint(1320, 2655), QStringLiteral("其它软件： ")},
-            {about->Label7, twipsPoint(2310, 2670), QStringLiteral("www.lumbrell.example.org/down.htm")},
+            {"Label1", twipsPoint(1320, 1350), QStringLiteral("软件名称： Lumbrell 3.0")},
+            {"Label2", twipsPoint(1320, 1676), QStringLiteral("官方网站： ")},
+            {"Label6", twipsPoint(2310, 1676), QStringLiteral("www.lumbrell.example.org")},
+            {"Label3", twipsPoint(1320, 2002), QStringLiteral("联系邮箱： ")},
+            {"Label5", twipsPoint(2310, 2002), QStringLiteral("contact@lumbrell.example.org")},
+            {"Label4", twipsPoint(1320, 2328), QStringLiteral("联系ＱＱ： 100000000")},
+            {"Label8", twipsPoint(1320, 2655), QStringLiteral("其它软件： ")},
+            {"Label7", twipsPoint(2310, 2670), QStringLiteral("www.lumbrell.example.org/down.htm")},
         };
         for (const Label& l : labels) {
-            QCOMPARE(l.label->pos(), l.position);
-            QCOMPARE(l.label->text(), l.caption);
-            QCOMPARE(l.label->size(), l.label->sizeHint());
+            const auto* label = designControl<QLabel>(*about, l.designName);
+            QCOMPARE(label->pos(), l.position);
+            QCOMPARE(label->text(), l.caption);
+            QCOMPARE(label->size(), label->sizeHint());
         }
-        for (QLabel* link : {about->Label5, about->Label6, about->Label7}) {
+        for (const char* designName : {"Label5", "Label6", "Label7"}) {
+            const auto* link = designControl<QLabel>(*about, designName);
             QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0x0000FF));
             QVERIFY(!link->autoFillBackground());
             QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
@@ -166,15 +172,17 @@ void AboutWindowTest::framesAndPlacesItsControls()
         }
 
         // The etched separator: a grey line with a white one just under it.
-        QCOMPARE(about->Line1[1]->geometry(), QRect(twipsPoint(330, 3450), twipsPoint(5785, 3450)));
-        QCOMPARE(about->Line1[0]->geometry(), QRect(twipsPoint(330, 3465), twipsPoint(5770, 3465)));
-        QCOMPARE(about->Line1[1]->palette().color(QPalette::Window), QColor(0x808080));
-        QCOMPARE(about->Line1[0]->palette().color(QPalette::Window), QColor(0xFFFFFF));
+        const auto* grey = designControl<QFrame>(*about, "Line1(1)");
+        const auto* white = designControl<QFrame>(*about, "Line1(0)");
+        QCOMPARE(grey->geometry(), QRect(twipsPoint(330, 3450), twipsPoint(5785, 3450)));
+        QCOMPARE(white->geometry(), QRect(twipsPoint(330, 3465), twipsPoint(5770, 3465)));
+        QCOMPARE(grey->palette().color(QPalette::Window), QColor(0x808080));
+        QCOMPARE(white->palette().color(QPalette::Window), QColor(0xFFFFFF));
         const QImage shot = about->grab().toImage();
-        const int x = about->Line1[1]->x() + 50;
-        QCOMPARE(QColor(shot.pixel(x, about->Line1[1]->y())), QColor(0x808080));
-        QCOMPARE(QColor(shot.pixel(x, about->Line1[0]->y())), QColor(0xFFFFFF));
-        about->Command1_Click();
+        const int x = grey->x() + 50;
+        QCOMPARE(QColor(shot.pixel(x, grey->y())), QColor(0x808080));
+        QCOMPARE(QColor(shot.pixel(x, white->y())), QColor(0xFFFFFF));
+        QTest::mouseClick(ok, Qt::LeftButton);
     });
 }
 
@@ -194,11 +202,11 @@ void AboutWindowTest::linksHandTheirTargetsToTheDesktop()
     QFETCH(QString, scheme);
     QString caption;
     openAbout([&](AboutWindow* about) {
-        QLabel* label = link == u"Label5" ? about->Label5 : link == u"Label6" ? about->Label6 : about->Label7;
+        auto* label = designControl<QLabel>(*about, link);
         caption = label->text();
         QTest::mouseClick(label, Qt::LeftButton);
         QVERIFY(about->isVisible()); // a link leaves the window open
-        about->Command1_Click();
+        QTest::mouseClick(designControl<QPushButton>(*about, "Command1"), Qt::LeftButton);
     });
     QCOMPARE(opened, QStringList{scheme + caption});
     QVERIFY(caption.contains(QStringLiteral("lumbrell.example.org")));

@@ -164,8 +164,11 @@ void CodesAndLanguageTest::codeFaceTellsLFromOne()
 {
     // The codes, the pinyin ("lin") and the addresses of the links.
     AboutWindow about([](const QString&) {}, form.get());
-    for (QLabel* code : {designControl<QLabel>(*form, "Label10"), designControl<QLabel>(*form, "Label5"), designControl<QLabel>(*form, "Label24"), designControl<QLabel>(*form, "Label25"), designControl<QLabel>(*form, "Label28"), about.Label5,
-                         about.Label6, about.Label7}) {
+    const QWidget& window = *form;
+    for (QLabel* code : {designControl<QLabel>(window, "Label10"), designControl<QLabel>(window, "Label5"),
+                         designControl<QLabel>(window, "Label24"), designControl<QLabel>(window, "Label25"),
+                         designControl<QLabel>(window, "Label28"), designControl<QLabel>(about, "Label5"),
+                         designControl<QLabel>(about, "Label6"), designControl<QLabel>(about, "Label7")}) {
         const QFont font = code->font();
         const QImage l = glyph(font, u'l');
         const QImage one = glyph(font, u'1');

@@ -285,8 +285,9 @@ void HighDpiTest::windowPicturesComeAtTwiceTheirSize()
     QVERIFY(finerThanDoubledPixels(designControl<PictureBox>(*form, "Picture2")->picture()) > 100);
 
     AboutWindow about([](const QString&) {}, form.get());
-    QCOMPARE(about.Image1->pixmap().devicePixelRatio(), 2.0);
-    QCOMPARE(about.Image1->pixmap().size(), QSize(814, 144));
+    const QLabel* banner = designControl<QLabel>(about, "Image1");
+    QCOMPARE(banner->pixmap().devicePixelRatio(), 2.0);
+    QCOMPARE(banner->pixmap().size(), QSize(814, 144));
 }
 
 QTEST_MAIN(HighDpiTest)

@@ -1,4 +1,5 @@
 // The data set the build wrote: records, the ten tables and the report.
+#include "formats/fill_point_format.h"
 #include "formats/position_roots_format.h"
 #include "formats/record_layout.h"
 #include "formats/table_line_format.h"
@@ -418,11 +419,30 @@ private Q_SLOTS:
         }
     }
 
+    // The positions the builder's table of unmarked positions lists carry the
+    // unmarked field in place of their fill points, and no other does: 倔's
+    // fourth box shows its drawing without marking.
+    void unmarkedPositionsAreWrittenIntoTheRecords()
+    {
+        QStringList unmarked;
+        for (qsizetype at = 0; at < records_.size(); at += record::Size) {
+            for (int k = 0; k < 4; ++k) {
+                const QByteArray field = records_.mid(at + record::Info[k].offset, record::InfoWidth).trimmed();
+                if (field == lumbrell::fillpoints::UnmarkedMarker)
+                    unmarked << fromGbkStrict(records_.mid(at, record::Hanzi.width)).value_or(QString())
+                            + QString::number(k + 1);
+            }
+        }
+        QCOMPARE(unmarked, QStringList{QStringLiteral("倔4")});
+        QVERIFY(QFile::exists(kDataDir + QStringLiteral("/bmp/倔.bmp")));
+    }
+
     void reportIsWritten()
     {
         const QString report = QString::fromUtf8(readData("report.txt"));
         QVERIFY(report.contains("wubi98-single: 36434 entries"));
         QVERIFY(report.contains("Text1bh1w: "));
+        QVERIFY(report.contains(QStringLiteral("unmarked positions: 倔 4")));
         QVERIFY(report.contains("build time: "));
     }
 };

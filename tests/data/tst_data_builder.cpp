@@ -1,5 +1,6 @@
 // The data builder's parts: code fields, record and table writers, source readers,
 // the choice of pinyin lines, and a build that fails without touching old output.
+#include "formats/fill_point_format.h"
 #include "tools/data/data_build.h"
 #include "tools/data/gbk_characters.h"
 #include "tools/data/pinyin_choice.h"
@@ -7,6 +8,7 @@
 #include "tools/data/record_writer.h"
 #include "tools/data/stroke_sources.h"
 #include "tools/data/table_writer.h"
+#include "tools/data/unmarked_positions.h"
 #include "tools/data/usual_readings.h"
 #include "tools/data/wubi_codes.h"
 
@@ -323,6 +325,65 @@ private Q_SLOTS:
         QVERIFY(!parseUsualReadings("学 xue\n", &error));
         QVERIFY2(error.contains("line 1"), qPrintable(error));
         QVERIFY(builtInUsualReadings(&error).has_value());
+    }
+
+    void unmarkedPositionsAreParsed_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("parsed"); // character and position of each entry
+        QTest::newRow("comments and blank lines") << QStringLiteral("# note\n\n倔\t4\n峰\t1\n") << true
+                                                  << QStringLiteral("倔4 峰1");
+        QTest::newRow("nothing listed") << QStringLiteral("# none\n") << true << QString();
+        QTest::newRow("position 0") << QStringLiteral("倔\t0\n") << false << QString();
+        QTest::newRow("position 5") << QStringLiteral("倔\t5\n") << false << QString();
+        QTest::newRow("no position") << QStringLiteral("倔\n") << false << QString();
+        QTest::newRow("a word") << QStringLiteral("倔强\t4\n") << false << QString();
+        QTest::newRow("a letter for a position") << QStringLiteral("倔\tm\n") << false << QString();
+    }
+
+    void unmarkedPositionsAreParsed()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        QFETCH(QString, parsed);
+        QString error;
+        const auto positions = parseUnmarkedPositions(text.toUtf8(), &error);
+        QCOMPARE(positions.has_value(), accepted);
+        if (!accepted) {
+            QVERIFY2(error.contains("unmarked_positions.tsv line 1"), qPrintable(error));
+            return;
+        }
+        QStringList got;
+        for (const UnmarkedPosition& p : *positions)
+            got << p.character + QString::number(p.position);
+        QCOMPARE(got.join(u' '), parsed);
+        QVERIFY2(builtInUnmarkedPositions(&error).has_value(), qPrintable(error));
+    }
+
+    // The listed position's fill points give way to the unmarked field; a
+    // listed character without a record, or a position without fill points,
+    // stops the build.
+    void unmarkedPositionsReplaceTheFillPoints()
+    {
+        SourceSet sources;
+        sources.chars = {charEntry(QStringLiteral("八"), QStringLiteral("wty")),
+                         charEntry(QStringLiteral("倔"), QStringLiteral("wnbm"))};
+        const QByteArray points("  90  75");
+        std::vector<std::array<QByteArray, 4>> info{{points, points, "0", ""}, {points, points, points, points}};
+        QString error;
+        QVERIFY2(leaveUnmarked({{QStringLiteral("倔"), 4}}, sources, info, &error), qPrintable(error));
+        const std::array<QByteArray, 4> unmarked{points, points, points, lumbrell::fillpoints::UnmarkedMarker};
+        QCOMPARE(info[1], unmarked);
+        QCOMPARE(info[0][2], QByteArray("0"));
+
+        // 峰 has no record, 八's third position is its identification letter, its fourth is blank.
+        const UnmarkedPosition wrongs[] = {{QStringLiteral("峰"), 1}, {QStringLiteral("八"), 3}, {QStringLiteral("八"), 4}};
+        for (const UnmarkedPosition& wrong : wrongs) {
+            error.clear();
+            QVERIFY(!leaveUnmarked({wrong}, sources, info, &error));
+            QVERIFY2(error.contains(wrong.character), qPrintable(error));
+        }
     }
 
     void cncharOrderIsRead()

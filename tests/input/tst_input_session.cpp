@@ -1,10 +1,13 @@
 // The user's actions on the input session alone, without a window: the view
 // each action sends, and exactly one lookup per action.
+#include "formats/fill_point_format.h"
+#include "formats/position_roots_format.h"
 #include "input/input_session.h"
 #include "input/stroke_key.h"
 #include "tests/support/fixture_data.h"
 #include "tests/tables/fixture_tables.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace lumbrell;
@@ -140,6 +143,67 @@ private Q_SLOTS:
             const QList<QPoint> seeds = drawn ? QList<QPoint>{QPoint(300, 600)} : QList<QPoint>();
             QCOMPARE(lookup.plan.positions[i].seeds, seeds);
         }
+    }
+
+    // A position whose field the data leaves unmarked (as the builder writes
+    // 倔's fourth) shows the drawing with nothing filled; the same character
+    // with fill points there is marked like any other.
+    void unmarkedPositionShowsTheDrawingAlone_data()
+    {
+        QTest::addColumn<QString>("info4");
+        QTest::addColumn<QList<QPoint>>("seeds4");
+        QTest::newRow("unmarked, as built") << QString::fromLatin1(fillpoints::UnmarkedMarker) << QList<QPoint>();
+        QTest::newRow("fill points") << Seeds << QList<QPoint>{QPoint(300, 600)};
+    }
+
+    void unmarkedPositionShowsTheDrawingAlone()
+    {
+        QFETCH(QString, info4);
+        QFETCH(QList<QPoint>, seeds4);
+        FixtureFolder folder;
+        folder.writeRecords({{u"倔"_s, u"wnbm"_s, u"wnb"_s, u"wnbm"_s, Seeds, Seeds, Seeds, info4}});
+        folder.writeDrawing(u"倔"_s, twoBlockDrawing());
+        InputSession session(fixtureTables());
+        QString error;
+        QVERIFY2(session.open(folder.path(), &error), qPrintable(error));
+        session.lookUpFirstCharacter(u"倔"_s);
+
+        const CharacterLookup& lookup = session.view().lookup;
+        QCOMPARE(lookup.outcome, Outcome::Found);
+        QVERIFY(!lookup.drawing.isNull());
+        QVERIFY(!lookup.unsplit);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(lookup.plan.positions[i].picture, PositionPicture::Drawing);
+            QCOMPARE(lookup.plan.positions[i].seeds, i < 3 ? QList<QPoint>{QPoint(300, 600)} : seeds4);
+        }
+    }
+
+    // The session reads the data folder's position-roots file: a found
+    // character's view names the root of each position; one the file does not
+    // list, and one not found, name nothing.
+    void positionsNameTheirRoots()
+    {
+        FixtureFolder folder;
+        folder.writeRecords({{u"峰"_s, u"mtdh"_s, u"mtd"_s, u"mtdh"_s, Seeds, Seeds, Seeds, Seeds},
+                             {u"一"_s, u"ggll"_s, u"ggl"_s, u"g"_s, Seeds, Seeds, u"0"_s, u"0"_s}});
+        QFile roots(folder.path() + u'/' + QLatin1String(positionroots::FileName));
+        QVERIFY(roots.open(QIODevice::WriteOnly));
+        roots.write("峰\tmtdh\t山\t夂\t三\t丨\n");
+        roots.close();
+        InputSession session(fixtureTables());
+        QString error;
+        QVERIFY2(session.open(folder.path(), &error), qPrintable(error));
+
+        using Words = std::array<QString, 4>;
+        session.lookUpFirstCharacter(u"峰"_s);
+        const Words feng{u"码元 山 (M)"_s, u"码元 夂 (T)"_s, u"码元 三 (D)"_s, u"码元 丨 (H)"_s};
+        QCOMPARE(session.view().lookup.positionWords, feng);
+        session.lookUpFirstCharacter(u"一"_s);
+        QCOMPARE(session.view().lookup.positionWords, Words{});
+        session.lookUpFirstCharacter(u"峰"_s);
+        session.lookUpFirstCharacter(u"中"_s);
+        QCOMPARE(session.view().lookup.outcome, Outcome::NotFound);
+        QCOMPARE(session.view().lookup.positionWords, Words{});
     }
 
     // A record without fill points whose drawing is missing shows itself alone.

@@ -8,6 +8,7 @@
 #include "tools/data/record_writer.h"
 #include "tools/data/staging_folder.h"
 #include "tools/data/table_writer.h"
+#include "tools/data/unmarked_positions.h"
 #include "tables/syllables.h"
 
 #include "tools/pictures/picture_stage.h"
@@ -113,6 +114,14 @@ void reportSyllablesWithoutLines(const std::vector<PinyinLine>& lines, QStringLi
                   .arg(empty.size()).arg(lumbrell::chooserSyllables().size()).arg(empty.join(u' '));
 }
 
+QString unmarkedReport(const std::vector<UnmarkedPosition>& positions)
+{
+    QStringList listed;
+    for (const UnmarkedPosition& p : positions)
+        listed << p.character + u' ' + QString::number(p.position);
+    return QStringLiteral("unmarked positions: %1").arg(listed.join(QStringLiteral(", ")));
+}
+
 bool runPictures(const SourceSet& sources, const QString& dir, std::vector<std::array<QByteArray, 4>>& info,
                  QStringList& report, QString* error)
 {
@@ -141,6 +150,9 @@ bool buildData(const SourcePaths& paths, const QString& outputDir, QString* erro
     const std::optional<UsualReadings> usualReadings = builtInUsualReadings(error);
     if (!usualReadings)
         return false;
+    const std::optional<std::vector<UnmarkedPosition>> unmarked = builtInUnmarkedPositions(error);
+    if (!unmarked)
+        return false;
     for (CharEntry& entry : sources.chars)
         entry.frequency = simp->weights.value(entry.ch);
     const std::vector<PinyinLine> pinyinLines = listEverySyllable(
@@ -159,6 +171,9 @@ bool buildData(const SourcePaths& paths, const QString& outputDir, QString* erro
                      .arg(info.size()).arg(sources.chars.size());
         return false;
     }
+    if (!leaveUnmarked(*unmarked, sources, info, error))
+        return false;
+    report << unmarkedReport(*unmarked);
     const QDir out(staging.path());
     if (!writeRecords(sources, info, out.filePath(QLatin1String(datafiles::RecordFile)), error)
         || !writeTables(sources, pinyinLines, out.filePath(QLatin1String(datafiles::TableFolder)), report, error))
