@@ -20,7 +20,10 @@ inline constexpr std::string_view SingleStrokeEnding = "ll";
 using strokes::WubiLetters;
 
 // The single-stroke letter of a stroke class digit ('1' … '5').
-constexpr char strokeLetter(char classDigit) { return WubiLetters[size_t(classDigit - '1')]; }
+constexpr char strokeLetter(char classDigit)
+{
+    return WubiLetters[size_t(classDigit - '1')];
+}
 
 // The single stroke a letter types (一 for g …), or 0 for any other letter.
 constexpr char16_t singleStrokeOfLetter(char letter)
@@ -36,19 +39,28 @@ constexpr bool endsAsSingleStroke(std::string_view code)
 }
 
 // The code of the single stroke on key.
-inline std::string singleStrokeCode(char key) { return std::string(2, key) + std::string(SingleStrokeEnding); }
+inline std::string singleStrokeCode(char key)
+{
+    return std::string(2, key) + std::string(SingleStrokeEnding);
+}
 
 // The code of the character that names key.
-inline std::string keyNameCode(char key) { return std::string(4, key); }
+inline std::string keyNameCode(char key)
+{
+    return std::string(4, key);
+}
 
 // The length of a component character's code: three letters for two strokes, else four.
-constexpr size_t componentCharacterCodeLength(size_t strokeCount) { return strokeCount == 2 ? 3 : 4; }
+constexpr size_t componentCharacterCodeLength(size_t strokeCount)
+{
+    return strokeCount == 2 ? 3 : 4;
+}
 
 // The code of a component character of two strokes or more, from its key and
 // its stroke class digits: key, first, second and last stroke.
 inline std::string componentCharacterCode(char key, std::string_view classes)
 {
-    std::string code{key, strokeLetter(classes[0]), strokeLetter(classes[1])};
+    std::string code {key, strokeLetter(classes[0]), strokeLetter(classes[1])};
     if (classes.size() > 2)
         code += strokeLetter(classes.back());
     return code;
