@@ -22,9 +22,10 @@ inline constexpr const char* BlackOutside = "a marked position blackens pixels o
 // many strokes as the stroke-order source gives (its other order's count
 // serves too), ordered and turned as that source writes them: the drawing of a
 // character the outline package lacks. Known drawings (may be null) guide the
-// order. Sets *font to the font's name; false with *why when no font gives
-// such strokes.
+// order. Fonts before firstFont are passed over (a drawing cut from one that
+// failed the shipping checks is cut again from the next). Sets *font to the
+// font's name; false with *why when no font gives such strokes.
 bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const StrokeTemplates* templates,
-                      StrokeOutlines& strokes, QString* font, QString* why);
+                      StrokeOutlines& strokes, QString* font, QString* why, size_t firstFont = 0);
 
 }

@@ -255,7 +255,7 @@ StrokeSplit splitStrokes(const RootTable& roots, const CharEntry& entry, const Q
 // and the first answers badly, on the other where that answers better.
 CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
                                const QString& hanziWriterDir, const FontGlyphs* fonts = nullptr,
-                               const StrokeTemplates* templates = nullptr)
+                               const StrokeTemplates* templates = nullptr, size_t firstFont = 0)
 {
     CharacterResult r;
     StrokeOutlines& outlines = r.outlines;
@@ -264,7 +264,7 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
     // The others are cut out of a font where its strokes agree with the stroke order.
     if (!r.outlined) {
         if (fonts)
-            r.outlined = strokesFromFonts(*fonts, entry, templates, outlines, &r.font, &r.withheld);
+            r.outlined = strokesFromFonts(*fonts, entry, templates, outlines, &r.font, &r.withheld, firstFont);
     } else if (!loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
         return r;
     if (!r.outlined)
@@ -414,6 +414,16 @@ void withholdUnsound(const CharEntry& entry, const QString& bmpDir, CharacterRes
     r.font = font;
 }
 
+// The position of the named font in the list; -1 (wrapping to the largest
+// size_t) for none, so the next font after none is the first.
+size_t fontIndex(const FontGlyphs& fonts, const QString& name)
+{
+    for (size_t f = 0; f < fonts.fonts().size(); ++f)
+        if (fonts.fonts()[f].name == name)
+            return f;
+    return size_t(-1);
+}
+
 // Runs job(i) for every character on every core.
 template <typename Job>
 void forEachCharacter(size_t count, const Job& job)
@@ -482,6 +492,21 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
         drawAndMeasure(sources.chars[i], bmpDir, results[i]);
         if (!results[i].font.isEmpty())
             withholdUnsound(sources.chars[i], bmpDir, results[i]);
+        // A drawing the checks take back may be cut soundly from a later font;
+        // the report keeps the reason the first font's drawing failed.
+        for (size_t next = fontIndex(fonts, results[i].font) + 1; !results[i].withheld.isEmpty() && next > 0
+             && next < fonts.fonts().size();) {
+            CharacterResult again = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir, &fonts,
+                                                   &templates, next);
+            if (!again.outlined || !again.error.isEmpty())
+                break;
+            next = fontIndex(fonts, again.font) + 1;
+            followEnding(roots, sources.chars[i], known, again);
+            drawAndMeasure(sources.chars[i], bmpDir, again);
+            withholdUnsound(sources.chars[i], bmpDir, again);
+            if (again.withheld.isEmpty())
+                results[i] = std::move(again);
+        }
     });
     return results;
 }
@@ -771,7 +796,7 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
     }
     FontGlyphs fonts;
     if (!fonts.open(defaultDrawingFonts(), error)) {
-        *error += QStringLiteral(" (install the Debian packages fonts-arphic-ukai and fonts-arphic-uming)");
+        *error += QStringLiteral(" (install the Debian packages fonts-arphic-ukai, fonts-arphic-uming and fonts-noto-cjk)");
         return false;
     }
     const std::vector<CharacterResult> results = processAll(roots, exceptions, sources, fonts, bmpDir);
