@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "app/platform.h"
 #include "app/print_lookup.h"
-#include "formats/position_roots.h"
+#include "formats/position_roots_format.h"
 #include "app/single_instance.h"
 #include "app/translations.h"
 #include "app/window_requests.h"

@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "formats/position_roots.h"
+#include "formats/position_roots_format.h"
 
 #include "app/addresses.h"
 #include "app/palette.h"

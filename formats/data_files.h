@@ -4,8 +4,8 @@
 //   <data folder>/bmp/<char>.bmp    the drawings (formats/drawing_scale.h)
 //   tables/Text1bh1 … 5.txt         the pinyin tables, one per syllable group
 //   tables/Text1bh1w … 5w.txt       the stroke tables, one per first stroke
-// (formats/table_lines.h); the program carries the tables inside itself.
-#include "formats/table_lines.h"
+// (formats/table_line_format.h); the program carries the tables inside itself.
+#include "formats/table_line_format.h"
 
 #include <QString>
 
@@ -15,9 +15,13 @@ inline constexpr char RecordFile[] = "wwbb11.dat";
 inline constexpr char DrawingFolder[] = "bmp";
 inline constexpr char TableFolder[] = "tables";
 
-// The file name of pinyin table `index` (0 … 4), without a folder.
-inline QString pinyinTableName(int index) { return QStringLiteral("Text1bh%1.txt").arg(index + 1); }
-// The file name of the stroke table of first stroke `index + 1` (0 … 4).
-inline QString strokeTableName(int index) { return QStringLiteral("Text1bh%1w.txt").arg(index + 1); }
+// The name of pinyin table `index` (0 … 4) without its extension, as reports name it.
+inline QString pinyinTableStem(int index) { return QStringLiteral("Text1bh%1").arg(index + 1); }
+// The name of the stroke table of first stroke `index + 1` (0 … 4) without its extension.
+inline QString strokeTableStem(int index) { return QStringLiteral("Text1bh%1w").arg(index + 1); }
+
+// The file names of the tables, without a folder.
+inline QString pinyinTableName(int index) { return pinyinTableStem(index) + QStringLiteral(".txt"); }
+inline QString strokeTableName(int index) { return strokeTableStem(index) + QStringLiteral(".txt"); }
 
 } // namespace lumbrell::datafiles

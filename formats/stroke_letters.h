@@ -12,6 +12,10 @@ inline constexpr char NoStrokeDigit = '0';
 // The symbols of the stroke choosers, class 1 … 5.
 inline constexpr char16_t Symbols[ClassCount] = {u'一', u'丨', u'丿', u'丶', u'乙'};
 
+// The letters Wubi types the single strokes with, class 1 … 5: 一 g, 丨 h,
+// 丿 t, 丶 y, 乙 n (formats/wubi_rules.h).
+inline constexpr std::string_view WubiLetters = "ghtyn";
+
 // The letters of rime-data-stroke's stroke.dict.yaml, class 1 … 5.
 inline constexpr std::string_view RimeLetters = "hspnz";
 

@@ -1,6 +1,6 @@
 #pragma once
 // Which of the five pinyin tables holds a syllable: by its first letter.
-#include "formats/table_lines.h"
+#include "formats/table_line_format.h"
 
 #include <array>
 #include <string_view>

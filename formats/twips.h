@@ -1,7 +1,7 @@
 #pragma once
 // Positions and sizes of the window and of the fill points are in twips; at
 // the standard 96 dpi a pixel is 15 twips.
-#include "formats/fill_points.h"
+#include "formats/fill_point_format.h"
 
 #include <cmath>
 

@@ -46,7 +46,7 @@ QString textOf(QByteArrayView bytes, bool units)
 
 void recordFileInput(QByteArrayView bytes)
 {
-    const QString query = fromGbk(bytes.first(std::min<qsizetype>(2, bytes.size())).toByteArray());
+    const QString query = fromGbkLenient(bytes.first(std::min<qsizetype>(2, bytes.size())).toByteArray());
     const RecordFile records =
         RecordFile::fromBytes(bytes.size() > 2 ? bytes.sliced(2).toByteArray() : QByteArray());
 

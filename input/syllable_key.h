@@ -1,7 +1,7 @@
 #pragma once
 
 #include "formats/syllable_groups.h"
-#include "formats/table_lines.h"
+#include "formats/table_line_format.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,7 +1,7 @@
 #include "lookup/identification.h"
 
 #include "formats/identification_letters.h"
-#include "formats/position_roots.h"
+#include "formats/position_roots_format.h"
 
 namespace lumbrell {
 

@@ -1,5 +1,6 @@
 #include "lookup/lookup_plan.h"
 
+#include "formats/fill_point_format.h"
 #include "lookup/code_line.h"
 #include "lookup/identification.h"
 #include "lookup/point_list.h"
@@ -19,7 +20,10 @@ PositionPlan diagramOf(const QString& code1, int position)
     return {PositionPicture::Diagram, {}, index};
 }
 
-bool isIdentification(const QString& info) { return trimSpaces(info) == u"0"; }
+bool isIdentification(const QString& info)
+{
+    return trimSpaces(info) == QLatin1String(fillpoints::IdentificationMarker);
+}
 
 bool showsComponent(const QString& info) { return !isBlank(info) && !isIdentification(info); }
 

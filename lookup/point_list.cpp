@@ -1,6 +1,6 @@
 #include "lookup/point_list.h"
 
-#include "formats/fill_points.h"
+#include "formats/fill_point_format.h"
 #include "store/rounding.h"
 
 #include <algorithm>

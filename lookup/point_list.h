@@ -12,7 +12,7 @@ namespace lumbrell {
 // Text that does not begin with a number reads as 0.
 int readNumber(QStringView text);
 
-// The seed points of a fill-point field (formats/fill_points.h): after its
+// The seed points of a fill-point field (formats/fill_point_format.h): after its
 // trailing spaces, groups of x and y. The number of groups is the length
 // divided by the width of a group, rounded halves to even, so a last group
 // missing only the spaces of its y counts and a lone x may or may not.

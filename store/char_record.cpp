@@ -23,7 +23,7 @@ CharRecord CharRecord::fromBytes(const QByteArray& bytes)
     QByteArray full = bytes.left(Size);
     if (full.size() < Size)
         full.append(QByteArray(Size - full.size(), ' '));
-    auto field = [&full](record::Field f) { return fromGbk(full.mid(f.offset, f.width)); };
+    auto field = [&full](record::Field f) { return fromGbkLenient(full.mid(f.offset, f.width)); };
     rec.hanziBytes = full.mid(record::Hanzi.offset, record::Hanzi.width);
     rec.Hanzi = field(record::Hanzi);
     rec.Code1 = field(record::Code[0]);

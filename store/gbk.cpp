@@ -87,7 +87,7 @@ std::optional<QString> decode(const QByteArray& bytes, bool strict)
 
 } // namespace
 
-QString fromGbk(const QByteArray& bytes)
+QString fromGbkLenient(const QByteArray& bytes)
 {
     return *decode(bytes, false);
 }

@@ -14,7 +14,7 @@ namespace lumbrell {
 
 // Decodes GBK bytes. A byte sequence that is not valid GBK becomes U+FFFD, one
 // per offending byte, so that untrusted data never fails to decode.
-QString fromGbk(const QByteArray& bytes);
+QString fromGbkLenient(const QByteArray& bytes);
 
 // Decodes GBK bytes; nullopt when they are not valid GBK.
 std::optional<QString> fromGbkStrict(const QByteArray& bytes);

@@ -1,6 +1,6 @@
 #include "store/position_roots.h"
 
-#include "formats/position_roots.h"
+#include "formats/position_roots_format.h"
 
 #include <QFile>
 #include <QFileInfo>

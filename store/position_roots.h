@@ -1,6 +1,6 @@
 #pragma once
 // The roots (码元) each code position of a character marks, read from the
-// position-roots file the data build writes (formats/position_roots.h).
+// position-roots file the data build writes (formats/position_roots_format.h).
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "tables/table_search.h"
 
-#include "formats/table_lines.h"
+#include "formats/table_line_format.h"
 #include "tables/characters.h"
 
 namespace lumbrell {

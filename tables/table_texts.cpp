@@ -15,7 +15,7 @@ QString loadTable(const QString& name, QString* problems)
             problems->append(QStringLiteral("The table %1 is not part of this build.\n").arg(name));
         return {};
     }
-    const QString text = fromGbk(file.readAll());
+    const QString text = fromGbkLenient(file.readAll());
     if (text.contains(QChar(0xFFFD)) && problems)
         problems->append(QStringLiteral("The table %1 holds bytes that are not GBK.\n").arg(name));
     return text;

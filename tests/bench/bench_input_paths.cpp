@@ -60,9 +60,9 @@ TableTexts loadOrGenerateTables(QString* origin)
             QFile pinyin(folder + QStringLiteral("/Text1bh%1.txt").arg(i + 1));
             QFile stroke(folder + QStringLiteral("/Text1bh%1w.txt").arg(i + 1));
             if (pinyin.open(QIODevice::ReadOnly))
-                tables.pinyin[i] = fromGbk(pinyin.readAll());
+                tables.pinyin[i] = fromGbkLenient(pinyin.readAll());
             if (stroke.open(QIODevice::ReadOnly))
-                tables.stroke[i] = fromGbk(stroke.readAll());
+                tables.stroke[i] = fromGbkLenient(stroke.readAll());
         }
         *origin = QStringLiteral("tables of the data build in ") + folder;
         return tables;

@@ -1,10 +1,10 @@
 // The data set the build wrote: records, the ten tables and the report.
-#include "formats/position_roots.h"
+#include "formats/position_roots_format.h"
 #include "formats/record_layout.h"
-#include "formats/table_lines.h"
+#include "formats/table_line_format.h"
 #include "lookup/code_line.h"
-#include "tools/data/gbk.h"
-#include "tools/data/syllables.h"
+#include "tools/data/gbk_characters.h"
+#include "tools/data/table_syllables.h"
 
 #include <QDirIterator>
 #include <QImage>
@@ -14,8 +14,8 @@
 
 using lumbrell::data::CharSet;
 using lumbrell::data::charSetOf;
-using lumbrell::data::fromGbk;
-using lumbrell::data::toGbk;
+using lumbrell::fromGbkStrict;
+using lumbrell::toGbk;
 namespace record = lumbrell::record;
 namespace tablelines = lumbrell::tablelines;
 
@@ -84,7 +84,7 @@ private Q_SLOTS:
             const QByteArray hanzi = records_.mid(at, record::Hanzi.width);
             QVERIFY2(hanzi > previous, hanzi.toHex().constData()); // GBK code order, lead byte first
             QVERIFY(uint8_t(hanzi[0]) >= 0x81 && uint8_t(hanzi[0]) <= 0xFE);
-            QVERIFY(fromGbk(hanzi).has_value());
+            QVERIFY(fromGbkStrict(hanzi).has_value());
             ++bySet[int(charSetOf(hanzi))];
             previous = hanzi;
         }
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QStringList listed;
         for (const QByteArray& line : table)
             if (line.mid(tablelines::CharacterBytes, key.size()) == key)
-                listed << fromGbk(line.first(tablelines::CharacterBytes)).value_or(QString());
+                listed << fromGbkStrict(line.first(tablelines::CharacterBytes)).value_or(QString());
         return listed;
     }
 
@@ -293,7 +293,7 @@ private Q_SLOTS:
                 const QByteArray field = line.mid(tablelines::CharacterBytes, tablelines::SyllableFieldWidth);
                 QVERIFY2(syllables.contains(QString::fromLatin1(field).trimmed()), field.constData());
                 QVERIFY(std::strchr(firstLetters[n], field[0]));
-                QVERIFY(fromGbk(line.first(2)).has_value());
+                QVERIFY(fromGbkStrict(line.first(2)).has_value());
                 // By syllable; under one syllable level 1, then level 2, then the additions.
                 const int set = int(charSetOf(line.first(2)));
                 QVERIFY2(field > previousField || (field == previousField && set >= previousSet), field.constData());
@@ -400,7 +400,7 @@ private Q_SLOTS:
     }
 
     // Every drawn character that is split names the root of each position,
-    // in the line shape formats/position_roots.h gives.
+    // in the line shape formats/position_roots_format.h gives.
     void positionRootsNameEachPosition()
     {
         const QString roots = QString::fromUtf8(readData(QString::fromLatin1(lumbrell::positionroots::FileName)));

@@ -1,18 +1,19 @@
 // The data builder's parts: code fields, record and table writers, source readers,
 // the choice of pinyin lines, and a build that fails without touching old output.
 #include "tools/data/data_build.h"
-#include "tools/data/gbk.h"
+#include "tools/data/gbk_characters.h"
 #include "tools/data/pinyin_choice.h"
 #include "tools/data/pinyin_source.h"
 #include "tools/data/record_writer.h"
 #include "tools/data/stroke_sources.h"
-#include "tools/data/table_lines.h"
+#include "tools/data/table_writer.h"
 #include "tools/data/usual_readings.h"
 #include "tools/data/wubi_codes.h"
 
 #include <QtTest>
 
 using namespace lumbrell::data;
+using lumbrell::toGbk;
 
 Q_DECLARE_METATYPE(QList<Reading>)
 

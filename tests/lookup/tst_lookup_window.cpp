@@ -1,7 +1,7 @@
 // The lookup through the real main window: records, code line, pictures,
 // marking and the not-found panel, on fixture data folders.
 #include "app/main_window.h"
-#include "formats/position_roots.h"
+#include "formats/position_roots_format.h"
 #include "tests/support/main_window_controls.h"
 #include "app/fill_area.h"
 #include "app/picture_box.h"

@@ -4,7 +4,7 @@
 #include "tools/pictures/decomposer.h"
 #include "tools/pictures/exception_table.h"
 #include "tools/pictures/known_parts.h"
-#include "tools/pictures/position_roots.h"
+#include "tools/pictures/position_roots_writer.h"
 #include "tools/pictures/stroke_outlines.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "lookup/drawing_file.h"
 #include "formats/drawing_scale.h"
 #include "lookup/flood_fill.h"
-#include "tools/pictures/fill_points.h"
+#include "tools/pictures/fill_point_writer.h"
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/marking_fidelity.h"
 #include "tools/pictures/rle8_bmp.h"

@@ -1,6 +1,6 @@
 #include "tests/support/fixture_data.h"
 
-#include "formats/fill_points.h"
+#include "formats/fill_point_format.h"
 #include "formats/record_layout.h"
 #include "store/gbk.h"
 
@@ -69,7 +69,7 @@ std::vector<FixtureRecord> everyGbkHanziRecord(const QString& seeds)
             if (trail == 0x7F)
                 continue;
             const char bytes[2] = {char(lead), char(trail)};
-            const QString hanzi = fromGbk(QByteArray(bytes, 2));
+            const QString hanzi = fromGbkLenient(QByteArray(bytes, 2));
             if (hanzi.size() == 1 && hanzi[0].unicode() >= 0x4E00 && hanzi[0].unicode() <= 0x9FFF)
                 records.push_back({hanzi, QStringLiteral("mtdh"), QStringLiteral("mtd"), QStringLiteral("mtdh"),
                                    seeds, seeds, seeds, seeds});

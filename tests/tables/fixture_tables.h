@@ -1,7 +1,7 @@
 #pragma once
 
 // Small tables in the line format of the program's pinyin and stroke tables.
-#include "formats/table_lines.h"
+#include "formats/table_line_format.h"
 #include "tables/table_texts.h"
 
 #include <QString>

@@ -36,8 +36,8 @@ TableTexts realTables()
     for (int i = 0; i < 5; ++i) {
         QFile pinyin(folder + QStringLiteral("Text1bh%1.txt").arg(i + 1));
         QFile stroke(folder + QStringLiteral("Text1bh%1w.txt").arg(i + 1));
-        tables.pinyin[i] = pinyin.open(QIODevice::ReadOnly) ? fromGbk(pinyin.readAll()) : QString();
-        tables.stroke[i] = stroke.open(QIODevice::ReadOnly) ? fromGbk(stroke.readAll()) : QString();
+        tables.pinyin[i] = pinyin.open(QIODevice::ReadOnly) ? fromGbkLenient(pinyin.readAll()) : QString();
+        tables.stroke[i] = stroke.open(QIODevice::ReadOnly) ? fromGbkLenient(stroke.readAll()) : QString();
     }
     return tables;
 }

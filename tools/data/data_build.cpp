@@ -1,12 +1,13 @@
 #include "tools/data/data_build.h"
 
+#include "formats/data_files.h"
 #include "formats/record_layout.h"
-#include "formats/table_lines.h"
+#include "formats/table_line_format.h"
 #include "tools/data/pinyin_choice.h"
 #include "tools/data/pinyin_source.h"
 #include "tools/data/record_writer.h"
 #include "tools/data/staging_folder.h"
-#include "tools/data/table_lines.h"
+#include "tools/data/table_writer.h"
 #include "tables/syllables.h"
 
 #include "tools/pictures/picture_stage.h"
@@ -54,8 +55,8 @@ QString strokeTableCounts(int table, const QByteArray& text)
         const int strokes = int(code.indexOf('0'));
         ++byStrokes[strokes < 0 ? 4 : std::max(strokes - 1, 0)];
     }
-    return QStringLiteral("Text1bh%1w: %2 lines; 1 stroke %3, 2 strokes %4, 3 strokes %5, 4 strokes %6, 5 or more %7")
-        .arg(table + 1).arg(text.size() / lineBytes)
+    return QStringLiteral("%1: %2 lines; 1 stroke %3, 2 strokes %4, 3 strokes %5, 4 strokes %6, 5 or more %7")
+        .arg(datafiles::strokeTableStem(table)).arg(text.size() / lineBytes)
         .arg(byStrokes[0]).arg(byStrokes[1]).arg(byStrokes[2]).arg(byStrokes[3]).arg(byStrokes[4]);
 }
 
@@ -66,7 +67,7 @@ QString pinyinTableCounts(int table, const QByteArray& text)
     QSet<QByteArray> syllables;
     for (qsizetype i = 0; i < entries; ++i)
         syllables.insert(text.mid(i * lineBytes + tablelines::CharacterBytes, tablelines::SyllableFieldWidth));
-    return QStringLiteral("Text1bh%1: %2 entry lines, %3 syllables").arg(table + 1).arg(entries).arg(syllables.size());
+    return QStringLiteral("%1: %2 entry lines, %3 syllables").arg(datafiles::pinyinTableStem(table)).arg(entries).arg(syllables.size());
 }
 
 bool writeTables(const SourceSet& sources, const std::vector<PinyinLine>& pinyinLines, const QString& dir,
@@ -79,8 +80,8 @@ bool writeTables(const SourceSet& sources, const std::vector<PinyinLine>& pinyin
     const std::array<QByteArray, 5> pinyin = pinyinTables(pinyinLines);
     const std::array<QByteArray, 5> strokes = strokeTables(sources.chars);
     for (int n = 0; n < 5; ++n) {
-        if (!writeFile(dir + QStringLiteral("/Text1bh%1.txt").arg(n + 1), pinyin[size_t(n)], error)
-            || !writeFile(dir + QStringLiteral("/Text1bh%1w.txt").arg(n + 1), strokes[size_t(n)], error))
+        if (!writeFile(dir + u'/' + datafiles::pinyinTableName(n), pinyin[size_t(n)], error)
+            || !writeFile(dir + u'/' + datafiles::strokeTableName(n), strokes[size_t(n)], error))
             return false;
         report << pinyinTableCounts(n, pinyin[size_t(n)]);
     }
@@ -158,11 +159,12 @@ bool buildData(const SourcePaths& paths, const QString& outputDir, QString* erro
                      .arg(info.size()).arg(sources.chars.size());
         return false;
     }
-    if (!writeRecords(sources, info, staging.path() + QStringLiteral("/wwbb11.dat"), error)
-        || !writeTables(sources, pinyinLines, staging.path() + QStringLiteral("/tables"), report, error))
+    const QDir out(staging.path());
+    if (!writeRecords(sources, info, out.filePath(QLatin1String(datafiles::RecordFile)), error)
+        || !writeTables(sources, pinyinLines, out.filePath(QLatin1String(datafiles::TableFolder)), report, error))
         return false;
 
-    report << QStringLiteral("records: %1 in wwbb11.dat").arg(sources.chars.size())
+    report << QStringLiteral("records: %1 in %2").arg(sources.chars.size()).arg(QLatin1String(datafiles::RecordFile))
            << QStringLiteral("build time: %1 s").arg(double(timer.elapsed()) / 1000.0, 0, 'f', 1);
     if (!writeFile(staging.path() + QStringLiteral("/report.txt"), (report.join(u'\n') + u'\n').toUtf8(), error))
         return false;

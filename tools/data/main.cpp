@@ -1,4 +1,5 @@
 // lumbrell-data: builds the program's data set from the public sources.
+#include "formats/data_files.h"
 #include "tools/data/data_build.h"
 
 #include <QCommandLineParser>
@@ -9,7 +10,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Builds wwbb11.dat, bmp/ and the pinyin and stroke tables."));
+    parser.setApplicationDescription(QStringLiteral("Builds %1, %2/ and the pinyin and stroke tables.")
+                                         .arg(QLatin1String(lumbrell::datafiles::RecordFile), QLatin1String(lumbrell::datafiles::DrawingFolder)));
     parser.addHelpOption();
     const QCommandLineOption sources(QStringLiteral("sources"),
                                      QStringLiteral("Folder the sources were fetched into (.cache)."),

@@ -1,6 +1,6 @@
 #include "tools/data/pinyin_choice.h"
 
-#include "tools/data/syllables.h"
+#include "tools/data/table_syllables.h"
 
 #include <QHash>
 #include <QSet>

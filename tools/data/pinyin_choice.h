@@ -1,7 +1,7 @@
 #pragma once
 #include "tools/data/pinyin_source.h"
 #include "tools/data/source_set.h"
-#include "tools/data/table_lines.h"
+#include "tools/data/table_writer.h"
 #include "tools/data/usual_readings.h"
 
 #include <QStringList>

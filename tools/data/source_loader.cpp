@@ -1,6 +1,6 @@
 #include "tools/data/source_loader.h"
 
-#include "tools/data/gbk.h"
+#include "tools/data/gbk_characters.h"
 #include "tools/data/stroke_sources.h"
 #include "tools/data/wubi_codes.h"
 #include "tools/tablereader/table_file.h"

@@ -1,6 +1,7 @@
 #include "tools/pictures/decomposer.h"
 
 #include "formats/identification_letters.h"
+#include "formats/wubi_rules.h"
 
 #include "tools/pictures/shape_match.h"
 
@@ -12,9 +13,6 @@
 
 namespace lumbrell::data {
 namespace {
-
-// The letter a single stroke of a class types: 一 g, 丨 h, 丿 t, 丶 y, 乙 n.
-char strokeLetter(char strokeClass) { return "ghtyn"[strokeClass - '1']; }
 
 std::vector<int> strokeRange(int from, int to)
 {
@@ -608,8 +606,8 @@ private:
 // (犭 qttt: its hook typed as 丿).
 QString strokeRoot(char letter)
 {
-    const auto at = std::string_view("ghtyn").find(letter);
-    return at == std::string_view::npos ? QString() : QString(QStringView(u"一丨丿丶乙").at(qsizetype(at)));
+    const char16_t stroke = wubi::singleStrokeOfLetter(letter);
+    return stroke ? QString(QChar(stroke)) : QString();
 }
 
 Decomposition singleStroke(char letter)
@@ -648,13 +646,7 @@ Decomposition componentCharacter(int n, const std::string& code, const QString& 
 
 bool spellsComponentCharacter(const std::string& code, const std::string& s)
 {
-    const size_t n = s.size();
-    if (n < 2 || code.size() != (n == 2 ? 3u : 4u))
-        return false;
-    std::string strokes{strokeLetter(s[0]), strokeLetter(s[1])};
-    if (n > 2)
-        strokes += strokeLetter(s[n - 1]);
-    return code.substr(1) == strokes;
+    return s.size() >= 2 && !code.empty() && code == wubi::componentCharacterCode(code[0], s);
 }
 
 Decomposition fromPieces(const std::vector<Piece>& pieces, size_t codeLength)
@@ -730,9 +722,9 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
         failed.reason = QStringLiteral("full code \"%1\" or stroke classes \"%2\" malformed").arg(fullCode, classes);
         return failed;
     }
-    if (n == 1 && code.size() == 4 && code.substr(2) == "ll")
+    if (n == 1 && wubi::endsAsSingleStroke(code))
         return singleStroke(code[0]);
-    if (code.size() == 4 && std::count(code.begin(), code.end(), code[0]) == 4)
+    if (code == wubi::keyNameCode(code[0]))
         return keyName(n, ch);
     const bool spelled = spellsComponentCharacter(code, s);
     if (spelled && roots.hasGlyph(ch, code[0]))
@@ -761,7 +753,7 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
     }
     // A root of the table whose code names its strokes by other letters than
     // their classes (犭 qttt: the 98 layout reads its hook as 丿).
-    const bool componentLength = n >= 2 && code.size() == (n == 2 ? 3u : 4u);
+    const bool componentLength = n >= 2 && code.size() == wubi::componentCharacterCodeLength(size_t(n));
     if (spelled || (componentLength && roots.hasGlyph(ch, code[0])))
         return componentCharacter(n, code, ch);
     failed.reason = QStringLiteral("no split of strokes %1 into roots fits %2").arg(classes, fullCode);

@@ -1,5 +1,7 @@
 #include "tools/pictures/exception_table.h"
 
+#include "formats/stroke_letters.h"
+
 #include <QFile>
 #include <algorithm>
 
@@ -46,7 +48,7 @@ bool validCode(const QString& code)
 // such a position marks a stroke another one holds already.
 bool fillsWithSingleStrokes(const Exception& e, int k)
 {
-    static const QString singleStrokes = QStringLiteral("一丨丿丶乙");
+    const QStringView singleStrokes(strokes::Symbols, strokes::ClassCount);
     for (int j = k; j < int(e.fullCode.size()); ++j) {
         const CodePosition& p = e.positions[size_t(j)];
         if (p.kind != PositionKind::Component || p.strokes.size() != 1 || p.glyph.size() != 1

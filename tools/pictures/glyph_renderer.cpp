@@ -1,7 +1,7 @@
 #include "tools/pictures/glyph_renderer.h"
 
 #include "formats/drawing_scale.h"
-#include "tools/pictures/fill_points.h"
+#include "tools/pictures/fill_point_writer.h"
 
 #include <QPainter>
 #include <functional>

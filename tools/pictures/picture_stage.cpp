@@ -1,16 +1,18 @@
 #include "tools/pictures/picture_stage.h"
 
-#include "formats/position_roots.h"
+#include "formats/data_files.h"
+#include "formats/fill_point_format.h"
+#include "formats/position_roots_format.h"
 
 #include "formats/drawing_scale.h"
 #include "tools/pictures/decomposer.h"
 #include "tools/pictures/exception_table.h"
-#include "tools/pictures/fill_points.h"
+#include "tools/pictures/fill_point_writer.h"
 #include "tools/pictures/font_drawing.h"
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/known_parts.h"
 #include "tools/pictures/marking_fidelity.h"
-#include "tools/pictures/position_roots.h"
+#include "tools/pictures/position_roots_writer.h"
 #include "tools/pictures/rle8_bmp.h"
 #include "tools/pictures/root_codes.h"
 #include "tools/pictures/stroke_order.h"
@@ -361,12 +363,12 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
     const CharacterDrawing twin = drawCharacter(outlines, marked, DoubleDrawingScale);
     const CharacterDrawing drawing = drawCharacter(outlines, marked, 1, &twin);
     const QByteArray bytes = encodeRle8Bmp(drawing.image);
-    if (!writeBytes(bmpDir + u'/' + entry.ch + QStringLiteral(".bmp"), bytes, &r.error))
+    if (!writeBytes(bmpDir + u'/' + drawingFileName(entry.ch), bytes, &r.error))
         return;
     r.bmpBytes += bytes.size();
     for (size_t k = 0; k < 4; ++k) {
         if (r.decomposition.positions[k].kind == PositionKind::Identification && int(k) < entry.fullCode.size())
-            r.info[k] = "0";
+            r.info[k] = fillpoints::IdentificationMarker;
         else if (!marked[k].empty()) {
             r.info[k] = formatFillPoints(drawing.seeds[k]);
             r.scores[k] = measureMarking(drawing.image, drawing.seeds[k], drawing.componentPixels[k]);
@@ -406,7 +408,7 @@ void withholdUnsound(const CharEntry& entry, const QString& bmpDir, CharacterRes
     r.withheld = unsoundness(r);
     if (r.withheld.isEmpty() || !r.error.isEmpty())
         return;
-    QFile::remove(bmpDir + u'/' + entry.ch + QStringLiteral(".bmp"));
+    QFile::remove(bmpDir + u'/' + drawingFileName(entry.ch));
     QFile::remove(bmpDir + u'/' + doubleDrawingFileName(entry.ch));
     const QString withheld = r.withheld, font = r.font;
     r = CharacterResult();
@@ -789,7 +791,7 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
             return std::vector<QPolygonF>();
         return drawn.medians;
     });
-    const QString bmpDir = outDir + QStringLiteral("/bmp");
+    const QString bmpDir = outDir + u'/' + QLatin1String(datafiles::DrawingFolder);
     if (!QDir().mkpath(bmpDir)) {
         *error = QStringLiteral("%1: cannot be created").arg(bmpDir);
         return false;

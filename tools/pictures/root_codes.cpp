@@ -1,30 +1,19 @@
 #include "tools/pictures/root_codes.h"
 
+#include "formats/wubi_rules.h"
+
 namespace lumbrell::data {
 namespace {
 
-constexpr QStringView StrokeLetters = u"ghtyn"; // 一 丨 丿 丶 乙
-
-QChar strokeLetter(QChar strokeClass) { return StrokeLetters[strokeClass.unicode() - u'1']; }
-
-// Key, then the first, second and last strokes, as long as such a code runs.
-QString spelled(QChar key, const QString& classes)
-{
-    QString code(key);
-    code += strokeLetter(classes[0]);
-    if (classes.size() > 1)
-        code += strokeLetter(classes[1]);
-    if (classes.size() > 2)
-        code += strokeLetter(classes.back());
-    return code;
-}
+QString latin1(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
 bool typedWithSingleStrokes(QChar key, const QString& code, qsizetype strokes)
 {
-    if (code.size() != (strokes == 2 ? 3 : 4) || code[0] != key)
+    if (size_t(code.size()) != wubi::componentCharacterCodeLength(size_t(strokes)) || code[0] != key)
         return false;
+    const QString strokeLetters = latin1(wubi::WubiLetters);
     for (qsizetype i = 1; i < code.size(); ++i)
-        if (!StrokeLetters.contains(code[i]))
+        if (!strokeLetters.contains(code[i]))
             return false;
     return true;
 }
@@ -42,10 +31,11 @@ bool rootAgreesWithCode(const Root& root, const OwnCode& own)
         if (c < u'1' || c > u'5')
             return false;
     if (classes.size() == 1)
-        return code == QString(key) + key + QStringLiteral("ll");
-    if (code == QString(4, key))
+        return code == latin1(wubi::singleStrokeCode(root.key));
+    if (code == latin1(wubi::keyNameCode(root.key)))
         return true;
-    return code == spelled(key, classes) || typedWithSingleStrokes(key, code, classes.size());
+    return code == latin1(wubi::componentCharacterCode(root.key, classes.toStdString()))
+        || typedWithSingleStrokes(key, code, classes.size());
 }
 
 QStringList rootsAgainstTheirCodes(const RootTable& table, const QHash<QString, OwnCode>& codes)

@@ -1,4 +1,4 @@
-#include "tools/pictures/fill_points.h"
+#include "tools/pictures/fill_point_writer.h"
 
 namespace lumbrell::data {
 

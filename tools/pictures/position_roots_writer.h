@@ -1,5 +1,5 @@
 #pragma once
-// Writes the lines of the position-roots file (formats/position_roots.h).
+// Writes the lines of the position-roots file (formats/position_roots_format.h).
 #include "tools/pictures/decomposer.h"
 
 #include <QString>

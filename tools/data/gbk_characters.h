@@ -10,11 +10,6 @@
 
 namespace lumbrell::data {
 
-// The program's GBK conversion (glibc iconv); the builder wants invalid bytes
-// reported, not replaced.
-using lumbrell::toGbk;
-inline std::optional<QString> fromGbk(const QByteArray& bytes) { return lumbrell::fromGbkStrict(bytes); }
-
 // The 6763 characters of GB2312 (lead bytes B0-F7, trail bytes A1-FE, the codes
 // the converter accepts), ascending by code, with their two bytes.
 std::vector<std::pair<QByteArray, QString>> gb2312Characters();

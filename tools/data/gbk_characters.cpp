@@ -1,4 +1,4 @@
-#include "tools/data/gbk.h"
+#include "tools/data/gbk_characters.h"
 
 namespace lumbrell::data {
 
@@ -9,10 +9,11 @@ QByteArray twoBytes(int lead, int trail)
     return QByteArray(bytes, 2);
 }
 
-// The character of one two-byte code, where the converter gives exactly one.
+// The character of one two-byte code, where the converter gives exactly one
+// (the strict conversion: invalid bytes are reported, not replaced).
 std::optional<QString> characterOf(int lead, int trail)
 {
-    const std::optional<QString> text = fromGbk(twoBytes(lead, trail));
+    const std::optional<QString> text = fromGbkStrict(twoBytes(lead, trail));
     if (text && text->size() == 1 && text->at(0) != QChar(0xFFFD))
         return text;
     return std::nullopt;

@@ -1,8 +1,8 @@
-#include "tools/data/table_lines.h"
+#include "tools/data/table_writer.h"
 
 #include "formats/stroke_letters.h"
 #include "formats/syllable_groups.h"
-#include "formats/table_lines.h"
+#include "formats/table_line_format.h"
 
 #include <algorithm>
 #include <numeric>

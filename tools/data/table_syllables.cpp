@@ -1,4 +1,4 @@
-#include "tools/data/syllables.h"
+#include "tools/data/table_syllables.h"
 
 #include "tables/syllables.h"
 

@@ -11,4 +11,8 @@ inline constexpr int CoordinateWidth = 4; // "  90" for x = 90 twips
 inline constexpr int PointWidth = 2 * CoordinateWidth;
 inline constexpr int MaxPoints = record::InfoWidth / PointWidth; // nine
 
+// The field of a position that shows the diagram of its identification letter
+// (末笔识别码) instead of a component: this in place of points.
+inline constexpr char IdentificationMarker[] = "0";
+
 } // namespace lumbrell::fillpoints

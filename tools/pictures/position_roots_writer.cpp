@@ -1,6 +1,6 @@
-#include "tools/pictures/position_roots.h"
+#include "tools/pictures/position_roots_writer.h"
 
-#include "formats/position_roots.h"
+#include "formats/position_roots_format.h"
 
 namespace lumbrell::data {
 
