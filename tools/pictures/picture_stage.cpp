@@ -382,7 +382,7 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
 // Why a drawing cut from a font must not ship, or empty: it must split as
 // the code says into roots that look like themselves, and mark each position
 // whole, with nothing black outside.
-QString unsoundness(const CharacterResult& r)
+QString unsoundness(const RootTable& roots, const CharEntry& entry, const CharacterResult& r)
 {
     if (r.reading == StrokeReading::Completed)
         return QString::fromUtf8(FontDrawingFailure::CountDiffers);
@@ -392,6 +392,10 @@ QString unsoundness(const CharacterResult& r)
     // roots do not look like themselves, the marking cannot be trusted.
     if (r.decomposition.classesOnly)
         return QString::fromUtf8(FontDrawingFailure::RootsUnlike);
+    // A code that repeats one key (燚 oooo, four 火) is no key name: marking
+    // the whole character in every box would be wrong.
+    if (r.decomposition.kind == DecompositionKind::KeyName && !roots.hasGlyph(entry.ch, char(entry.fullCode.at(0).unicode())))
+        return QString::fromUtf8(FontDrawingFailure::NotKeyName);
     for (const MarkingScore& score : r.scores) {
         if (score.componentPixels > 0 && score.coverage() < 0.97)
             return QString::fromUtf8(FontDrawingFailure::MarksShort);
@@ -403,9 +407,9 @@ QString unsoundness(const CharacterResult& r)
 
 // A drawing cut from a font that fails a check is taken back: the character
 // shows its glyph and empty boxes, as without a drawing.
-void withholdUnsound(const CharEntry& entry, const QString& bmpDir, CharacterResult& r)
+void withholdUnsound(const RootTable& roots, const CharEntry& entry, const QString& bmpDir, CharacterResult& r)
 {
-    r.withheld = unsoundness(r);
+    r.withheld = unsoundness(roots, entry, r);
     if (r.withheld.isEmpty() || !r.error.isEmpty())
         return;
     QFile::remove(bmpDir + u'/' + drawingFileName(entry.ch));
@@ -493,7 +497,7 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
         followEnding(roots, sources.chars[i], known, results[i]);
         drawAndMeasure(sources.chars[i], bmpDir, results[i]);
         if (!results[i].font.isEmpty())
-            withholdUnsound(sources.chars[i], bmpDir, results[i]);
+            withholdUnsound(roots, sources.chars[i], bmpDir, results[i]);
         // A drawing the checks take back may be cut soundly from a later font;
         // the report keeps the reason the first font's drawing failed.
         for (size_t next = fontIndex(fonts, results[i].font) + 1; !results[i].withheld.isEmpty() && next > 0
@@ -505,7 +509,7 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
             next = fontIndex(fonts, again.font) + 1;
             followEnding(roots, sources.chars[i], known, again);
             drawAndMeasure(sources.chars[i], bmpDir, again);
-            withholdUnsound(sources.chars[i], bmpDir, again);
+            withholdUnsound(roots, sources.chars[i], bmpDir, again);
             if (again.withheld.isEmpty())
                 results[i] = std::move(again);
         }
