@@ -22,7 +22,8 @@ cmake --build "$linux_build" -j"$jobs" --target lumbrell
 
 qt_prefix=$("$root/scripts/build-qt-mingw.sh" | tail -1)
 
-if [ ! -f "$windows_build/CMakeCache.txt" ]; then
+# (A configure that stopped half-way leaves a cache but no build.ninja.)
+if [ ! -f "$windows_build/build.ninja" ]; then
   cmake -S "$root" -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
@@ -37,4 +38,6 @@ fi
 
 cmake --build "$windows_build" -j"$jobs"
 cmake --build "$windows_build" --target installer
+# The Wine server that ran the art tool goes, with its socket folder.
+"$root/scripts/stop-wine.sh" "$windows_build/wine"
 echo "build-windows: $windows_build/lumbrell-3.0-setup.exe"

@@ -527,7 +527,8 @@ void ScreenshotTest::builtDataGallery_data()
                               u"赢", u"鼻"})
         common.append(QString::fromUtf16(c));
     const QStringList careful = {u"年"_s, u"临"_s, u"舞"_s, u"乘"_s, u"藏"_s, u"剩"_s, u"掘"_s, u"國"_s, u"門"_s,
-                                 u"肅"_s, u"淵"_s, u"為"_s, u"體"_s, u"龜"_s, u"桃"_s, u"睡"_s, u"假"_s};
+                                 u"肅"_s, u"淵"_s, u"為"_s, u"體"_s, u"龜"_s, u"桃"_s, u"睡"_s, u"假"_s,
+                                 u"悲"_s, u"遵"_s, u"眚"_s};
 
     const QStringList additions = builtAdditions();
     QStringList picked = additions;

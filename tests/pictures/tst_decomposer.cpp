@@ -221,6 +221,45 @@ private Q_SLOTS:
             QCOMPARE(shown(d.positions[size_t(k)]), shown(expected(positions[k])));
     }
 
+    // A character beginning with another one drawn alike takes that part
+    // only where its code begins with the part's own first key: 悲 hdhn
+    // begins with 非 hdhd; a code beginning with another key is typed from
+    // another first root, which the part cannot guide.
+    void beginningTypedWithItsFirstKey_data()
+    {
+        QTest::addColumn<char>("firstKey");
+        QTest::addColumn<int>("parts");
+        QTest::newRow("the part's own first key") << 'h' << 1;
+        QTest::newRow("another first key") << 'k' << 0;
+    }
+
+    void beginningTypedWithItsFirstKey()
+    {
+        QFETCH(char, firstKey);
+        QFETCH(int, parts);
+        if (!QDir(QStringLiteral(HANZI_WRITER_DIR)).exists())
+            QSKIP("hanzi-writer-data has not been fetched into the source cache");
+        const RootTable drawnRoots = rootsWithDrawings();
+        StrokeOutlines partDrawing, drawing;
+        QString error;
+        QVERIFY2(loadStrokeOutlines(QStringLiteral(HANZI_WRITER_DIR), QStringLiteral("非"), partDrawing, &error),
+                 qPrintable(error));
+        QVERIFY2(loadStrokeOutlines(QStringLiteral(HANZI_WRITER_DIR), QStringLiteral("悲"), drawing, &error),
+                 qPrintable(error));
+        const QString partClasses = QStringLiteral("21112111");
+        KnownParts known;
+        known.add(partClasses, partDrawing.medians,
+                  decompose(drawnRoots, QStringLiteral("非"), QStringLiteral("hdhd"), partClasses, &partDrawing.medians),
+                  QStringLiteral("hdhd"), PartKeys::First);
+        const std::vector<KnownPart> beginning = known.beginningOf(QStringLiteral("211121114544"), drawing.medians, firstKey);
+        QCOMPARE(int(beginning.size()), parts);
+        if (parts > 0) {
+            QCOMPARE(beginning[0].from, 0);
+            QCOMPARE(beginning[0].to, 8);
+            QVERIFY(beginning[0].keys.empty()); // only the first key binds
+        }
+    }
+
     void codeThatNoSplitExplains_data()
     {
         QTest::addColumn<QString>("code");
@@ -375,6 +414,16 @@ private Q_SLOTS:
         QTest::newRow("form of two characters") << "干\tg\t112\t-\t-\t半拌\t-" << false;
         QTest::newRow("shape column miscounted") << "干\tg\t112\t-\t-\t半\t半:3,4" << false;
         QTest::newRow("older form name of two characters") << "干(半拌)\tg\t112" << false;
+        QTest::newRow("eight columns, tie number") << "人\tw\t34\t-\t-\t-\t-\t1\n八\tw\t34\t-\t-\t-\t-\t2" << true;
+        QTest::newRow("tie number not a number") << "口\tk\t251\t-\t-\t-\t-\tfirst" << false;
+        QTest::newRow("tie number 0") << "口\tk\t251\t-\t-\t-\t-\t0" << false;
+        QTest::newRow("same strokes, no tie numbers") << "人\tw\t34\n八\tw\t34" << false;
+        QTest::newRow("same strokes, one tie number") << "人\tw\t34\t-\t-\t-\t-\t1\n八\tw\t34" << false;
+        QTest::newRow("same strokes, same tie number")
+            << "人\tw\t34\t-\t-\t-\t-\t1\n八\tw\t34\t-\t-\t-\t-\t1" << false;
+        QTest::newRow("same strokes written around others, no tie numbers") << "木\ts\t1234\n木\ts\t1|234" << false;
+        QTest::newRow("same strokes on other keys") << "厶\tc\t54\n㇜\tn\t54" << true;
+        QTest::newRow("same strokes, one typed only alone") << "犭\tq\t353\talone\n犭\tq\t353" << true;
         QTest::newRow("nothing") << "# only a comment" << false;
     }
 
@@ -457,6 +506,31 @@ private Q_SLOTS:
         QCOMPARE(shown(d.positions[1]), QStringLiteral("4,5"));
         QCOMPARE(shown(d.positions[2]), QStringLiteral("6"));
         QCOMPARE(shown(d.positions[3]), QStringLiteral("8"));
+    }
+
+    // Where two rows of one key fit the same strokes and nothing else tells
+    // the splits apart, the smaller tie number names the root, whatever the
+    // order of the lines (从 wwy: 人 人 or 八 八).
+    void tieNumberNamesTheRoot_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("root");
+        QTest::newRow("人 first, listed first") << "人\tw\t34\t-\t-\t-\t-\t1\n八\tw\t34\t-\t-\t-\t-\t2\n" << "人";
+        QTest::newRow("人 first, listed last") << "八\tw\t34\t-\t-\t-\t-\t2\n人\tw\t34\t-\t-\t-\t-\t1\n" << "人";
+        QTest::newRow("八 first, listed last") << "人\tw\t34\t-\t-\t-\t-\t2\n八\tw\t34\t-\t-\t-\t-\t1\n" << "八";
+    }
+
+    void tieNumberNamesTheRoot()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, root);
+        RootTable roots;
+        QString error;
+        QVERIFY2(roots.parse(table, &error), qPrintable(error));
+        const Decomposition d = decompose(roots, QStringLiteral("从"), QStringLiteral("wwy"), QStringLiteral("3434"));
+        QVERIFY2(d.ok(), qPrintable(d.reason));
+        QCOMPARE(d.positions[0].glyph, root);
+        QCOMPARE(d.positions[1].glyph, root);
     }
 };
 

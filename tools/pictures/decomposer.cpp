@@ -80,7 +80,7 @@ constexpr int MostPiecesWeighed = 8;
 // the sign in better.
 struct Verdict {
     int sign = 0; // > 0: the first split wins
-    Criterion by = Criterion::TableOrder;
+    Criterion by = Criterion::TieNumber;
     int depth = 0;
 };
 
@@ -336,6 +336,9 @@ private:
         pieces_.resize(before);
     }
 
+    // Of two rows of one key with the same strokes, whether a states the smaller tie number.
+    static bool tieWins(const Root* a, const Root* b) { return a->tie != 0 && b->tie != 0 && a->tie < b->tie; }
+
     bool splitLargestFirst(int from, int to, std::vector<Piece>& out) const
     {
         std::vector<char> reachable(size_t(to - from + 1), 0);
@@ -354,7 +357,8 @@ private:
             for (const Root* r : plainRoots_)
                 if (matches(j, r->head, to) && reachable[size_t(j + int(r->head.size()) - from)]
                     && looksLike(r, strokeRange(j, j + int(r->head.size())))
-                    && (!pick || r->head.size() > pick->head.size()))
+                    && (!pick || r->head.size() > pick->head.size()
+                        || (r->head.size() == pick->head.size() && tieWins(r, pick))))
                     pick = r;
             out.push_back({pick, strokeRange(j, j + int(pick->head.size()))});
             j += int(pick->head.size());
@@ -460,7 +464,7 @@ private:
             depth += int(end - r) * MostPiecesWeighed;
             r = end;
         }
-        return {0, Criterion::TableOrder, depth};
+        return {0, Criterion::TieNumber, depth};
     }
 
     static int sign(int better, int worse) { return better > worse ? 1 : better < worse ? -1 : 0; }
@@ -497,6 +501,8 @@ private:
             return 0;
         case Criterion::LargerFirst:
             return sign(int(p.strokes.size()), int(q.strokes.size()));
+        case Criterion::TieNumber:
+            return sameStrokesTie(p, q);
         case Criterion::FrameAroundUncoded:
             // A frame round uncoded contents before a cut of that frame over
             // as many strokes (巨 in 榘: 匚 around コ, not the bare 一 and
@@ -511,6 +517,15 @@ private:
         default:
             return 0;
         }
+    }
+
+    // Two rows of one key placed on the same strokes: the smaller tie number
+    // wins (人 before 八); 0 where the pieces differ or no row states one.
+    static int sameStrokesTie(const Piece& p, const Piece& q)
+    {
+        if (p.strokes != q.strokes || p.root == q.root || p.root->tie == 0 || q.root->tie == 0)
+            return 0;
+        return sign(q.root->tie, p.root->tie);
     }
 
     // The third position, the last coded one before the last component, and
@@ -689,7 +704,10 @@ const std::vector<CriterionInfo>& criteria()
         {Criterion::FrameAroundUncoded, RankScope::Position, "兼顾直观",
          "a frame round its uncoded contents before a cut of that frame over as many strokes", "榘"},
         {Criterion::FewerFrames, RankScope::Split, "能连不交", "fewer roots written around or through others", "拣 练"},
-        {Criterion::TableOrder, RankScope::None, "表序", "nothing tells the splits apart: the root listed first in the table wins", ""},
+        {Criterion::TieNumber, RankScope::Position, "表序",
+         "nothing else tells the splits apart: where both place the same strokes, the root whose row states the "
+         "smaller tie number (roots.tsv's last column)",
+         "从 众 (人 before 八)"},
     };
     return all;
 }

@@ -33,6 +33,9 @@
 //   two 码元 and an identification letter (or a 成字字根 of two strokes); of
 //   four, three 码元 and an identification letter, or the first three 码元
 //   and the last one, the ones between them not typed.
+// - 表序 (table order): where two rows of one key fit the same strokes (人
+//   and 八 in 从), the tie number each row states decides, never the order
+//   of the lines.
 // - 例外 (exception): a character whose drawing, stroke order and code the
 //   rules cannot make agree, split by hand in the reviewed exception table.
 #include "tools/pictures/root_table.h"
@@ -78,13 +81,13 @@ enum class Criterion {
     LargerFirst,        // 取大优先: the larger root first, position by position
     FrameAroundUncoded, // 兼顾直观: a frame round its contents before a cut of that frame
     FewerFrames,        // 能连不交: fewer roots written around others
-    TableOrder,         // nothing tells them apart: the root listed first in the table
+    TieNumber,          // nothing else tells them apart: the row with the smaller tie number
 };
 
 // Where a criterion of the ranking compares: whole splits, or the pieces of
 // two splits at the same position (a run of these goes position by position,
 // each position through the whole run before the next). The kinds that take
-// a whole character, and the last resort, rank nothing.
+// a whole character rank nothing.
 enum class RankScope { None, Split, Position };
 
 struct CriterionInfo {
@@ -97,7 +100,7 @@ struct CriterionInfo {
 
 // Every criterion, the whole-character kinds first, then the ranking of
 // candidate splits in the order it is applied (the criteria with a scope),
-// then the last resort.
+// the last of which is the roots' stated tie numbers.
 const std::vector<CriterionInfo>& criteria();
 const CriterionInfo& criterionInfo(Criterion id);
 

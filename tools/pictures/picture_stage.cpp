@@ -38,7 +38,7 @@ namespace {
 enum class StrokeReading {
     Exception,     // none: the reviewed exception table gives the split
     AsGiven,       // the source's classes and order as they are
-    FollowsEnding, // as given, its last strokes split as the character they write splits itself
+    FollowsPart,   // as given, its first or last strokes split as the character they write splits itself
     DrawingOrder,  // some strokes in the drawing's order
     Reclassified,  // one stroke in the class its drawing reads as
     Completed,     // one stroke more or fewer, on the likeliest completion
@@ -53,8 +53,8 @@ struct ReadingInfo {
 const ReadingInfo Readings[] = {
     {StrokeReading::Exception, nullptr}, // reported with the exception table
     {StrokeReading::AsGiven, nullptr},
-    {StrokeReading::FollowsEnding,
-     "%1 characters split the other character their last strokes write as that one splits itself: %2"},
+    {StrokeReading::FollowsPart,
+     "%1 characters split the other character their first or last strokes write as that one splits itself: %2"},
     {StrokeReading::DrawingOrder,
      "%1 characters whose drawing writes some strokes in another order than the stroke-order source, split in "
      "the drawing's order: %2"},
@@ -134,7 +134,7 @@ SplitQuality quality(const Decomposition& d)
 // perhaps following the character they write): such a split may guide others.
 bool readAsGiven(const CharacterResult& r)
 {
-    return r.reading == StrokeReading::AsGiven || r.reading == StrokeReading::FollowsEnding;
+    return r.reading == StrokeReading::AsGiven || r.reading == StrokeReading::FollowsPart;
 }
 
 // Whether the split makes a character a component character only because
@@ -302,22 +302,36 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
     return r;
 }
 
-// A character that ends in another one drawn alike splits that part as the
-// other one does, where its code allows (拌 takes 半 as 丷 干, as 半 does;
-// 袋 takes 衣's 𧘇 whole).
-void followEnding(const RootTable& roots, const CharEntry& entry, const KnownParts& known, CharacterResult& r)
+// A character that ends or begins in another one drawn alike splits that
+// part as the other one does, where its code allows (拌 takes 半 as 丷 干, as
+// 半 does; 袋 takes 衣's 𧘇 whole; 悲 takes 非 as 丨 三 丨 before its 心). Both
+// parts where they stand apart and the code allows both, else the ending,
+// else the beginning.
+void followParts(const RootTable& roots, const CharEntry& entry, const KnownParts& known, CharacterResult& r)
 {
     if (!readAsGiven(r) || !r.decomposition.ok())
         return;
-    const std::vector<KnownPart> parts = known.endingOf(entry.strokeClasses, r.outlines.medians);
-    if (parts.empty())
+    const std::vector<KnownPart> ending = known.endingOf(entry.strokeClasses, r.outlines.medians);
+    const std::vector<KnownPart> beginning = known.beginningOf(entry.strokeClasses, r.outlines.medians,
+                                                         entry.fullCode[0].toLatin1());
+    const bool apart = !ending.empty() && !beginning.empty() && beginning.front().to <= ending.front().from;
+    std::vector<std::vector<KnownPart>> tries;
+    if (apart)
+        tries.push_back({ending.front(), beginning.front()});
+    for (const std::vector<KnownPart>& one : {ending, beginning})
+        if (!one.empty())
+            tries.push_back(one);
+    for (const std::vector<KnownPart>& parts : tries) {
+        const Decomposition d = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &r.outlines.medians, &parts);
+        if (!d.ok() || d.classesOnly != r.decomposition.classesOnly
+            || !std::all_of(parts.begin(), parts.end(),
+                            [&](const KnownPart& part) { return keysAgree(part, d, entry.fullCode); }))
+            continue;
+        if (tsvLine(entry, d) != tsvLine(entry, r.decomposition))
+            r.reading = StrokeReading::FollowsPart;
+        r.decomposition = d;
         return;
-    const Decomposition d = decompose(roots, entry.ch, entry.fullCode, entry.strokeClasses, &r.outlines.medians, &parts);
-    if (!d.ok() || d.classesOnly != r.decomposition.classesOnly || !keysAgree(parts.front(), d, entry.fullCode))
-        return;
-    if (tsvLine(entry, d) != tsvLine(entry, r.decomposition))
-        r.reading = StrokeReading::FollowsEnding;
-    r.decomposition = d;
+    }
 }
 
 bool writeBytes(const QString& path, const QByteArray& bytes, QString* error)
@@ -465,7 +479,7 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
         if (!results[i].outlined && results[i].error.isEmpty())
             results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir, &fonts, &templates);
     });
-    // GB2312's characters guide the splits of those ending in them. The
+    // GB2312's characters guide the splits of those ending or beginning in them. The
     // additions, many of whose roots the table lacks yet, guide only where
     // their code allows no other split, and only a split that types the
     // part's coded pieces with the part's own keys (叚 nhfc guides 假 wnhc:
@@ -478,7 +492,7 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
             if (!readAsGiven(results[i]))
                 continue;
             if (entry.set != CharSet::Addition)
-                known.add(entry.strokeClasses, results[i].outlines.medians, d);
+                known.add(entry.strokeClasses, results[i].outlines.medians, d, entry.fullCode, PartKeys::First);
             else if (d.decidedBy == Criterion::OnlySplit)
                 known.add(entry.strokeClasses, results[i].outlines.medians, d, entry.fullCode);
         }
@@ -488,13 +502,13 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
     const KnownParts firstKnown = knownParts();
     forEachCharacter(results.size(), [&](size_t i) {
         if (results[i].error.isEmpty() && results[i].outlined)
-            followEnding(roots, sources.chars[i], firstKnown, results[i]);
+            followParts(roots, sources.chars[i], firstKnown, results[i]);
     });
     const KnownParts known = knownParts();
     forEachCharacter(results.size(), [&](size_t i) {
         if (!results[i].error.isEmpty() || !results[i].outlined)
             return;
-        followEnding(roots, sources.chars[i], known, results[i]);
+        followParts(roots, sources.chars[i], known, results[i]);
         drawAndMeasure(sources.chars[i], bmpDir, results[i]);
         if (!results[i].font.isEmpty())
             withholdUnsound(roots, sources.chars[i], bmpDir, results[i]);
@@ -507,7 +521,7 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
             if (!again.outlined || !again.error.isEmpty())
                 break;
             next = fontIndex(fonts, again.font) + 1;
-            followEnding(roots, sources.chars[i], known, again);
+            followParts(roots, sources.chars[i], known, again);
             drawAndMeasure(sources.chars[i], bmpDir, again);
             withholdUnsound(roots, sources.chars[i], bmpDir, again);
             if (again.withheld.isEmpty())

@@ -39,9 +39,21 @@ bool parseShape(const QString& field, Root& root)
     return int(root.shapeStrokes.size()) == root.strokeCount();
 }
 
-// "root key classes order use form shape".
+// "-" or a whole number from 1: the row's tie number.
+bool parseTie(const QString& field, Root& root)
+{
+    if (field == u"-")
+        return true;
+    bool ok = false;
+    root.tie = field.toInt(&ok);
+    return ok && root.tie >= 1;
+}
+
+// "root key classes order use form shape [tie]".
 bool parseColumns(const QStringList& f, Root& root)
 {
+    if (f.size() == 8 && !parseTie(f[7], root))
+        return false;
     if (f[3] != u"-" && f[3] != u"last" && f[3] != u"crossed" && f[3] != u"crosses")
         return false;
     if (f[4] != u"-" && f[4] != u"alone" && f[4] != u"exception")
@@ -88,6 +100,7 @@ bool parseOlderForm(const QStringList& f, Root& root)
 bool RootTable::parse(const QString& text, QString* error)
 {
     roots_.clear();
+    lines_.clear();
     const QStringList lines = text.split(u'\n');
     for (qsizetype n = 0; n < lines.size(); ++n) {
         const QString line = lines[n].section(u'#', 0, 0).trimmed();
@@ -101,16 +114,17 @@ bool RootTable::parse(const QString& text, QString* error)
             root.key = char(f[1][0].unicode());
         }
         const bool restOk = keyOk && parseClasses(f[2], root)
-            && (f.size() == 7 ? parseColumns(f, root) : f.size() <= 5 && parseOlderForm(f, root));
+            && (f.size() >= 7 && f.size() <= 8 ? parseColumns(f, root) : f.size() <= 5 && parseOlderForm(f, root));
         if (!restOk) {
             *error = QStringLiteral("root table line %1: expected \"root TAB key TAB classes TAB order TAB use TAB "
-                                    "form TAB shape\" (or \"root TAB key TAB classes [TAB last|alone] [TAB like "
+                                    "form TAB shape [TAB tie]\" (or \"root TAB key TAB classes [TAB last|alone] [TAB like "
                                     "CHAR:strokes]\"), got \"%2\"")
                          .arg(n + 1)
                          .arg(line);
             return false;
         }
         roots_.push_back(root);
+        lines_.push_back(int(n + 1));
     }
     for (auto& list : byKey_)
         list.clear();
@@ -121,6 +135,33 @@ bool RootTable::parse(const QString& text, QString* error)
         *error = QStringLiteral("root table: no roots");
         return false;
     }
+    return tiesStated(error);
+}
+
+namespace {
+
+// The classes a root's strokes have, whether or not it is written around others.
+std::string allClasses(const Root& root) { return root.head + root.tail; }
+
+} // namespace
+
+bool RootTable::tiesStated(QString* error) const
+{
+    for (size_t a = 0; a < roots_.size(); ++a)
+        for (size_t b = a + 1; b < roots_.size(); ++b) {
+            const Root &p = roots_[a], &q = roots_[b];
+            if (!p.searched() || !q.searched() || p.key != q.key || allClasses(p) != allClasses(q))
+                continue;
+            if (p.tie == 0 || q.tie == 0 || p.tie == q.tie) {
+                *error = QStringLiteral("root table lines %1 and %2: %3 and %4 on %5 have the same strokes; give "
+                                        "them distinct tie numbers (the last column)")
+                             .arg(lines_[a])
+                             .arg(lines_[b])
+                             .arg(p.name(), q.name())
+                             .arg(QChar(p.key));
+                return false;
+            }
+        }
     return true;
 }
 

@@ -38,6 +38,10 @@ struct Root {
     // character in which it stands alone: that character and its strokes (0-based).
     QString shapeFrom;
     std::vector<int> shapeStrokes;
+    // Where rows of one key have the same strokes (人 and 八, 木 and 木
+    // written around others), the one that wins when nothing else tells two
+    // splits apart: the smaller number; 0 for a row no other row matches.
+    int tie = 0;
 
     bool usualForm() const { return form.isEmpty(); }
     // Whether splits may place it (roots typed only alone or named only by
@@ -50,12 +54,15 @@ struct Root {
 };
 
 // The reviewed table of components, read from its text form: one root per
-// line in seven columns, "root TAB key TAB classes TAB order TAB use TAB form
-// TAB shape" (roots.tsv describes them; "-" for an empty column), classes as
+// line in eight columns, "root TAB key TAB classes TAB order TAB use TAB form
+// TAB shape TAB tie" (roots.tsv describes them; "-" for an empty column; a
+// seven-column row has no tie number), classes as
 // digits 1..5 with one '|' where an enclosing root's contents go; '#' starts
 // a comment. Rows in the older form "root TAB key TAB classes [TAB
 // last|alone] [TAB like CHAR:n,n,...]", with "X(Y)" for root X in Y's form,
-// read the same.
+// read the same. Rows of one key with the same classes (the '|' aside) that
+// splits may use must state distinct tie numbers, so no tie between them
+// falls to the order of the lines.
 class RootTable {
 public:
     // The key lists point into the table's own roots: a move keeps them
@@ -85,7 +92,11 @@ public:
     std::vector<const Root*> named(const QString& name, char key) const;
 
 private:
+    // Whether rows of one key with the same strokes state distinct tie numbers.
+    bool tiesStated(QString* error) const;
+
     std::vector<Root> roots_;
+    std::vector<int> lines_; // each root's line in the text
     std::vector<std::vector<const Root*>> byKey_ = std::vector<std::vector<const Root*>>(26);
 };
 
