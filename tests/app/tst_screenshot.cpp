@@ -194,7 +194,8 @@ bool inGb2312(const QString& character)
 
 // The characters the built data draws from strokes cut out of a font
 // (font-drawings.tsv: "character TAB font", or "-" and why not), in code order.
-QStringList builtFontDrawings()
+// The characters the build drew from a font, or from one named font.
+QStringList builtFontDrawings(const QString& font = QString())
 {
     QStringList drawn;
     QFile list(QStringLiteral(LUMBRELL_DATA_DIR "/font-drawings.tsv")); // the build's list, not installed
@@ -202,7 +203,7 @@ QStringList builtFontDrawings()
         return drawn;
     for (const QString& line : QString::fromUtf8(list.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
         const QStringList fields = line.split(u'\t');
-        if (fields.size() == 2 && fields[1] != u"-")
+        if (fields.size() == 2 && fields[1] != u"-" && (font.isEmpty() || fields[1] == font))
             drawn.append(fields[0]);
     }
     return drawn;
@@ -512,8 +513,9 @@ void ScreenshotTest::builtDataLookup()
 
 // The gallery: common characters, the characters whose splits need care, 30
 // of the GBK additions the data holds, picked at random with a fixed seed,
-// name characters without stroke outlines, and 30 of the drawings cut from
-// fonts, picked at random with another seed.
+// name characters without stroke outlines, 30 of the drawings cut from
+// fonts, picked at random with another seed, and 12 of those cut from the
+// Ming faces, with a third.
 // What it shows is listed in gallery.txt in the artefact folder.
 void ScreenshotTest::builtDataGallery_data()
 {
@@ -549,8 +551,13 @@ void ScreenshotTest::builtDataGallery_data()
     QRandomGenerator cutRandom(20261210);
     std::shuffle(cut.begin(), cut.end(), cutRandom);
     cut = cut.first(std::min<qsizetype>(30, cut.size()));
+    // The Ming faces draw where the Kai face fails: they must stand as large as it.
+    QStringList ming = builtFontDrawings(QStringLiteral("AR PL UMing")) + builtFontDrawings(QStringLiteral("Noto Serif CJK SC"));
+    QRandomGenerator mingRandom(20261212);
+    std::shuffle(ming.begin(), ming.end(), mingRandom);
+    ming = ming.first(std::min<qsizetype>(12, ming.size()));
     if (!additions.isEmpty())
-        shown += names + cut;
+        shown += names + cut + ming;
     for (const QString& character : shown)
         QTest::newRow(character.toUtf8()) << character;
 
@@ -572,6 +579,8 @@ void ScreenshotTest::builtDataGallery_data()
     out << "name characters without stroke outlines: " << names.join(u' ') << "\n";
     out << "drawings cut from fonts: " << builtFontDrawings().size() << "; picked at random (seed 20261210): "
         << (cut.isEmpty() ? QStringLiteral("none") : cut.join(u' ')) << "\n";
+    out << "drawn from the Ming faces (AR PL UMing, Noto Serif CJK SC), picked at random (seed 20261212): "
+        << (ming.isEmpty() ? QStringLiteral("none") : ming.join(u' ')) << "\n";
 }
 
 // A screenshot per character for a reader to look at, each checked for its

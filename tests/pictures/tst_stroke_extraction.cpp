@@ -1,5 +1,6 @@
 // Strokes cut out of AR PL UKai glyphs, checked by hand against the glyphs:
-// a cross, a hook, strokes that touch without crossing, a dot that meets a stroke.
+// a cross, a hook, strokes that touch without crossing, a dot that meets a
+// stroke, and a glyph only a cut with straighter bridges gives whole.
 #include "tools/pictures/font_glyphs.h"
 #include "tools/pictures/stroke_extraction.h"
 #include "tools/pictures/stroke_matching.h"
@@ -61,23 +62,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("character");
         QTest::addColumn<QString>("classes");
         QTest::addColumn<QList<QLineF>>("strokes"); // each stroke from its start to its end, in writing order
+        QTest::addColumn<bool>("usualCutFits");      // the usual settings alone give the strokes
         // 一 then 丨, crossing in the middle.
         QTest::newRow("十 cross") << QStringLiteral("十") << QStringLiteral("12")
-                                  << QList<QLineF>{{93, 446, 939, 411}, {481, 46, 510, 942}};
+                                  << QList<QLineF>{{93, 446, 939, 411}, {481, 46, 510, 942}} << true;
         // 扌 (一, 亅 with its hook, 提 crossing it), then 乚 whole, its hook
         // turning up at the right end.
         QTest::newRow("扎 hook") << QStringLiteral("扎") << QStringLiteral("1215")
                                  << QList<QLineF>{{134, 413, 474, 352}, {331, 98, 345, 940},
-                                                  {42, 704, 481, 489}, {573, 125, 921, 576}};
+                                                  {42, 704, 481, 489}, {573, 125, 921, 576}} << true;
         // 丨, 𠃍 from the top-left corner round to its foot, 一 closing the
         // box: the strokes touch at the corners without crossing.
         QTest::newRow("口 touching") << QStringLiteral("口") << QStringLiteral("251")
                                      << QList<QLineF>{{244, 288, 349, 745}, {299, 313, 731, 637},
-                                                      {362, 709, 759, 677}};
+                                                      {362, 709, 759, 677}} << true;
         // 一, 丿 through it, ㇏ from where they cross, and the dot that meets 丿.
         QTest::newRow("太 dot") << QStringLiteral("太") << QStringLiteral("1344")
                                 << QList<QLineF>{{218, 424, 822, 377}, {457, 63, 118, 873},
-                                                 {492, 444, 978, 880}, {406, 712, 508, 844}};
+                                                 {492, 444, 978, 880}, {406, 712, 508, 844}} << true;
+        // 乙 round the left and under 田, its hook turning up at the right;
+        // then 田 (丨, 𠃍, 一, 丨, 一). The usual settings leave the walk
+        // unclosed, in seven pieces; bridges held straighter cut it whole.
+        QTest::newRow("乪 straighter bridges")
+            << QStringLiteral("乪") << QStringLiteral("525121")
+            << QList<QLineF>{{110, 262, 860, 602}, {507, 207, 564, 616}, {544, 228, 793, 626},
+                             {579, 383, 757, 376}, {672, 237, 642, 528}, {580, 577, 758, 531}}
+            << false;
     }
 
     void cutsHandCheckedGlyphs()
@@ -85,9 +95,12 @@ private Q_SLOTS:
         QFETCH(QString, character);
         QFETCH(QString, classes);
         QFETCH(QList<QLineF>, strokes);
+        QFETCH(bool, usualCutFits);
         QPainterPath glyph;
         QCOMPARE(kai.glyph(character.toUcs4().value(0), glyph), 0);
-        const GlyphCut cut = cutIntoStrokes(glyph);
+        const GlyphCut usual = cutIntoStrokes(glyph);
+        QCOMPARE(usual.closed && usual.strokes.size() == size_t(strokes.size()), usualCutFits);
+        const GlyphCut cut = cutIntoCount(glyph, {size_t(strokes.size())});
         QVERIFY(cut.closed);
         QCOMPARE(cut.strokes.size(), size_t(strokes.size()));
         OrderedStrokes ordered;

@@ -2,14 +2,31 @@
 
 #include "tools/pictures/stroke_extraction.h"
 
+#include <QTransform>
+
 namespace lumbrell::data {
+namespace {
+
+void scaleAboutCentre(StrokeOutlines& strokes, double scale)
+{
+    if (scale == 1.0)
+        return;
+    constexpr double Centre = 512.0;
+    const QTransform t = QTransform::fromTranslate(Centre, Centre).scale(scale, scale).translate(-Centre, -Centre);
+    for (QPainterPath& outline : strokes.outlines)
+        outline = t.map(outline);
+    for (QPolygonF& median : strokes.medians)
+        median = t.map(median);
+}
+
+} // namespace
 
 bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const StrokeTemplates* templates,
-                      StrokeOutlines& strokes, QString* font, QString* why)
+                      StrokeOutlines& strokes, QString* font, QString* why, size_t firstFont)
 {
     const char32_t codePoint = entry.ch.toUcs4().value(0);
     bool anyGlyph = false;
-    for (size_t f = 0; f < fonts.fonts().size(); ++f) {
+    for (size_t f = firstFont; f < fonts.fonts().size(); ++f) {
         const QPainterPath glyph = fonts.glyphFrom(f, codePoint);
         if (glyph.isEmpty())
             continue;
@@ -28,6 +45,7 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const Str
         }
         if (found) {
             strokes = std::move(best.strokes);
+            scaleAboutCentre(strokes, fonts.fonts()[f].drawingScale);
             *font = fonts.fonts()[f].name;
             return true;
         }

@@ -14,6 +14,7 @@ inline constexpr const char* NoGlyph = "no font has the character";
 inline constexpr const char* CountDiffers = "the strokes cut differ in number from the stroke order";
 inline constexpr const char* NotDecomposed = "the decomposition does not split the drawing";
 inline constexpr const char* RootsUnlike = "the split's roots do not look like their own drawings";
+inline constexpr const char* NotKeyName = "the split takes the whole character for a key name it is not";
 inline constexpr const char* MarksShort = "a marked position blackens less than 97% of its component";
 inline constexpr const char* BlackOutside = "a marked position blackens pixels outside its component";
 }
@@ -22,9 +23,10 @@ inline constexpr const char* BlackOutside = "a marked position blackens pixels o
 // many strokes as the stroke-order source gives (its other order's count
 // serves too), ordered and turned as that source writes them: the drawing of a
 // character the outline package lacks. Known drawings (may be null) guide the
-// order. Sets *font to the font's name; false with *why when no font gives
-// such strokes.
+// order. Fonts before firstFont are passed over (a drawing cut from one that
+// failed the shipping checks is cut again from the next). Sets *font to the
+// font's name; false with *why when no font gives such strokes.
 bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const StrokeTemplates* templates,
-                      StrokeOutlines& strokes, QString* font, QString* why);
+                      StrokeOutlines& strokes, QString* font, QString* why, size_t firstFont = 0);
 
 }

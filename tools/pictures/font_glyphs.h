@@ -12,9 +12,14 @@ struct FontFile {
     QString name; // how the report names it ("AR PL UKai")
     QString path; // the TrueType file or collection
     int face = 0; // the face within a collection
+    // How much a drawing cut from the face shrinks about the square's centre
+    // so its characters stand as large as the Kai face's (a Ming face fills
+    // more of its em). The cut itself reads the glyph at its own size.
+    double drawingScale = 1.0;
 };
 
-// The Kai face first: its glyphs look like hanzi-writer-data's drawings.
+// The Kai face first: its glyphs look like hanzi-writer-data's drawings; then
+// the Ming faces, UMing and last Noto Serif CJK, which has every character.
 std::vector<FontFile> defaultDrawingFonts();
 
 // The font files open for reading glyph outlines; safe to use from several threads.

@@ -257,7 +257,7 @@ StrokeSplit splitStrokes(const RootTable& roots, const CharEntry& entry, const Q
 // and the first answers badly, on the other where that answers better.
 CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
                                const QString& hanziWriterDir, const FontGlyphs* fonts = nullptr,
-                               const StrokeTemplates* templates = nullptr)
+                               const StrokeTemplates* templates = nullptr, size_t firstFont = 0)
 {
     CharacterResult r;
     StrokeOutlines& outlines = r.outlines;
@@ -266,7 +266,7 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
     // The others are cut out of a font where its strokes agree with the stroke order.
     if (!r.outlined) {
         if (fonts)
-            r.outlined = strokesFromFonts(*fonts, entry, templates, outlines, &r.font, &r.withheld);
+            r.outlined = strokesFromFonts(*fonts, entry, templates, outlines, &r.font, &r.withheld, firstFont);
     } else if (!loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
         return r;
     if (!r.outlined)
@@ -396,7 +396,7 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
 // Why a drawing cut from a font must not ship, or empty: it must split as
 // the code says into roots that look like themselves, and mark each position
 // whole, with nothing black outside.
-QString unsoundness(const CharacterResult& r)
+QString unsoundness(const RootTable& roots, const CharEntry& entry, const CharacterResult& r)
 {
     if (r.reading == StrokeReading::Completed)
         return QString::fromUtf8(FontDrawingFailure::CountDiffers);
@@ -406,6 +406,10 @@ QString unsoundness(const CharacterResult& r)
     // roots do not look like themselves, the marking cannot be trusted.
     if (r.decomposition.classesOnly)
         return QString::fromUtf8(FontDrawingFailure::RootsUnlike);
+    // A code that repeats one key (燚 oooo, four 火) is no key name: marking
+    // the whole character in every box would be wrong.
+    if (r.decomposition.kind == DecompositionKind::KeyName && !roots.hasGlyph(entry.ch, char(entry.fullCode.at(0).unicode())))
+        return QString::fromUtf8(FontDrawingFailure::NotKeyName);
     for (const MarkingScore& score : r.scores) {
         if (score.componentPixels > 0 && score.coverage() < 0.97)
             return QString::fromUtf8(FontDrawingFailure::MarksShort);
@@ -417,9 +421,9 @@ QString unsoundness(const CharacterResult& r)
 
 // A drawing cut from a font that fails a check is taken back: the character
 // shows its glyph and empty boxes, as without a drawing.
-void withholdUnsound(const CharEntry& entry, const QString& bmpDir, CharacterResult& r)
+void withholdUnsound(const RootTable& roots, const CharEntry& entry, const QString& bmpDir, CharacterResult& r)
 {
-    r.withheld = unsoundness(r);
+    r.withheld = unsoundness(roots, entry, r);
     if (r.withheld.isEmpty() || !r.error.isEmpty())
         return;
     QFile::remove(bmpDir + u'/' + drawingFileName(entry.ch));
@@ -428,6 +432,16 @@ void withholdUnsound(const CharEntry& entry, const QString& bmpDir, CharacterRes
     r = CharacterResult();
     r.withheld = withheld;
     r.font = font;
+}
+
+// The position of the named font in the list; -1 (wrapping to the largest
+// size_t) for none, so the next font after none is the first.
+size_t fontIndex(const FontGlyphs& fonts, const QString& name)
+{
+    for (size_t f = 0; f < fonts.fonts().size(); ++f)
+        if (fonts.fonts()[f].name == name)
+            return f;
+    return size_t(-1);
 }
 
 // Runs job(i) for every character on every core.
@@ -497,7 +511,22 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
         followParts(roots, sources.chars[i], known, results[i]);
         drawAndMeasure(sources.chars[i], bmpDir, results[i]);
         if (!results[i].font.isEmpty())
-            withholdUnsound(sources.chars[i], bmpDir, results[i]);
+            withholdUnsound(roots, sources.chars[i], bmpDir, results[i]);
+        // A drawing the checks take back may be cut soundly from a later font;
+        // the report keeps the reason the first font's drawing failed.
+        for (size_t next = fontIndex(fonts, results[i].font) + 1; !results[i].withheld.isEmpty() && next > 0
+             && next < fonts.fonts().size();) {
+            CharacterResult again = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir, &fonts,
+                                                   &templates, next);
+            if (!again.outlined || !again.error.isEmpty())
+                break;
+            next = fontIndex(fonts, again.font) + 1;
+            followParts(roots, sources.chars[i], known, again);
+            drawAndMeasure(sources.chars[i], bmpDir, again);
+            withholdUnsound(roots, sources.chars[i], bmpDir, again);
+            if (again.withheld.isEmpty())
+                results[i] = std::move(again);
+        }
     });
     return results;
 }
@@ -787,7 +816,7 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
     }
     FontGlyphs fonts;
     if (!fonts.open(defaultDrawingFonts(), error)) {
-        *error += QStringLiteral(" (install the Debian packages fonts-arphic-ukai and fonts-arphic-uming)");
+        *error += QStringLiteral(" (install the Debian packages fonts-arphic-ukai, fonts-arphic-uming and fonts-noto-cjk)");
         return false;
     }
     const std::vector<CharacterResult> results = processAll(roots, exceptions, sources, fonts, bmpDir);

@@ -87,12 +87,18 @@ double turnAt(const Rings& r, int i, double orientation)
     return orientation >= 0 ? angle : -angle;
 }
 
-// Sample indices of the corners: the sharpest inward turn of each run of inward turns.
-std::vector<int> cornerPoints(const Rings& r, double cornerTurn)
+// The signed turn at every sample.
+std::vector<double> turnsOf(const Rings& r)
 {
     std::vector<double> turn(r.at.size());
     for (size_t i = 0; i < r.at.size(); ++i)
         turn[i] = turnAt(r, int(i), r.area);
+    return turn;
+}
+
+// Sample indices of the corners: the sharpest inward turn of each run of inward turns.
+std::vector<int> cornerPoints(const Rings& r, const std::vector<double>& turn, double cornerTurn)
+{
     std::vector<int> corners;
     for (size_t i = 0; i < r.at.size(); ++i) {
         if (-turn[i] < cornerTurn)
@@ -356,41 +362,66 @@ std::vector<QPolygonF> walkedRings(const Rings& r, const std::vector<int>& corne
     return rings;
 }
 
-} // namespace
+// What a cut needs of the glyph whatever its settings: the sampled outline and the filled glyph.
+struct PreparedGlyph {
+    Rings rings;
+    std::vector<double> turns;
+    Mask mask;
+    explicit PreparedGlyph(const QPainterPath& glyph) : rings(sampledRings(glyph)), turns(turnsOf(rings)), mask(glyph) {}
+};
 
-GlyphCut cutIntoStrokes(const QPainterPath& glyph, const CutSettings& settings)
+// The cut's corners, bridges and stroke outlines, without their centre lines.
+GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings)
 {
     GlyphCut cut;
-    const Rings r = sampledRings(glyph);
+    const Rings& r = g.rings;
     if (r.at.empty())
         return cut;
-    const std::vector<int> cornerAt = cornerPoints(r, settings.cornerTurn);
+    const std::vector<int> cornerAt = cornerPoints(r, g.turns, settings.cornerTurn);
     for (int i : cornerAt) {
         const QPointF at = r.at[size_t(i)];
         cut.corners.push_back({at, unit(at - walked(r, i, TangentReach, false)), unit(walked(r, i, TangentReach, true) - at)});
     }
-    const Mask mask(glyph);
-    cut.bridges = pairedCorners(cut.corners, mask, settings.bridgeSlack);
+    cut.bridges = pairedCorners(cut.corners, g.mask, settings.bridgeSlack);
     for (const QPolygonF& ring : walkedRings(r, cornerAt, cut.corners, cut.bridges, cut.closed)) {
         if (ring.size() < 3 || areaOf(ring) < SmallestStroke)
             continue;
-        cut.strokes.push_back({ring, centreLineOf(ring)});
+        cut.strokes.push_back({ring, QPolygonF()});
     }
     return cut;
 }
 
+GlyphCut withCentreLines(GlyphCut cut)
+{
+    for (ExtractedStroke& stroke : cut.strokes)
+        stroke.centreLine = centreLineOf(stroke.outline);
+    return cut;
+}
+
+} // namespace
+
+GlyphCut cutIntoStrokes(const QPainterPath& glyph, const CutSettings& settings)
+{
+    return withCentreLines(outlinesCut(PreparedGlyph(glyph), settings));
+}
+
 GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& counts)
 {
-    static const CutSettings tried[] = {{}, {28.0, 60.0}, {14.0, 70.0}};
+    // The usual first, then readier and less ready to see corners, then
+    // bridges held straighter (a serif's notch is no joint), corners seen
+    // only where the outline turns hard, and mixes of these.
+    static const CutSettings tried[] = {{}, {28.0, 60.0}, {14.0, 70.0}, {20.0, 45.0},
+                                        {36.0, 60.0}, {36.0, 45.0}, {28.0, 75.0}, {10.0, 70.0}};
+    const PreparedGlyph prepared(glyph);
     GlyphCut first;
     for (const CutSettings& settings : tried) {
-        GlyphCut cut = cutIntoStrokes(glyph, settings);
+        GlyphCut cut = outlinesCut(prepared, settings);
         if (cut.closed && std::find(counts.begin(), counts.end(), cut.strokes.size()) != counts.end())
-            return cut;
+            return withCentreLines(std::move(cut));
         if (&settings == tried)
             first = std::move(cut);
     }
-    return first;
+    return withCentreLines(std::move(first));
 }
 
 }

@@ -48,8 +48,9 @@ struct CutSettings {
 GlyphCut cutIntoStrokes(const QPainterPath& glyph, const CutSettings& settings = {});
 
 // The cut with the first of a few settings (the usual first, then readier
-// and less ready to see corners) that closes and gives one of the wanted
-// numbers of strokes; the usual cut where none does.
+// and less ready to see corners, bridges held straighter, corners seen only
+// where the outline turns hard, mixes of these) that closes and gives one of the wanted numbers of strokes; the
+// usual cut where none does.
 GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& counts);
 
 }
