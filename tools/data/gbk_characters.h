@@ -1,6 +1,6 @@
 #pragma once
 #include "store/gbk.h"
-#include "tools/data/source_set.h"
+#include "tools/sources/source_set.h"
 
 #include <QByteArray>
 #include <QString>

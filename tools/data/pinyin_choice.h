@@ -1,6 +1,6 @@
 #pragma once
 #include "tools/data/pinyin_source.h"
-#include "tools/data/source_set.h"
+#include "tools/sources/source_set.h"
 #include "tools/data/table_writer.h"
 #include "tools/data/usual_readings.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "formats/record_layout.h"
-#include "tools/data/source_set.h"
+#include "tools/sources/source_set.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,5 @@
 #pragma once
-#include "tools/data/source_set.h"
+#include "tools/sources/source_set.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,5 @@
 #pragma once
-#include "tools/data/source_set.h"
+#include "tools/sources/source_set.h"
 #include "tools/pictures/font_glyphs.h"
 #include "tools/pictures/stroke_matching.h"
 #include "tools/pictures/stroke_outlines.h"
