@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace lumbrell::data;
 
@@ -225,6 +226,32 @@ private Q_SLOTS:
             QVERIFY2(problems.isEmpty(), qPrintable(e.ch + QStringLiteral(": ") + problems.join(QStringLiteral("; "))));
             QVERIFY(!e.reason.isEmpty());
         }
+    }
+
+    // Hand splits a teacher marks that no root of the search makes: the
+    // strokes per position and the roots they name.
+    void handSplits_data()
+    {
+        QTest::addColumn<QString>("split");
+        QTest::addColumn<QString>("line");
+        // 𣏟's first 朩 is 十 over a 儿 whose right leg is a plain 丨.
+        QTest::newRow("痲") << "1,2,3,4,5 6,7 8,9 12,13" << QStringLiteral("痲\tufqq\t疒\t十\t儿\t儿\n");
+    }
+
+    void handSplits()
+    {
+        QFETCH(QString, split);
+        QFETCH(QString, line);
+        const QString ch = QString::fromUtf8(QTest::currentDataTag());
+        ExceptionTable table;
+        QString error;
+        QVERIFY2(table.loadBuiltIn(&error), qPrintable(error));
+        const auto e = std::find_if(table.exceptions().begin(), table.exceptions().end(),
+                                    [&](const Exception& x) { return x.ch == ch; });
+        QVERIFY(e != table.exceptions().end());
+        const Decomposition d = fromException(*e);
+        QCOMPARE(shown(d), split);
+        QCOMPARE(positionRootsLine(ch, e->fullCode, d), line);
     }
 
     void exceptionFaultsFound_data()
