@@ -21,4 +21,17 @@ std::optional<QString> readUtf8File(const QString& path, QString* error)
     return text;
 }
 
+std::vector<TableRow> tableRows(const QByteArray& text)
+{
+    std::vector<TableRow> rows;
+    int lineNumber = 0;
+    for (const QByteArray& raw : text.split('\n')) {
+        ++lineNumber;
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (!line.isEmpty() && !line.startsWith(u'#'))
+            rows.push_back({lineNumber, line.split(u'\t')});
+    }
+    return rows;
+}
+
 } // namespace lumbrell::data

@@ -1,6 +1,7 @@
 #include "tools/data/unmarked_positions.h"
 
 #include "formats/fill_point_format.h"
+#include "tools/data/text_file.h"
 
 #include <QFile>
 #include <algorithm>
@@ -10,13 +11,7 @@ namespace lumbrell::data {
 std::optional<std::vector<UnmarkedPosition>> parseUnmarkedPositions(const QByteArray& text, QString* error)
 {
     std::vector<UnmarkedPosition> positions;
-    int lineNumber = 0;
-    for (const QByteArray& raw : text.split('\n')) {
-        ++lineNumber;
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList fields = line.split(u'\t');
+    for (const auto& [lineNumber, fields] : tableRows(text)) {
         bool isNumber = false;
         const int position = fields.size() == 2 ? fields[1].toInt(&isNumber) : 0;
         if (fields.size() != 2 || fields[0].size() != 1 || !isNumber || position < 1 || position > 4) {

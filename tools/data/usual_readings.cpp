@@ -1,5 +1,7 @@
 #include "tools/data/usual_readings.h"
 
+#include "tools/data/text_file.h"
+
 #include <QFile>
 
 namespace lumbrell::data {
@@ -7,13 +9,7 @@ namespace lumbrell::data {
 std::optional<UsualReadings> parseUsualReadings(const QByteArray& text, QString* error)
 {
     UsualReadings readings;
-    int lineNumber = 0;
-    for (const QByteArray& raw : text.split('\n')) {
-        ++lineNumber;
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList fields = line.split(u'\t');
+    for (const auto& [lineNumber, fields] : tableRows(text)) {
         if (fields.size() != 2 || fields[0].size() != 1 || fields[1].isEmpty()) {
             *error = QStringLiteral("usual_readings.tsv line %1: not \"character TAB reading\"").arg(lineNumber);
             return std::nullopt;
