@@ -22,10 +22,18 @@ cmake --build "$linux_build" -j"$jobs" --target lumbrell
 
 qt_prefix=$("$root/scripts/build-qt-mingw.sh" | tail -1)
 
+# A build made with another Qt starts afresh: its cache names the old Qt.
+qt_toolchain="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake"
+if [ -f "$windows_build/CMakeCache.txt" ] \
+   && ! grep -qxF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$qt_toolchain" "$windows_build/CMakeCache.txt"; then
+  echo "build-windows: Qt changed ($qt_prefix); building $windows_build afresh" >&2
+  rm -rf "$windows_build"
+fi
+
 # (A configure that stopped half-way leaves a cache but no build.ninja.)
 if [ ! -f "$windows_build/build.ninja" ]; then
   cmake -S "$root" -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DCMAKE_TOOLCHAIN_FILE="$qt_toolchain" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DLUMBRELL_LINUX_BUILD="$linux_build"
 fi
