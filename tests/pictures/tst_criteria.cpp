@@ -188,6 +188,21 @@ private Q_SLOTS:
         QTest::newRow("鸟") << "qgd" << "35451" << QStringLiteral("鸟\tqgd\t鸟头\t一\tid\n");
         QTest::newRow("八") << "wty" << "34" << QStringLiteral("八\twty\t八\t丿\t丶\n");
         QTest::newRow("一") << "ggll" << "1" << QStringLiteral("一\tggll\t一\t一\tid\tid\n");
+        // Rows of one key on the same strokes: the one the strokes look like.
+        // 龶 is 王 whose upright runs up through its top stroke (青头); 王
+        // stands whole under a dot or over another part (主 弄).
+        QTest::newRow("青") << "gef" << "11212511" << QStringLiteral("青\tgef\t龶\t⺝\tid\n");
+        QTest::newRow("表") << "geu" << "11213534" << QStringLiteral("表\tgeu\t龶\t𧘇\tid\n");
+        QTest::newRow("生") << "tgd" << "31121" << QStringLiteral("生\ttgd\t丿\t龶\tid\n");
+        QTest::newRow("主") << "ygd" << "41121" << QStringLiteral("主\tygd\t丶\t王\tid\n");
+        QTest::newRow("弄") << "gaj" << "1121132" << QStringLiteral("弄\tgaj\t王\t廾\tid\n");
+        // 人 and 八, ⺈ and 勹, 厂 and ナ.
+        QTest::newRow("分") << "wvr" << "3453" << QStringLiteral("分\twvr\t八\t刀\tid\n");
+        QTest::newRow("从") << "wwy" << "3434" << QStringLiteral("从\twwy\t人\t人\tid\n");
+        QTest::newRow("次") << "uqwy" << "413534" << QStringLiteral("次\tuqwy\t冫\t⺈\t人\tid\n");
+        QTest::newRow("包") << "qnv" << "35515" << QStringLiteral("包\tqnv\t勹\t已\tid\n");
+        QTest::newRow("有") << "def" << "132511" << QStringLiteral("有\tdef\tナ\t⺝\tid\n");
+        QTest::newRow("历") << "dee" << "1353" << QStringLiteral("历\tdee\t厂\t力\tid\n");
     }
 
     void rootsNamedPerPosition()

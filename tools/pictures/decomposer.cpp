@@ -28,6 +28,11 @@ CodePosition component(std::vector<int> strokes, QString glyph)
 
 CodePosition identification() { return {PositionKind::Identification, {}, {}}; }
 
+// Of two rows of one key on the same strokes, one wins by its drawing only
+// when the strokes are nearer to it by this much; nearer ties go to the
+// stated tie numbers.
+constexpr double CloserDrawingMargin = 0.02;
+
 // Closing places this much farther from the root's shape than the closest one
 // are not tried.
 constexpr double ClosingShapeMargin = 0.03;
@@ -489,7 +494,7 @@ private:
     }
 
     // The pieces at position k of two splits.
-    static int comparePieces(Criterion id, const std::vector<Piece>& a, const std::vector<Piece>& b, size_t k)
+    int comparePieces(Criterion id, const std::vector<Piece>& a, const std::vector<Piece>& b, size_t k) const
     {
         const Piece &p = a[k], &q = b[k];
         switch (id) {
@@ -501,6 +506,8 @@ private:
             return 0;
         case Criterion::LargerFirst:
             return sign(int(p.strokes.size()), int(q.strokes.size()));
+        case Criterion::CloserDrawing:
+            return sameStrokesCloser(p, q);
         case Criterion::TieNumber:
             return sameStrokesTie(p, q);
         case Criterion::FrameAroundUncoded:
@@ -518,6 +525,19 @@ private:
             return 0;
         }
     }
+
+    // Two rows of one key placed on the same strokes, both with a drawing of
+    // their own: the one whose drawing the strokes are nearer to (青's top is
+    // 龶, its upright running up through the first stroke; 主's is 王).
+    int sameStrokesCloser(const Piece& p, const Piece& q) const
+    {
+        if (p.strokes != q.strokes || p.root == q.root || !measurable(p) || !measurable(q))
+            return 0;
+        const double a = distanceFrom(p.root, p.strokes), b = distanceFrom(q.root, q.strokes);
+        return a + CloserDrawingMargin < b ? 1 : b + CloserDrawingMargin < a ? -1 : 0;
+    }
+
+    bool measurable(const Piece& p) const { return centreLines_ && !p.root->shape.empty() && p.strokes.size() >= 2; }
 
     // Two rows of one key placed on the same strokes: the smaller tie number
     // wins (人 before 八); 0 where the pieces differ or no row states one.
@@ -704,6 +724,9 @@ const std::vector<CriterionInfo>& criteria()
         {Criterion::FrameAroundUncoded, RankScope::Position, "兼顾直观",
          "a frame round its uncoded contents before a cut of that frame over as many strokes", "榘"},
         {Criterion::FewerFrames, RankScope::Split, "能连不交", "fewer roots written around or through others", "拣 练"},
+        {Criterion::CloserDrawing, RankScope::Position, "兼顾直观",
+         "where two rows of one key fit the same strokes, the one whose own drawing they look more like",
+         "青 表 (龶), 主 弄 (王)"},
         {Criterion::TieNumber, RankScope::Position, "表序",
          "nothing else tells the splits apart: where both place the same strokes, the root whose row states the "
          "smaller tie number (roots.tsv's last column)",
