@@ -141,6 +141,15 @@ private Q_SLOTS:
         row("辈", "hdhl", "211121111512", "1 2,3,4 5 9,10,11,12", Criterion::PartKeptWhole, {"非", "hdhd", "21112111"});
         row("蜚", "hdhj", "21112111251214", "1 2,3,4 5 9,10,11,12,13,14", Criterion::PartKeptWhole,
             {"非", "hdhd", "21112111"});
+        // A root may end on a stroke that a part after it begins with, where
+        // its strokes end on that stroke: 廿's uprights on 兩's 一, the third
+        // 土's on the 一 that would begin 元.
+        row("蹣", "khay", "251213412212523434", "1,2,3 4,5,6,7 8,9,10,11 18", Criterion::LargerFirst,
+            {"兩", "gmhy", "12523434"});
+        row("堯", "fffq", "121121121135", "1,2,3 4,5,6 7,8,9 11,12", Criterion::LargerFirst, {"元", "fqb", "1135"});
+        // Not where the part's first stroke stands apart: 豆's 一 under 曲.
+        row("澧", "imau", "4412512211251431", "1,2,3 4,5 6,7,8,9 14,15,16", Criterion::LargerFirst,
+            {"豆", "gkuf", "1251431"});
         // 能连不交: fewer roots written around others.
         row("拣", "ranw", "12115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
         row("练", "xanw", "55115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);

@@ -33,6 +33,11 @@ CodePosition identification() { return {PositionKind::Identification, {}, {}}; }
 // stated tie numbers.
 constexpr double CloserDrawingMargin = 0.02;
 
+// A centre line ending closer than this to another, in the drawings'
+// 1024-unit square, is of a stroke that touches it (about a stroke's width;
+// parts standing apart leave 60 and more).
+constexpr double TouchingGap = 40;
+
 // Closing places this much farther from the root's shape than the closest one
 // are not tried.
 constexpr double ClosingShapeMargin = 0.03;
@@ -588,7 +593,9 @@ private:
     }
 
     // Components that reach from before a known part only into its first
-    // stroke (澧: 龷 would take 豆's 一).
+    // stroke (澧: 龷 would take 豆's 一), where that stroke stands apart from
+    // theirs; a first stroke their strokes run into is shared, and closes
+    // them (蹣: 廿's uprights end on the 一 兩 begins with).
     int reachesIntoParts(const std::vector<Piece>& pieces) const
     {
         if (!parts_)
@@ -596,9 +603,22 @@ private:
         int n = 0;
         for (const Piece& p : pieces)
             for (const KnownPart& part : *parts_)
-                if (p.strokes.front() < part.from && p.strokes.back() == part.from && !p.root->encloses())
+                if (p.strokes.front() < part.from && p.strokes.back() == part.from && !p.root->encloses()
+                    && !runsInto(p.strokes, part.from))
                     ++n;
         return n;
+    }
+
+    // Whether any of the strokes before the given one meets it end on in the
+    // drawing (an upright ending on it, not one crossing it).
+    bool runsInto(const std::vector<int>& strokes, int stroke) const
+    {
+        if (!centreLines_)
+            return false;
+        return std::any_of(strokes.begin(), strokes.end(), [&](int s) {
+            return s < stroke
+                && endGap((*centreLines_)[size_t(s)], (*centreLines_)[size_t(stroke)]) < TouchingGap;
+        });
     }
 
     // Pieces that join the last strokes of a root typed whole only alone with
