@@ -150,6 +150,11 @@ private Q_SLOTS:
         // Not where the part's first stroke stands apart: 豆's 一 under 曲.
         row("澧", "imau", "4412512211251431", "1,2,3 4,5 6,7,8,9 14,15,16", Criterion::LargerFirst,
             {"豆", "gkuf", "1251431"});
+        // マ heads 予 (预 マ 乙 丨 贝), and 蓣 takes 预 as it splits itself.
+        row("预", "cnhm", "5452132534", "1,2 3 4 7,8,9,10", Criterion::DrawnAsItself);
+        row("蓣", "acnm", "1225452132534", "1,2,3 4,5 6 10,11,12,13", Criterion::PartKeptWhole,
+            {"预", "cnhm", "5452132534"});
+        row("令", "wycu", "34454", "1,2 3 4,5 id", Criterion::OnlySplit);
         // 能连不交: fewer roots written around others.
         row("拣", "ranw", "12115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
         row("练", "xanw", "55115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
@@ -212,6 +217,12 @@ private Q_SLOTS:
         QTest::newRow("包") << "qnv" << "35515" << QStringLiteral("包\tqnv\t勹\t已\tid\n");
         QTest::newRow("有") << "def" << "132511" << QStringLiteral("有\tdef\tナ\t⺝\tid\n");
         QTest::newRow("历") << "dee" << "1353" << QStringLiteral("历\tdee\t厂\t力\tid\n");
+        // マ, the turn and dot heading 予 矛 甬 and closing 令, not 又.
+        QTest::newRow("令") << "wycu" << "34454" << QStringLiteral("令\twycu\t人\t丶\tマ\tid\n");
+        QTest::newRow("予") << "cnhj" << "5452" << QStringLiteral("予\tcnhj\tマ\t乙\t丨\tid\n");
+        QTest::newRow("通") << "cepk" << "5435112454" << QStringLiteral("通\tcepk\tマ\t用\t辶\tid\n");
+        QTest::newRow("又") << "cccc" << "54" << QStringLiteral("又\tcccc\t又\t又\t又\t又\n");
+        QTest::newRow("对") << "cfy" << "54124" << QStringLiteral("对\tcfy\t又\t寸\tid\n");
     }
 
     void rootsNamedPerPosition()
