@@ -102,8 +102,9 @@ private Q_SLOTS:
         row("帝", "yuph", "414345252", "1,2 3,4 5,6 9", Criterion::DrawnAsItself);
         // 兼顾直观: 拌 takes 半 as 半 splits itself (丷 干), not 䒑 and 干's rest.
         row("拌", "rugh", "12143112", "1,2,3 4,5 6,7,8 id", Criterion::PartKeptWhole, {"半", "ugk", "43112"});
-        // 能散不连: no root joins 犭's last 丿 with 比's 一.
-        row("狴", "qtxf", "3531535121", "1,2 3 4,5 8,9,10", Criterion::PartsApart);
+        // No root joins 犭's last 丿 with 比's 一: 犭头 drawn as itself rules
+        // the joined split out before 能散不连 would.
+        row("狴", "qtxf", "3531535121", "1,2 3 4,5 8,9,10", Criterion::DrawnAsItself);
         // 取大优先: the frame that holds the whole of 止, not 工 cutting it.
         row("斌", "ygay", "413411212154", "1,2,3,4 5 6,11 12", Criterion::FrameHoldsMore);
         row("赋", "mgay", "253411212154", "1,2,3,4 5 6,11 12", Criterion::FrameHoldsMore);
@@ -223,6 +224,11 @@ private Q_SLOTS:
         QTest::newRow("通") << "cepk" << "5435112454" << QStringLiteral("通\tcepk\tマ\t用\t辶\tid\n");
         QTest::newRow("又") << "cccc" << "54" << QStringLiteral("又\tcccc\t又\t又\t又\t又\n");
         QTest::newRow("对") << "cfy" << "54124" << QStringLiteral("对\tcfy\t又\t寸\tid\n");
+        // 犭头, 犭 less its 丿, where the strokes look like it; 留's first two
+        // look like no row closely and keep ⺈, the nearer of the others.
+        QTest::newRow("狗") << "qtqk" << "35335251" << QStringLiteral("狗\tqtqk\t犭头\t丿\t勹\t口\n");
+        QTest::newRow("狐") << "qtry" << "35333544" << QStringLiteral("狐\tqtry\t犭头\t丿\t𠂆\t丶\n");
+        QTest::newRow("留") << "qyvl" << "3545325121" << QStringLiteral("留\tqyvl\t⺈\t丶\t刀\t田\n");
     }
 
     void rootsNamedPerPosition()

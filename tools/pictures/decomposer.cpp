@@ -532,14 +532,25 @@ private:
     }
 
     // Two rows of one key placed on the same strokes, both with a drawing of
-    // their own: the one whose drawing the strokes are nearer to (青's top is
-    // 龶, its upright running up through the first stroke; 主's is 王).
+    // their own: the one whose drawing the strokes are nearer to, where they
+    // look like a borrowed shape (青's top is 龶, its upright running up
+    // through the first stroke; 主's is 王).
     int sameStrokesCloser(const Piece& p, const Piece& q) const
     {
         if (p.strokes != q.strokes || p.root == q.root || !measurable(p) || !measurable(q))
             return 0;
         const double a = distanceFrom(p.root, p.strokes), b = distanceFrom(q.root, q.strokes);
-        return a + CloserDrawingMargin < b ? 1 : b + CloserDrawingMargin < a ? -1 : 0;
+        if (a + CloserDrawingMargin < b && looksLikeBorrowed(p))
+            return 1;
+        return b + CloserDrawingMargin < a && looksLikeBorrowed(q) ? -1 : 0;
+    }
+
+    // A root whose shape is cut from another character (犭头 from 犭) names
+    // only strokes that look like it: nearer than the others is not enough
+    // (留's ⺈ is far from every row, and nearest to 犭's first strokes).
+    bool looksLikeBorrowed(const Piece& p) const
+    {
+        return p.root->shapeFrom.isEmpty() || distanceFrom(p.root, p.strokes) <= RootShapeLimit;
     }
 
     bool measurable(const Piece& p) const { return centreLines_ && !p.root->shape.empty() && p.strokes.size() >= 2; }
@@ -738,7 +749,7 @@ const std::vector<CriterionInfo>& criteria()
         {Criterion::PartsApart, RankScope::Split, "能散不连",
          "no root joins the end of one part (a root typed whole only alone, or before a part that is a character) "
          "with the next",
-         "狴 堡"},
+         "堡 琢"},
         {Criterion::FrameHoldsMore, RankScope::Position, "取大优先", "of two frames from the same stroke, the one holding more", "斌 惑"},
         {Criterion::LargerFirst, RankScope::Position, "取大优先", "the larger root first, position by position", "班 赢"},
         {Criterion::FrameAroundUncoded, RankScope::Position, "兼顾直观",
