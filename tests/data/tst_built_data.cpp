@@ -407,7 +407,7 @@ private Q_SLOTS:
         const QString roots = QString::fromUtf8(readData(QString::fromLatin1(lumbrell::positionroots::FileName)));
         for (const char* line : {"峰\tmtdh\t山\t夂\t三\t丨\n", "桃\tsqiy\t木\t儿\t兆去儿\tid\n",
                                  "鸟\tqgd\t鸟头\t一\tid\n", "一\tggll\t一\t一\tid\tid\n", "八\twty\t八\t丿\t丶\n",
-                                 "假\twnhc\t亻\tコ\t丨\t又\n"})
+                                 "假\twnhc\t亻\tコ\t丨\t又\n", "青\tgef\t龶\t⺝\tid\n", "主\tygd\t丶\t王\tid\n"})
             QVERIFY2(roots.startsWith(QString::fromUtf8(line)) || roots.contains(u'\n' + QString::fromUtf8(line)),
                      line);
         const QStringList lines = roots.split(u'\n', Qt::SkipEmptyParts);

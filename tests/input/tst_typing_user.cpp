@@ -209,6 +209,30 @@ private Q_SLOTS:
         QVERIFY(w.control(u"undrawnNote"_s)->isHidden());
     }
 
+    // Each picture's tooltip names the root it blackens: 青's top is 龶 (青头),
+    // 主's 王 stands whole under its dot.
+    void picturesNameTheirRoots_data()
+    {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QStringList>("tooltips");
+        QTest::newRow("青") << u"青"_s << QStringList{u"码元 龶 (G)"_s, u"码元 ⺝ (E)"_s, u"识别码 上下型，最后一笔为横 (F)"_s, QString()};
+        QTest::newRow("主") << u"主"_s << QStringList{u"码元 丶 (Y)"_s, u"码元 王 (G)"_s, u"识别码 杂合型，最后一笔为横 (D)"_s, QString()};
+    }
+
+    void picturesNameTheirRoots()
+    {
+        QFETCH(QString, character);
+        QFETCH(QStringList, tooltips);
+        BuiltWindow w;
+        QVERIFY(w.active());
+        w.commitEntry(character);
+        QCOMPARE(w.shownCharacter(), character);
+        QStringList shown;
+        for (int i = 0; i < 4; ++i)
+            shown << w.control<PictureBox>(u"Picture1(%1)"_s.arg(i))->toolTip();
+        QCOMPARE(shown, tooltips);
+    }
+
     void boxesDrawInTheCharacterFamily()
     {
         BuiltWindow w;

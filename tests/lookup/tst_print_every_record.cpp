@@ -1,6 +1,7 @@
 // --print over every record of the built data: each character prints its own
 // record's codes and its trimmed reading.
 #include "app/print_lookup.h"
+#include "formats/position_roots_format.h"
 #include "lookup/code_line.h"
 #include "store/record_file.h"
 #include "tables/table_texts.h"
@@ -56,6 +57,19 @@ private Q_SLOTS:
         const PrintedLookups printed = printLookups(dictionary, text);
         QCOMPARE(printed.lines, line.isEmpty() ? QStringList() : QStringList{line});
         QTEST(printed.withoutRecord, "withoutRecord");
+    }
+
+    // --print --roots names the root of each position as the data build split it.
+    void rootsOfTheBuiltData()
+    {
+        Dictionary dictionary(loadEmbeddedTables());
+        QString error;
+        QVERIFY(dictionary.open(QStringLiteral(LUMBRELL_DATA_DIR "/wwbb11.dat"), &error));
+        PositionRoots roots;
+        QVERIFY2(roots.read(QStringLiteral(LUMBRELL_DATA_DIR "/") + QLatin1String(positionroots::FileName), &error), qPrintable(error));
+        const PrintedLookups printed = printLookups(dictionary, QStringLiteral("青主"), &roots);
+        QCOMPARE(printed.lines, (QStringList{QStringLiteral("青\tgef\tqing\t龶 ⺝ id"),
+                                             QStringLiteral("主\ty\tygd\tzhu\t丶 王 id")}));
     }
 };
 

@@ -102,8 +102,9 @@ private Q_SLOTS:
         row("帝", "yuph", "414345252", "1,2 3,4 5,6 9", Criterion::DrawnAsItself);
         // 兼顾直观: 拌 takes 半 as 半 splits itself (丷 干), not 䒑 and 干's rest.
         row("拌", "rugh", "12143112", "1,2,3 4,5 6,7,8 id", Criterion::PartKeptWhole, {"半", "ugk", "43112"});
-        // 能散不连: no root joins 犭's last 丿 with 比's 一.
-        row("狴", "qtxf", "3531535121", "1,2 3 4,5 8,9,10", Criterion::PartsApart);
+        // No root joins 犭's last 丿 with 比's 一: 犭头 drawn as itself rules
+        // the joined split out before 能散不连 would.
+        row("狴", "qtxf", "3531535121", "1,2 3 4,5 8,9,10", Criterion::DrawnAsItself);
         // 取大优先: the frame that holds the whole of 止, not 工 cutting it.
         row("斌", "ygay", "413411212154", "1,2,3,4 5 6,11 12", Criterion::FrameHoldsMore);
         row("赋", "mgay", "253411212154", "1,2,3,4 5 6,11 12", Criterion::FrameHoldsMore);
@@ -141,6 +142,20 @@ private Q_SLOTS:
         row("辈", "hdhl", "211121111512", "1 2,3,4 5 9,10,11,12", Criterion::PartKeptWhole, {"非", "hdhd", "21112111"});
         row("蜚", "hdhj", "21112111251214", "1 2,3,4 5 9,10,11,12,13,14", Criterion::PartKeptWhole,
             {"非", "hdhd", "21112111"});
+        // A root may end on a stroke that a part after it begins with, where
+        // its strokes end on that stroke: 廿's uprights on 兩's 一, the third
+        // 土's on the 一 that would begin 元.
+        row("蹣", "khay", "251213412212523434", "1,2,3 4,5,6,7 8,9,10,11 18", Criterion::LargerFirst,
+            {"兩", "gmhy", "12523434"});
+        row("堯", "fffq", "121121121135", "1,2,3 4,5,6 7,8,9 11,12", Criterion::LargerFirst, {"元", "fqb", "1135"});
+        // Not where the part's first stroke stands apart: 豆's 一 under 曲.
+        row("澧", "imau", "4412512211251431", "1,2,3 4,5 6,7,8,9 14,15,16", Criterion::LargerFirst,
+            {"豆", "gkuf", "1251431"});
+        // マ heads 予 (预 マ 乙 丨 贝), and 蓣 takes 预 as it splits itself.
+        row("预", "cnhm", "5452132534", "1,2 3 4 7,8,9,10", Criterion::DrawnAsItself);
+        row("蓣", "acnm", "1225452132534", "1,2,3 4,5 6 10,11,12,13", Criterion::PartKeptWhole,
+            {"预", "cnhm", "5452132534"});
+        row("令", "wycu", "34454", "1,2 3 4,5 id", Criterion::OnlySplit);
         // 能连不交: fewer roots written around others.
         row("拣", "ranw", "12115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
         row("练", "xanw", "55115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
@@ -188,6 +203,32 @@ private Q_SLOTS:
         QTest::newRow("鸟") << "qgd" << "35451" << QStringLiteral("鸟\tqgd\t鸟头\t一\tid\n");
         QTest::newRow("八") << "wty" << "34" << QStringLiteral("八\twty\t八\t丿\t丶\n");
         QTest::newRow("一") << "ggll" << "1" << QStringLiteral("一\tggll\t一\t一\tid\tid\n");
+        // Rows of one key on the same strokes: the one the strokes look like.
+        // 龶 is 王 whose upright runs up through its top stroke (青头); 王
+        // stands whole under a dot or over another part (主 弄).
+        QTest::newRow("青") << "gef" << "11212511" << QStringLiteral("青\tgef\t龶\t⺝\tid\n");
+        QTest::newRow("表") << "geu" << "11213534" << QStringLiteral("表\tgeu\t龶\t𧘇\tid\n");
+        QTest::newRow("生") << "tgd" << "31121" << QStringLiteral("生\ttgd\t丿\t龶\tid\n");
+        QTest::newRow("主") << "ygd" << "41121" << QStringLiteral("主\tygd\t丶\t王\tid\n");
+        QTest::newRow("弄") << "gaj" << "1121132" << QStringLiteral("弄\tgaj\t王\t廾\tid\n");
+        // 人 and 八, ⺈ and 勹, 厂 and ナ.
+        QTest::newRow("分") << "wvr" << "3453" << QStringLiteral("分\twvr\t八\t刀\tid\n");
+        QTest::newRow("从") << "wwy" << "3434" << QStringLiteral("从\twwy\t人\t人\tid\n");
+        QTest::newRow("次") << "uqwy" << "413534" << QStringLiteral("次\tuqwy\t冫\t⺈\t人\tid\n");
+        QTest::newRow("包") << "qnv" << "35515" << QStringLiteral("包\tqnv\t勹\t已\tid\n");
+        QTest::newRow("有") << "def" << "132511" << QStringLiteral("有\tdef\tナ\t⺝\tid\n");
+        QTest::newRow("历") << "dee" << "1353" << QStringLiteral("历\tdee\t厂\t力\tid\n");
+        // マ, the turn and dot heading 予 矛 甬 and closing 令, not 又.
+        QTest::newRow("令") << "wycu" << "34454" << QStringLiteral("令\twycu\t人\t丶\tマ\tid\n");
+        QTest::newRow("予") << "cnhj" << "5452" << QStringLiteral("予\tcnhj\tマ\t乙\t丨\tid\n");
+        QTest::newRow("通") << "cepk" << "5435112454" << QStringLiteral("通\tcepk\tマ\t用\t辶\tid\n");
+        QTest::newRow("又") << "cccc" << "54" << QStringLiteral("又\tcccc\t又\t又\t又\t又\n");
+        QTest::newRow("对") << "cfy" << "54124" << QStringLiteral("对\tcfy\t又\t寸\tid\n");
+        // 犭头, 犭 less its 丿, where the strokes look like it; 留's first two
+        // look like no row closely and keep ⺈, the nearer of the others.
+        QTest::newRow("狗") << "qtqk" << "35335251" << QStringLiteral("狗\tqtqk\t犭头\t丿\t勹\t口\n");
+        QTest::newRow("狐") << "qtry" << "35333544" << QStringLiteral("狐\tqtry\t犭头\t丿\t𠂆\t丶\n");
+        QTest::newRow("留") << "qyvl" << "3545325121" << QStringLiteral("留\tqyvl\t⺈\t丶\t刀\t田\n");
     }
 
     void rootsNamedPerPosition()

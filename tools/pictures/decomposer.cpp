@@ -28,6 +28,16 @@ CodePosition component(std::vector<int> strokes, QString glyph)
 
 CodePosition identification() { return {PositionKind::Identification, {}, {}}; }
 
+// Of two rows of one key on the same strokes, one wins by its drawing only
+// when the strokes are nearer to it by this much; nearer ties go to the
+// stated tie numbers.
+constexpr double CloserDrawingMargin = 0.02;
+
+// A centre line ending closer than this to another, in the drawings'
+// 1024-unit square, is of a stroke that touches it (about a stroke's width;
+// parts standing apart leave 60 and more).
+constexpr double TouchingGap = 40;
+
 // Closing places this much farther from the root's shape than the closest one
 // are not tried.
 constexpr double ClosingShapeMargin = 0.03;
@@ -489,7 +499,7 @@ private:
     }
 
     // The pieces at position k of two splits.
-    static int comparePieces(Criterion id, const std::vector<Piece>& a, const std::vector<Piece>& b, size_t k)
+    int comparePieces(Criterion id, const std::vector<Piece>& a, const std::vector<Piece>& b, size_t k) const
     {
         const Piece &p = a[k], &q = b[k];
         switch (id) {
@@ -501,6 +511,8 @@ private:
             return 0;
         case Criterion::LargerFirst:
             return sign(int(p.strokes.size()), int(q.strokes.size()));
+        case Criterion::CloserDrawing:
+            return sameStrokesCloser(p, q);
         case Criterion::TieNumber:
             return sameStrokesTie(p, q);
         case Criterion::FrameAroundUncoded:
@@ -518,6 +530,30 @@ private:
             return 0;
         }
     }
+
+    // Two rows of one key placed on the same strokes, both with a drawing of
+    // their own: the one whose drawing the strokes are nearer to, where they
+    // look like a borrowed shape (青's top is 龶, its upright running up
+    // through the first stroke; 主's is 王).
+    int sameStrokesCloser(const Piece& p, const Piece& q) const
+    {
+        if (p.strokes != q.strokes || p.root == q.root || !measurable(p) || !measurable(q))
+            return 0;
+        const double a = distanceFrom(p.root, p.strokes), b = distanceFrom(q.root, q.strokes);
+        if (a + CloserDrawingMargin < b && looksLikeBorrowed(p))
+            return 1;
+        return b + CloserDrawingMargin < a && looksLikeBorrowed(q) ? -1 : 0;
+    }
+
+    // A root whose shape is cut from another character (犭头 from 犭) names
+    // only strokes that look like it: nearer than the others is not enough
+    // (留's ⺈ is far from every row, and nearest to 犭's first strokes).
+    bool looksLikeBorrowed(const Piece& p) const
+    {
+        return p.root->shapeFrom.isEmpty() || distanceFrom(p.root, p.strokes) <= RootShapeLimit;
+    }
+
+    bool measurable(const Piece& p) const { return centreLines_ && !p.root->shape.empty() && p.strokes.size() >= 2; }
 
     // Two rows of one key placed on the same strokes: the smaller tie number
     // wins (人 before 八); 0 where the pieces differ or no row states one.
@@ -568,7 +604,9 @@ private:
     }
 
     // Components that reach from before a known part only into its first
-    // stroke (澧: 龷 would take 豆's 一).
+    // stroke (澧: 龷 would take 豆's 一), where that stroke stands apart from
+    // theirs; a first stroke their strokes run into is shared, and closes
+    // them (蹣: 廿's uprights end on the 一 兩 begins with).
     int reachesIntoParts(const std::vector<Piece>& pieces) const
     {
         if (!parts_)
@@ -576,9 +614,22 @@ private:
         int n = 0;
         for (const Piece& p : pieces)
             for (const KnownPart& part : *parts_)
-                if (p.strokes.front() < part.from && p.strokes.back() == part.from && !p.root->encloses())
+                if (p.strokes.front() < part.from && p.strokes.back() == part.from && !p.root->encloses()
+                    && !runsInto(p.strokes, part.from))
                     ++n;
         return n;
+    }
+
+    // Whether any of the strokes before the given one meets it end on in the
+    // drawing (an upright ending on it, not one crossing it).
+    bool runsInto(const std::vector<int>& strokes, int stroke) const
+    {
+        if (!centreLines_)
+            return false;
+        return std::any_of(strokes.begin(), strokes.end(), [&](int s) {
+            return s < stroke
+                && endGap((*centreLines_)[size_t(s)], (*centreLines_)[size_t(stroke)]) < TouchingGap;
+        });
     }
 
     // Pieces that join the last strokes of a root typed whole only alone with
@@ -698,12 +749,15 @@ const std::vector<CriterionInfo>& criteria()
         {Criterion::PartsApart, RankScope::Split, "能散不连",
          "no root joins the end of one part (a root typed whole only alone, or before a part that is a character) "
          "with the next",
-         "狴 堡"},
+         "堡 琢"},
         {Criterion::FrameHoldsMore, RankScope::Position, "取大优先", "of two frames from the same stroke, the one holding more", "斌 惑"},
         {Criterion::LargerFirst, RankScope::Position, "取大优先", "the larger root first, position by position", "班 赢"},
         {Criterion::FrameAroundUncoded, RankScope::Position, "兼顾直观",
          "a frame round its uncoded contents before a cut of that frame over as many strokes", "榘"},
         {Criterion::FewerFrames, RankScope::Split, "能连不交", "fewer roots written around or through others", "拣 练"},
+        {Criterion::CloserDrawing, RankScope::Position, "兼顾直观",
+         "where two rows of one key fit the same strokes, the one whose own drawing they look more like",
+         "青 表 (龶), 主 弄 (王)"},
         {Criterion::TieNumber, RankScope::Position, "表序",
          "nothing else tells the splits apart: where both place the same strokes, the root whose row states the "
          "smaller tie number (roots.tsv's last column)",

@@ -33,6 +33,9 @@
 //   two 码元 and an identification letter (or a 成字字根 of two strokes); of
 //   four, three 码元 and an identification letter, or the first three 码元
 //   and the last one, the ones between them not typed.
+// - 龶 and 王 (青头 and 王旁): one key, the same strokes; 龶 is 王 whose
+//   upright runs up through its top stroke (青 表 毒), and which root a
+//   position names is the one its strokes look more like (主 and 弄 keep 王).
 // - 表序 (table order): where two rows of one key fit the same strokes (人
 //   and 八 in 从), the tie number each row states decides, never the order
 //   of the lines.
@@ -81,6 +84,7 @@ enum class Criterion {
     LargerFirst,        // 取大优先: the larger root first, position by position
     FrameAroundUncoded, // 兼顾直观: a frame round its contents before a cut of that frame
     FewerFrames,        // 能连不交: fewer roots written around others
+    CloserDrawing,      // 兼顾直观: of two rows of one key on the same strokes, the one they look more like
     TieNumber,          // nothing else tells them apart: the row with the smaller tie number
 };
 

@@ -552,7 +552,8 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
                     QStringList& report)
 {
     int counts[5] = {};
-    int classesOnly = 0, total = 0;
+    int total = 0;
+    QString classesOnly; // the characters split on stroke classes alone
     QStringList failures;
     for (size_t i = 0; i < results.size(); ++i) {
         if (!group.holds(sources.chars[i], results[i]))
@@ -560,7 +561,8 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
         ++total;
         const Decomposition& d = results[i].decomposition;
         ++counts[int(d.kind)];
-        classesOnly += d.classesOnly;
+        if (d.classesOnly)
+            classesOnly += sources.chars[i].ch;
         if (!d.ok())
             failures << QStringLiteral("  %1 %2 %3: %4")
                             .arg(sources.chars[i].ch, sources.chars[i].fullCode, sources.chars[i].strokeClasses, d.reason);
@@ -577,8 +579,9 @@ void reportCoverage(const SourceSet& sources, const std::vector<CharacterResult>
                   .arg(counts[int(DecompositionKind::ComponentCharacter)])
                   .arg(counts[int(DecompositionKind::SingleStroke)]);
     report << QStringLiteral("pictures: %1: %2 of the splits rest on stroke classes alone (no split whose roots look "
-                             "like the roots' own drawings)")
+                             "like the roots' own drawings): %3")
                   .arg(group.name)
+                  .arg(classesOnly.toUcs4().size())
                   .arg(classesOnly);
     // The characters of each reading but the plain one, in the readings' order.
     for (const ReadingInfo& reading : Readings) {

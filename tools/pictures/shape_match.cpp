@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace lumbrell::data {
 namespace {
@@ -51,7 +52,30 @@ QPointF scaled(QPointF p, const QRectF& frame)
     return {(p.x() - frame.left()) / frame.width(), (p.y() - frame.top()) / frame.height()};
 }
 
+// How far p lies from the segment.
+double pointGap(QPointF p, const QLineF& segment)
+{
+    const QPointF d = segment.p2() - segment.p1();
+    const double length2 = QPointF::dotProduct(d, d);
+    const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(p - segment.p1(), d) / length2, 0.0, 1.0) : 0.0;
+    return QLineF(p, segment.p1() + t * d).length();
+}
+
 } // namespace
+
+double endGap(const QPolygonF& from, const QPolygonF& to)
+{
+    if (from.isEmpty() || to.isEmpty())
+        return std::numeric_limits<double>::max();
+    double gap = std::numeric_limits<double>::max();
+    for (const QPointF& p : {from.first(), from.last()}) {
+        if (to.size() == 1)
+            gap = std::min(gap, QLineF(p, to.first()).length());
+        for (qsizetype i = 1; i < to.size(); ++i)
+            gap = std::min(gap, pointGap(p, QLineF(to[i - 1], to[i])));
+    }
+    return gap;
+}
 
 double shapeDistance(const std::vector<QPolygonF>& strokes, const std::vector<QPolygonF>& reference)
 {

@@ -11,4 +11,9 @@ namespace lumbrell::data {
 // share their classes.
 double shapeDistance(const std::vector<QPolygonF>& strokes, const std::vector<QPolygonF>& reference);
 
+// How close the nearer end of one centre line comes to another line, in the
+// drawing's units: small for a stroke that ends on the other, large for one
+// that crosses it or starts from it.
+double endGap(const QPolygonF& from, const QPolygonF& to);
+
 }
