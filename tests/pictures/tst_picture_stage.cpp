@@ -1,5 +1,6 @@
 // The picture stage on a small source set it builds itself.
 #include "outline_fixtures.h"
+#include "tools/pictures/font_drawing.h"
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/picture_stage.h"
 
@@ -140,6 +141,46 @@ private Q_SLOTS:
         QVERIFY2(all.contains(QStringLiteral("  the decomposition does not split the drawing: 1")), qPrintable(all));
         QVERIFY2(all.contains(QStringLiteral("  the split takes the whole character for a key name it is not: 1")),
                  qPrintable(all));
+    }
+
+    void aSingleStrokeCutFromALargerRootDoesNotShip_data()
+    {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("classes");
+        QTest::addColumn<QList<QList<int>>>("positions"); // strokes from 1, in code order
+        QTest::addColumn<bool>("fragment");
+        // The Kai 傃 marked 乚 alone at its third position, leaving 幺's other
+        // two strokes to an uncoded 厶: its classes fit 幺 there.
+        QTest::newRow("傃 乚 of 幺") << QStringLiteral("傃") << QStringLiteral("wgxi") << QStringLiteral("321121554234")
+                                   << QList<QList<int>>{{1, 2}, {3, 4, 5, 6}, {7}, {10, 11, 12}} << true;
+        QTest::newRow("傃 幺 whole") << QStringLiteral("傃") << QStringLiteral("wgxi") << QStringLiteral("321121554234")
+                                   << QList<QList<int>>{{1, 2}, {3, 4, 5, 6}, {7, 8, 9}, {10, 11, 12}} << false;
+        // 丨 is the whole of 旧's first root: no larger one begins there.
+        QTest::newRow("旧 丨 alone") << QStringLiteral("旧") << QStringLiteral("hjg") << QStringLiteral("22511")
+                                   << QList<QList<int>>{{1}, {2, 3, 4, 5}, {}} << false;
+    }
+
+    void aSingleStrokeCutFromALargerRootDoesNotShip()
+    {
+        QFETCH(QString, character);
+        QFETCH(QString, code);
+        QFETCH(QString, classes);
+        QFETCH(QList<QList<int>>, positions);
+        QFETCH(bool, fragment);
+        RootTable roots;
+        QString error;
+        QVERIFY2(roots.loadBuiltIn(&error), qPrintable(error));
+        Decomposition drawn;
+        drawn.kind = DecompositionKind::Roots;
+        for (qsizetype k = 0; k < positions.size(); ++k) {
+            CodePosition& p = drawn.positions[size_t(k)];
+            p.kind = positions[k].isEmpty() ? PositionKind::Identification : PositionKind::Component;
+            for (int stroke : positions[k])
+                p.strokes.push_back(stroke - 1);
+        }
+        const CharEntry ch = entry(character.toUtf8().constData(), code.toLatin1().constData(), classes.toLatin1().constData());
+        QCOMPARE(fragmentOfLargerRoot(roots, ch, drawn), fragment);
     }
 
     void missingOutlinesNameTheFile()

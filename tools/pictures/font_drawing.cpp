@@ -1,5 +1,6 @@
 #include "tools/pictures/font_drawing.h"
 
+#include "tools/pictures/decomposer.h"
 #include "tools/pictures/stroke_extraction.h"
 
 #include <QTransform>
@@ -52,6 +53,26 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const Str
         anyGlyph = true;
     }
     *why = QString::fromUtf8(anyGlyph ? FontDrawingFailure::CountDiffers : FontDrawingFailure::NoGlyph);
+    return false;
+}
+
+bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn)
+{
+    if (drawn.kind != DecompositionKind::Roots)
+        return false;
+    for (const QString& classes : {entry.strokeClasses, entry.otherStrokeClasses}) {
+        if (classes.isEmpty())
+            continue;
+        const Decomposition byClasses = decompose(roots, entry.ch, entry.fullCode, classes);
+        if (byClasses.kind != DecompositionKind::Roots)
+            continue;
+        for (size_t k = 0; k < drawn.positions.size(); ++k) {
+            const CodePosition &one = drawn.positions[k], &larger = byClasses.positions[k];
+            if (one.kind == PositionKind::Component && larger.kind == PositionKind::Component
+                && one.strokes.size() == 1 && larger.strokes.size() > 1 && larger.strokes.front() == one.strokes.front())
+                return true;
+        }
+    }
     return false;
 }
 
