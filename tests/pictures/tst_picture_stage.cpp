@@ -105,11 +105,13 @@ private Q_SLOTS:
         // drawing's reason. The Kai 俥 fails the checks (its roots do not look like themselves):
         // it is cut again from the next font, whose drawing is sound. 燚
         // oooo repeats 火's key and is no key name: marking the whole
-        // character in every box would be wrong.
+        // character in every box would be wrong. The Kai 毑's cut walks a
+        // ring round each counter of 毋 and fills it.
         CharEntry cross = entry("十", "fgh", "12"), mouth = entry("口", "kgh", "251"), car = entry("俥", "wlh", "321251112"),
-                  fire = entry("燚", "oooo", "4334433443344334");
-        cross.set = mouth.set = car.set = fire.set = CharSet::Addition;
-        sources.chars = {cross, mouth, car, fire};
+                  fire = entry("燚", "oooo", "4334433443344334"), filled = entry("毑", "xbn", "55441525");
+        filled.otherStrokeClasses = QStringLiteral("55414525");
+        cross.set = mouth.set = car.set = fire.set = filled.set = CharSet::Addition;
+        sources.chars = {cross, mouth, car, fire, filled};
         const QString out = dir.filePath(QStringLiteral("out4"));
         std::vector<std::array<QByteArray, 4>> info;
         QStringList report;
@@ -123,6 +125,7 @@ private Q_SLOTS:
         for (const QByteArray& field : info[1])
             QVERIFY(field.isEmpty()); // glyph and empty boxes, as without a drawing
         QVERIFY(!QFile::exists(out + QStringLiteral("/bmp/燚.bmp")));
+        QVERIFY(!QFile::exists(out + QStringLiteral("/bmp/毑.bmp")));
         QVERIFY(QFile::exists(out + QStringLiteral("/bmp/俥.bmp")));
         QVERIFY(!pointsOf(info[2][1]).isEmpty());
 
@@ -133,13 +136,16 @@ private Q_SLOTS:
         QVERIFY(fonts.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(fonts.readAll()),
                  QStringLiteral("十\tAR PL UKai\n口\t-\tthe decomposition does not split the drawing\n俥\tAR PL UMing\n"
-                                "燚\t-\tthe split takes the whole character for a key name it is not\n"));
+                                "燚\t-\tthe split takes the whole character for a key name it is not\n"
+                                "毑\t-\tthe strokes cut cover more than the glyph (a counter filled)\n"));
         const QString all = report.join(u'\n');
-        QVERIFY2(all.contains(QStringLiteral("2 of the 4 characters without stroke outlines drawn with strokes cut from "
+        QVERIFY2(all.contains(QStringLiteral("2 of the 5 characters without stroke outlines drawn with strokes cut from "
                                              "a font (AR PL UKai 1, AR PL UMing 1, Noto Serif CJK SC 0)")),
                  qPrintable(all));
         QVERIFY2(all.contains(QStringLiteral("  the decomposition does not split the drawing: 1")), qPrintable(all));
         QVERIFY2(all.contains(QStringLiteral("  the split takes the whole character for a key name it is not: 1")),
+                 qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("  the strokes cut cover more than the glyph (a counter filled): 1")),
                  qPrintable(all));
     }
 

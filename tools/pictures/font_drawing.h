@@ -15,6 +15,7 @@ inline constexpr const char* NoGlyph = "no font has the character";
 inline constexpr const char* CountDiffers = "the strokes cut differ in number from the stroke order";
 inline constexpr const char* NotDecomposed = "the decomposition does not split the drawing";
 inline constexpr const char* RootsUnlike = "the split's roots do not look like their own drawings";
+inline constexpr const char* InkOutsideGlyph = "the strokes cut cover more than the glyph (a counter filled)";
 inline constexpr const char* FragmentOfRoot = "a stroke is marked alone where a larger root fits, cut unlike that root";
 inline constexpr const char* NotKeyName = "the split takes the whole character for a key name it is not";
 inline constexpr const char* MarksShort = "a marked position blackens less than 97% of its component";
