@@ -1,11 +1,19 @@
 #include "tools/pictures/font_drawing.h"
 
+#include "tools/pictures/decomposer.h"
 #include "tools/pictures/stroke_extraction.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTransform>
+#include <algorithm>
 
 namespace lumbrell::data {
 namespace {
+
+// Strokes cut along the glyph's outline stay inside it but for the edge
+// pixels of their rasterising; a filled counter is far more.
+constexpr double MostInkOutsideGlyph = 0.02;
 
 void scaleAboutCentre(StrokeOutlines& strokes, double scale)
 {
@@ -19,6 +27,38 @@ void scaleAboutCentre(StrokeOutlines& strokes, double scale)
         median = t.map(median);
 }
 
+// The share of the strokes' ink that falls outside the glyph they were cut
+// from: a ring walked round a counter (the holes of 毋) fills it.
+double inkOutsideGlyph(const QPainterPath& glyph, const std::vector<ExtractedStroke>& strokes)
+{
+    constexpr int Side = 256; // pixels for the 1024 square
+    QImage glyphInk(Side, Side, QImage::Format_Grayscale8), strokeInk(Side, Side, QImage::Format_Grayscale8);
+    glyphInk.fill(0);
+    strokeInk.fill(0);
+    QPainter g(&glyphInk), s(&strokeInk);
+    for (QPainter* p : {&g, &s}) {
+        p->scale(Side / 1024.0, Side / 1024.0);
+        p->setPen(Qt::NoPen);
+        p->setBrush(Qt::white);
+    }
+    g.drawPath(glyph);
+    for (const ExtractedStroke& stroke : strokes)
+        s.drawPolygon(stroke.outline, Qt::WindingFill);
+    g.end();
+    s.end();
+    int ink = 0, outside = 0;
+    for (int y = 0; y < Side; ++y) {
+        const uchar *inGlyph = glyphInk.constScanLine(y), *inStroke = strokeInk.constScanLine(y);
+        for (int x = 0; x < Side; ++x) {
+            if (inStroke[x] < 128)
+                continue;
+            ++ink;
+            outside += inGlyph[x] == 0;
+        }
+    }
+    return ink ? double(outside) / ink : 0.0;
+}
+
 } // namespace
 
 bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const StrokeTemplates* templates,
@@ -26,6 +66,7 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const Str
 {
     const char32_t codePoint = entry.ch.toUcs4().value(0);
     bool anyGlyph = false;
+    const char* firstReason = FontDrawingFailure::CountDiffers; // the first font's, as the report gives it
     for (size_t f = firstFont; f < fonts.fonts().size(); ++f) {
         const QPainterPath glyph = fonts.glyphFrom(f, codePoint);
         if (glyph.isEmpty())
@@ -43,6 +84,11 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const Str
                 found = true;
             }
         }
+        if (found && inkOutsideGlyph(glyph, cut.strokes) > MostInkOutsideGlyph) {
+            if (!anyGlyph)
+                firstReason = FontDrawingFailure::InkOutsideGlyph;
+            found = false;
+        }
         if (found) {
             strokes = std::move(best.strokes);
             scaleAboutCentre(strokes, fonts.fonts()[f].drawingScale);
@@ -51,7 +97,30 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const Str
         }
         anyGlyph = true;
     }
-    *why = QString::fromUtf8(anyGlyph ? FontDrawingFailure::CountDiffers : FontDrawingFailure::NoGlyph);
+    *why = QString::fromUtf8(anyGlyph ? firstReason : FontDrawingFailure::NoGlyph);
+    return false;
+}
+
+bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn)
+{
+    const bool anySingle = std::any_of(drawn.positions.begin(), drawn.positions.end(), [](const CodePosition& p) {
+        return p.kind == PositionKind::Component && p.strokes.size() == 1;
+    });
+    if (drawn.kind != DecompositionKind::Roots || !anySingle)
+        return false; // the split by classes alone is costly: only where a stroke stands alone
+    for (const QString& classes : {entry.strokeClasses, entry.otherStrokeClasses}) {
+        if (classes.isEmpty())
+            continue;
+        const Decomposition byClasses = decompose(roots, entry.ch, entry.fullCode, classes);
+        if (byClasses.kind != DecompositionKind::Roots)
+            continue;
+        for (size_t k = 0; k < drawn.positions.size(); ++k) {
+            const CodePosition &one = drawn.positions[k], &larger = byClasses.positions[k];
+            if (one.kind == PositionKind::Component && larger.kind == PositionKind::Component
+                && one.strokes.size() == 1 && larger.strokes.size() > 1 && larger.strokes.front() == one.strokes.front())
+                return true;
+        }
+    }
     return false;
 }
 

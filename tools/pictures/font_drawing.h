@@ -1,5 +1,6 @@
 #pragma once
 #include "tools/sources/source_set.h"
+#include "tools/pictures/decomposer.h"
 #include "tools/pictures/font_glyphs.h"
 #include "tools/pictures/stroke_matching.h"
 #include "tools/pictures/stroke_outlines.h"
@@ -14,6 +15,8 @@ inline constexpr const char* NoGlyph = "no font has the character";
 inline constexpr const char* CountDiffers = "the strokes cut differ in number from the stroke order";
 inline constexpr const char* NotDecomposed = "the decomposition does not split the drawing";
 inline constexpr const char* RootsUnlike = "the split's roots do not look like their own drawings";
+inline constexpr const char* InkOutsideGlyph = "the strokes cut cover more than the glyph (a counter filled)";
+inline constexpr const char* FragmentOfRoot = "a stroke is marked alone where a larger root fits, cut unlike that root";
 inline constexpr const char* NotKeyName = "the split takes the whole character for a key name it is not";
 inline constexpr const char* MarksShort = "a marked position blackens less than 97% of its component";
 inline constexpr const char* BlackOutside = "a marked position blackens pixels outside its component";
@@ -28,5 +31,13 @@ inline constexpr const char* BlackOutside = "a marked position blackens pixels o
 // font's name; false with *why when no font gives such strokes.
 bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const StrokeTemplates* templates,
                       StrokeOutlines& strokes, QString* font, QString* why, size_t firstFont = 0);
+
+// Whether a drawing's split marks a single stroke at a position where the
+// stroke classes alone (either order) place a larger root of that key starting
+// with that stroke: the larger root was passed over because the strokes cut
+// for it do not look like it, and the single stroke is a fragment of it (傃's
+// 幺 taken as its 乚, the other two strokes left to an uncoded 厶). Such a
+// drawing does not ship.
+bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn);
 
 }

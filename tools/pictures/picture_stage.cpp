@@ -406,6 +406,8 @@ QString unsoundness(const RootTable& roots, const CharEntry& entry, const Charac
     // roots do not look like themselves, the marking cannot be trusted.
     if (r.decomposition.classesOnly)
         return QString::fromUtf8(FontDrawingFailure::RootsUnlike);
+    if (fragmentOfLargerRoot(roots, entry, r.decomposition))
+        return QString::fromUtf8(FontDrawingFailure::FragmentOfRoot);
     // A code that repeats one key (燚 oooo, four 火) is no key name: marking
     // the whole character in every box would be wrong.
     if (r.decomposition.kind == DecompositionKind::KeyName && !roots.hasGlyph(entry.ch, char(entry.fullCode.at(0).unicode())))

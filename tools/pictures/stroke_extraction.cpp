@@ -409,9 +409,12 @@ GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& coun
 {
     // The usual first, then readier and less ready to see corners, then
     // bridges held straighter (a serif's notch is no joint), corners seen
-    // only where the outline turns hard, and mixes of these.
+    // only where the outline turns hard, and mixes of these; last, corners
+    // seen only at the hardest turns, bridges held straightest, and bridges
+    // let stray furthest.
     static const CutSettings tried[] = {{}, {28.0, 60.0}, {14.0, 70.0}, {20.0, 45.0},
-                                        {36.0, 60.0}, {36.0, 45.0}, {28.0, 75.0}, {10.0, 70.0}};
+                                        {36.0, 60.0}, {36.0, 45.0}, {28.0, 75.0}, {10.0, 70.0},
+                                        {48.0, 60.0}, {20.0, 30.0}, {28.0, 30.0}, {14.0, 85.0}};
     const PreparedGlyph prepared(glyph);
     GlyphCut first;
     for (const CutSettings& settings : tried) {
