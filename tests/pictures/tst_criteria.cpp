@@ -105,6 +105,10 @@ private Q_SLOTS:
         // No root joins 犭's last 丿 with 比's 一: 犭头 drawn as itself rules
         // the joined split out before 能散不连 would.
         row("狴", "qtxf", "3531535121", "1,2 3 4,5 8,9,10", Criterion::DrawnAsItself);
+        // 能散不连: 豖's 丿 乛 丿 look like 犭, a root typed whole only alone,
+        // and no root begins inside them and runs on past them.
+        row("琢", "ggey", "112113533434", "1,2,3,4 5 6,7,8,9,10,11,12 id", Criterion::PartsApart);
+        row("冢", "pgey", "4513533434", "1,2 3 4,5,6,7,8,9,10 id", Criterion::PartsApart);
         // 取大优先: the frame that holds the whole of 止, not 工 cutting it.
         row("斌", "ygay", "413411212154", "1,2,3,4 5 6,11 12", Criterion::FrameHoldsMore);
         row("赋", "mgay", "253411212154", "1,2,3,4 5 6,11 12", Criterion::FrameHoldsMore);
