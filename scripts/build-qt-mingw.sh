@@ -99,7 +99,7 @@ if [ ! -f "$work/build/build.ninja" ]; then
   patch -d "$work/src" -p1 --quiet <"$patch_file" || fail "$patch_file does not apply to $src"
 fi
 
-echo "build-qt-mingw: building Qt $qt_version for Windows into $prefix (about 30 minutes on 2 cores)" >&2
+echo "build-qt-mingw: building Qt $qt_version for Windows into $prefix (about 20 minutes on 2 idle cores)" >&2
 jobs=${LUMBRELL_JOBS:-$(nproc)}
 if [ ! -f "$work/build/build.ninja" ]; then
   cmake -S "$work/src" -B "$work/build" -G Ninja \
