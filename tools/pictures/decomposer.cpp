@@ -559,9 +559,9 @@ private:
     // wins (人 before 八); 0 where the pieces differ or no row states one.
     static int sameStrokesTie(const Piece& p, const Piece& q)
     {
-        if (p.strokes != q.strokes || p.root == q.root || p.root->tie == 0 || q.root->tie == 0)
+        if (p.strokes != q.strokes || p.root == q.root)
             return 0;
-        return sign(q.root->tie, p.root->tie);
+        return tieWins(p.root, q.root) ? 1 : tieWins(q.root, p.root) ? -1 : 0;
     }
 
     // The third position, the last coded one before the last component, and
