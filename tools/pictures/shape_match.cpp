@@ -1,5 +1,7 @@
 #include "tools/pictures/shape_match.h"
 
+#include "tools/pictures/polyline.h"
+
 #include <QLineF>
 #include <QRectF>
 #include <algorithm>
@@ -11,45 +13,21 @@ namespace {
 
 constexpr int SamplesPerStroke = 8;
 
-// The box the strokes are scaled into; a flat or thin group keeps a quarter of
-// its length as its other side, so a lone horizontal does not blow up.
+// The frame the strokes are scaled into.
 QRectF frameOf(const std::vector<QPolygonF>& strokes)
 {
     QRectF box;
     for (const QPolygonF& s : strokes)
         box = box.isNull() ? s.boundingRect() : box.united(s.boundingRect());
-    const double w = std::max({box.width(), box.height() * 0.25, 1.0});
-    const double h = std::max({box.height(), box.width() * 0.25, 1.0});
-    return QRectF(box.center().x() - w / 2, box.center().y() - h / 2, w, h);
+    return squaredFrame(box);
 }
 
 // Points spread evenly along the line.
 std::vector<QPointF> resampled(const QPolygonF& line)
 {
-    std::vector<QPointF> out;
-    double length = 0;
-    for (qsizetype i = 1; i < line.size(); ++i)
-        length += QLineF(line[i - 1], line[i]).length();
-    if (line.size() < 2 || length <= 0)
+    if (line.size() < 2)
         return std::vector<QPointF>(SamplesPerStroke, line.isEmpty() ? QPointF() : line.first());
-    qsizetype segment = 1;
-    double walked = 0;
-    for (int k = 0; k < SamplesPerStroke; ++k) {
-        const double target = length * k / (SamplesPerStroke - 1);
-        while (segment < line.size() - 1 && walked + QLineF(line[segment - 1], line[segment]).length() < target) {
-            walked += QLineF(line[segment - 1], line[segment]).length();
-            ++segment;
-        }
-        const QLineF piece(line[segment - 1], line[segment]);
-        const double t = piece.length() > 0 ? std::clamp((target - walked) / piece.length(), 0.0, 1.0) : 0.0;
-        out.push_back(piece.pointAt(t));
-    }
-    return out;
-}
-
-QPointF scaled(QPointF p, const QRectF& frame)
-{
-    return {(p.x() - frame.left()) / frame.width(), (p.y() - frame.top()) / frame.height()};
+    return evenlyAlong(std::vector<QPointF>(line.begin(), line.end()), SamplesPerStroke);
 }
 
 // How far p lies from the segment.
@@ -86,7 +64,7 @@ double shapeDistance(const std::vector<QPolygonF>& strokes, const std::vector<QP
     for (size_t i = 0; i < strokes.size(); ++i) {
         const std::vector<QPointF> p = resampled(strokes[i]), q = resampled(reference[i]);
         for (int k = 0; k < SamplesPerStroke; ++k)
-            sum += QLineF(scaled(p[size_t(k)], a), scaled(q[size_t(k)], b)).length();
+            sum += QLineF(inFrame(p[size_t(k)], a), inFrame(q[size_t(k)], b)).length();
     }
     return sum / double(strokes.size() * SamplesPerStroke);
 }

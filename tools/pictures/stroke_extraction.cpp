@@ -1,5 +1,7 @@
 #include "tools/pictures/stroke_extraction.h"
 
+#include "tools/pictures/polyline.h"
+
 #include <QImage>
 #include <QLineF>
 #include <QPainter>
@@ -199,25 +201,6 @@ double areaOf(const QPolygonF& ring)
     return std::abs(a);
 }
 
-// Points at even steps along a chain of points.
-std::vector<QPointF> alongChain(const std::vector<QPointF>& chain, int count)
-{
-    std::vector<double> at(chain.size(), 0);
-    for (size_t i = 1; i < chain.size(); ++i)
-        at[i] = at[i - 1] + QLineF(chain[i - 1], chain[i]).length();
-    std::vector<QPointF> out;
-    size_t seg = 1;
-    for (int k = 0; k < count; ++k) {
-        const double target = at.back() * k / (count - 1);
-        while (seg + 1 < chain.size() && at[seg] < target)
-            ++seg;
-        const double span = at[seg] - at[seg - 1];
-        const double t = span > 0 ? std::clamp((target - at[seg - 1]) / span, 0.0, 1.0) : 0.0;
-        out.push_back(chain[seg - 1] + (chain[seg] - chain[seg - 1]) * t);
-    }
-    return out;
-}
-
 // The pixel of a filled mask farthest inside it, walking, from a start pixel.
 QPoint farthestByWalk(const QImage& mask, QPoint start)
 {
@@ -293,7 +276,7 @@ QPolygonF centreLineOf(const QPolygonF& ring)
     other.push_back(ring[ends[1]]);
     if (one.size() < 2 || other.size() < 2)
         return QPolygonF({ring[ends[0]], ring[ends[1]]});
-    const std::vector<QPointF> a = alongChain(one, CentreLineSamples), b = alongChain(other, CentreLineSamples);
+    const std::vector<QPointF> a = evenlyAlong(one, CentreLineSamples), b = evenlyAlong(other, CentreLineSamples);
     QPolygonF line;
     for (int k = 0; k < CentreLineSamples; ++k)
         line << (a[size_t(k)] + b[size_t(k)]) / 2;

@@ -1,5 +1,6 @@
 #include "tools/pictures/stroke_matching.h"
 
+#include "tools/pictures/polyline.h"
 #include "tools/pictures/stroke_order.h"
 
 #include <QLineF>
@@ -34,15 +35,6 @@ double readingCost(const QPolygonF& line, char strokeClass)
     return -readingLogOdds(strokeClass, strokeClassOfLine(writtenAs(line, strokeClass)));
 }
 
-// The frame a group of lines is compared in: its box, a flat or thin one
-// widened to a quarter of its length so a lone stroke does not blow up.
-QRectF squaredFrame(const QRectF& box)
-{
-    const double w = std::max({box.width(), box.height() * 0.25, 1.0});
-    const double h = std::max({box.height(), box.width() * 0.25, 1.0});
-    return QRectF(box.center().x() - w / 2, box.center().y() - h / 2, w, h);
-}
-
 // LineSamples points spread evenly along the line, in the frame's units (0..1).
 std::vector<QPointF> sampledInFrame(const QPolygonF& line, const QRectF& box)
 {
@@ -50,20 +42,9 @@ std::vector<QPointF> sampledInFrame(const QPolygonF& line, const QRectF& box)
     std::vector<QPointF> chain(line.begin(), line.end());
     if (chain.size() < 2)
         chain.assign(2, line.isEmpty() ? QPointF() : line.first());
-    std::vector<double> at(chain.size(), 0);
-    for (size_t i = 1; i < chain.size(); ++i)
-        at[i] = at[i - 1] + QLineF(chain[i - 1], chain[i]).length();
-    std::vector<QPointF> out;
-    size_t seg = 1;
-    for (int k = 0; k < LineSamples; ++k) {
-        const double target = at.back() * k / (LineSamples - 1);
-        while (seg + 1 < chain.size() && at[seg] < target)
-            ++seg;
-        const double span = at[seg] - at[seg - 1];
-        const double t = span > 0 ? std::clamp((target - at[seg - 1]) / span, 0.0, 1.0) : 0.0;
-        const QPointF p = chain[seg - 1] + (chain[seg] - chain[seg - 1]) * t;
-        out.push_back({(p.x() - frame.left()) / frame.width(), (p.y() - frame.top()) / frame.height()});
-    }
+    std::vector<QPointF> out = evenlyAlong(chain, LineSamples);
+    for (QPointF& p : out)
+        p = inFrame(p, frame);
     return out;
 }
 
