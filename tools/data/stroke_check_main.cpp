@@ -4,9 +4,47 @@
 #include "tools/pictures/extraction_check.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
+
+namespace {
+
+// Draws the cut of each character into folder/cut-<character>.png; 1 when one cannot be written.
+int drawnCuts(const lumbrell::data::SourceSet& set, const lumbrell::data::FontGlyphs& simplifiedFont,
+              const lumbrell::data::FontGlyphs& traditionalFont, const QString& characters, const QString& folder)
+{
+    using namespace lumbrell::data;
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "lumbrell-stroke-check: %s: cannot be made\n", qPrintable(folder));
+        return 1;
+    }
+    for (const uint codePoint : characters.toUcs4()) {
+        const QString ch = QString::fromUcs4(reinterpret_cast<const char32_t*>(&codePoint), 1);
+        const auto entry = std::find_if(set.chars.begin(), set.chars.end(), [&](const CharEntry& e) { return e.ch == ch; });
+        if (entry == set.chars.end()) {
+            std::fprintf(stderr, "lumbrell-stroke-check: %s is not in the Wubi 98 table\n", qPrintable(ch));
+            continue;
+        }
+        QPainterPath glyph;
+        const GlyphCut cut = checkedCut(*entry, simplifiedFont, traditionalFont, glyph);
+        QString wanted = QString::number(entry->strokeClasses.size());
+        if (!entry->otherStrokeClasses.isEmpty())
+            wanted += QStringLiteral(" or %1").arg(entry->otherStrokeClasses.size());
+        const QString path = QDir(folder).filePath(QStringLiteral("cut-%1.png").arg(ch));
+        if (!pictureOfCut(glyph, cut).save(path)) {
+            std::fprintf(stderr, "lumbrell-stroke-check: %s: cannot be written\n", qPrintable(path));
+            return 1;
+        }
+        std::printf("%s: %zu strokes cut, %s wanted%s\n", qPrintable(ch), cut.strokes.size(), qPrintable(wanted),
+                    cut.closed ? "" : ", a walk left open");
+    }
+    return 0;
+}
+
+}
 
 int main(int argc, char** argv)
 {
@@ -28,7 +66,12 @@ int main(int argc, char** argv)
     const QCommandLineOption decomposition(QStringLiteral("decomposition"),
                                            QStringLiteral("The decomposition file of the outlined characters."),
                                            QStringLiteral("path"));
-    parser.addOptions({sources, rime, wubiTable, output, simplified, decomposition});
+    const QCommandLineOption drawCuts(QStringLiteral("draw-cuts"),
+                                      QStringLiteral("Instead of the check, draw the cut of each of these characters "
+                                                     "(glyph, strokes, corners, bridges) into the --out folder as "
+                                                     "cut-<character>.png, and print its stroke count."),
+                                      QStringLiteral("characters"));
+    parser.addOptions({sources, rime, wubiTable, output, simplified, decomposition, drawCuts});
     parser.process(app);
     if (!parser.isSet(sources) || !parser.isSet(output)) {
         std::fprintf(stderr, "lumbrell-stroke-check: --sources and --out are required\n");
@@ -49,6 +92,8 @@ int main(int argc, char** argv)
                      qPrintable(error));
         return 1;
     }
+    if (parser.isSet(drawCuts))
+        return drawnCuts(set, simplifiedFont, traditionalFont, parser.value(drawCuts), parser.value(output));
     // Lines "character TAB code TAB positions", each position strokes "1,2" (1-based), "id" or empty.
     QHash<QString, std::vector<std::vector<int>>> split;
     QFile lines(parser.value(decomposition));

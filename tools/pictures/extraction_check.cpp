@@ -48,6 +48,20 @@ double overlap(const Bits& a, const Bits& b)
     return either ? double(both) / either : 0.0;
 }
 
+// Cut as the data build cuts: to the stroke order's count where a setting gives it.
+GlyphCut cutAsBuilt(const CharEntry& entry, const QPainterPath& glyph)
+{
+    std::vector<size_t> counts{size_t(entry.strokeClasses.size())};
+    if (!entry.otherStrokeClasses.isEmpty())
+        counts.push_back(size_t(entry.otherStrokeClasses.size()));
+    return cutIntoCount(glyph, counts);
+}
+
+const FontGlyphs& fontFor(const CharEntry& entry, const FontGlyphs& simplifiedFont, const FontGlyphs& traditionalFont)
+{
+    return entry.set == CharSet::Addition ? traditionalFont : simplifiedFont;
+}
+
 enum class Outcome { Right, NoGlyph, NoOutline, Fewer, More, WrongCut, WrongOrder, WrongParts };
 
 const char* outcomeName(Outcome o)
@@ -75,11 +89,7 @@ Outcome checkOne(const CharEntry& entry, const QString& outlineDir, const FontGl
     QPainterPath glyph;
     if (font.glyph(entry.ch.toUcs4().value(0), glyph) < 0)
         return Outcome::NoGlyph;
-    // Cut as the data build cuts: to the stroke order's count where a setting gives it.
-    std::vector<size_t> counts{size_t(entry.strokeClasses.size())};
-    if (!entry.otherStrokeClasses.isEmpty())
-        counts.push_back(size_t(entry.otherStrokeClasses.size()));
-    const GlyphCut cut = cutIntoCount(glyph, counts);
+    const GlyphCut cut = cutAsBuilt(entry, glyph);
     if (cut.strokes.size() < truth.outlines.size())
         return Outcome::Fewer;
     if (cut.strokes.size() > truth.outlines.size())
@@ -144,7 +154,7 @@ QStringList checkExtraction(const SourceSet& sources, const FontGlyphs& simplifi
         for (size_t k = next++; k < outlined.size(); k = next++) {
             const CharEntry& entry = sources.chars[outlined[k]];
             outcomes[k] = checkOne(entry, sources.hanziWriterDir,
-                                   entry.set == CharSet::Addition ? traditionalFont : simplifiedFont, templates,
+                                   fontFor(entry, simplifiedFont, traditionalFont), templates,
                                    split.value(entry.ch));
         }
     };
@@ -189,6 +199,41 @@ QStringList checkExtraction(const SourceSet& sources, const FontGlyphs& simplifi
                 report << QStringLiteral("  %1: %2 (%3)").arg(QString::fromUtf8(outcomeName(outcome))).arg(count).arg(examples[outcome]);
     }
     return report;
+}
+
+QImage pictureOfCut(const QPainterPath& glyph, const GlyphCut& cut)
+{
+    constexpr int Side = 512;
+    QImage image(Side, Side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(Side / 1024.0, Side / 1024.0);
+    p.fillPath(glyph, QColor(215, 215, 215));
+    for (size_t k = 0; k < cut.strokes.size(); ++k) {
+        const QColor colour = QColor::fromHsv(int(k * 137 % 360), 200, 200);
+        p.setPen(QPen(colour, 5));
+        p.setBrush(QColor(colour.red(), colour.green(), colour.blue(), 50));
+        p.drawPolygon(cut.strokes[k].outline);
+        p.setPen(QPen(colour.darker(), 3, Qt::DashLine));
+        p.drawPolyline(cut.strokes[k].centreLine);
+    }
+    p.setPen(QPen(Qt::blue, 4));
+    for (const Bridge& b : cut.bridges)
+        p.drawLine(cut.corners[size_t(b.from)].at, cut.corners[size_t(b.to)].at);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::red);
+    for (const OutlineCorner& c : cut.corners)
+        p.drawEllipse(c.at, 9, 9);
+    return image;
+}
+
+GlyphCut checkedCut(const CharEntry& entry, const FontGlyphs& simplifiedFont, const FontGlyphs& traditionalFont,
+                    QPainterPath& glyph)
+{
+    if (fontFor(entry, simplifiedFont, traditionalFont).glyph(entry.ch.toUcs4().value(0), glyph) < 0)
+        return {};
+    return cutAsBuilt(entry, glyph);
 }
 
 }

@@ -1,8 +1,10 @@
 #pragma once
 #include "tools/sources/source_set.h"
 #include "tools/pictures/font_glyphs.h"
+#include "tools/pictures/stroke_extraction.h"
 
 #include <QHash>
+#include <QImage>
 #include <QStringList>
 #include <vector>
 
@@ -22,5 +24,16 @@ constexpr double StrokeOverlapNeeded = 0.6;
 // file lists them: an order that keeps each set in its places marks alike.
 QStringList checkExtraction(const SourceSet& sources, const FontGlyphs& simplifiedFont,
                             const FontGlyphs& traditionalFont, const QHash<QString, std::vector<std::vector<int>>>& split);
+
+// The cut laid over its glyph, for looking at: the glyph grey, each stroke
+// outlined in a colour of its own with its centre line, the corners as red
+// dots and the bridges as blue lines.
+QImage pictureOfCut(const QPainterPath& glyph, const GlyphCut& cut);
+
+// The cut the check makes of a character (the font by its set, cut to the
+// stroke order's count where a setting gives it); an empty cut when the font
+// lacks it.
+GlyphCut checkedCut(const CharEntry& entry, const FontGlyphs& simplifiedFont, const FontGlyphs& traditionalFont,
+                    QPainterPath& glyph);
 
 }
