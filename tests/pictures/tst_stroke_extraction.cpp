@@ -1,6 +1,7 @@
 // Strokes cut out of AR PL UKai glyphs, checked by hand against the glyphs:
 // a cross, a hook, strokes that touch without crossing, a dot that meets a
-// stroke, and a glyph only a cut with straighter bridges gives whole.
+// stroke, a stroke that starts from a crossing, and a glyph only a cut with
+// straighter bridges gives whole.
 #include "tools/pictures/font_glyphs.h"
 #include "tools/pictures/stroke_extraction.h"
 #include "tools/pictures/stroke_matching.h"
@@ -80,6 +81,15 @@ private Q_SLOTS:
         QTest::newRow("太 dot") << QStringLiteral("太") << QStringLiteral("1344")
                                 << QList<QLineF>{{218, 424, 822, 377}, {457, 63, 118, 873},
                                                  {492, 444, 978, 880}, {406, 712, 508, 844}} << true;
+        // 丷, 一, 一, then 丿 through the lower 一 and ㇏ from the fork under
+        // it: the fork lies on the 一's lower edge, so the cut runs on along
+        // that edge through it and ㇏ ends there instead of running on into 丿
+        // (the usual settings leave a walk open; readier corners close it).
+        QTest::newRow("关 fork under a crossing")
+            << QStringLiteral("关") << QStringLiteral("431134")
+            << QList<QLineF>{{346, 154, 448, 256}, {742, 149, 554, 264}, {294, 358, 755, 320},
+                             {166, 589, 896, 538}, {499, 397, 192, 858}, {525, 589, 909, 858}}
+            << false;
         // 乙 round the left and under 田, its hook turning up at the right;
         // then 田 (丨, 𠃍, 一, 丨, 一). The usual settings leave the walk
         // unclosed, in seven pieces; bridges held straighter cut it whole.

@@ -16,6 +16,8 @@ constexpr double SampleStep = 6.0;    // units between outline samples
 constexpr double TurnReach = 10.0;    // units before and after a point its turn is measured over
 constexpr double TangentReach = 16.0; // units over which a corner's edges give their directions
 constexpr double LongestBridge = 170.0; // units: wider than any stroke
+constexpr double ThroughReach = 45.0; // units a bridge may pass from a corner it is carried on through,
+constexpr double ThroughShare = 0.6;  // and at most this share of its length
 constexpr double SmallestStroke = 300.0; // square units: smaller loops are slivers of the cut
 constexpr int MaskScale = 2;          // units per pixel of the inside test
 constexpr int CentreLineSamples = 24;
@@ -193,6 +195,47 @@ std::vector<Bridge> pairedCorners(const std::vector<OutlineCorner>& corners, con
     return bridges;
 }
 
+// A bridge that runs close past a third corner is cut there into two that
+// carry one cut line on through it: the fork where a stroke starts from a
+// crossing (大's ㇏ under its 一) lies on the edge of the stroke it starts
+// from, and both strokes' outlines must follow that edge up to the fork.
+void passedThroughCorners(const std::vector<OutlineCorner>& corners, const Mask& mask, std::vector<Bridge>& bridges)
+{
+    std::vector<int> bridgesAt(corners.size(), 0);
+    for (const Bridge& b : bridges)
+        ++bridgesAt[size_t(b.from)], ++bridgesAt[size_t(b.to)];
+    const auto joined = [&](int a, int b) {
+        return std::any_of(bridges.begin(), bridges.end(), [&](const Bridge& br) {
+            return (br.from == a && br.to == b) || (br.from == b && br.to == a);
+        });
+    };
+    const size_t original = bridges.size();
+    for (size_t k = 0; k < original; ++k) {
+        const QPointF a = corners[size_t(bridges[k].from)].at, b = corners[size_t(bridges[k].to)].at;
+        const QPointF along = b - a;
+        const double length = std::hypot(along.x(), along.y());
+        int nearest = -1;
+        double nearestOff = std::min(ThroughReach, length * ThroughShare);
+        for (size_t c = 0; c < corners.size(); ++c) {
+            const QPointF at = corners[c].at;
+            const double t = dot(at - a, along) / (length * length);
+            const double off = std::abs(cross(along, at - a)) / length;
+            if (int(c) == bridges[k].from || int(c) == bridges[k].to || bridgesAt[c] > 1 || t < 0.1 || t > 0.9
+                || off >= nearestOff || joined(bridges[k].from, int(c)) || joined(int(c), bridges[k].to)
+                || !mask.holds(a, at) || !mask.holds(at, b))
+                continue;
+            nearest = int(c);
+            nearestOff = off;
+        }
+        if (nearest < 0)
+            continue;
+        bridges.push_back({nearest, bridges[k].to, bridges[k].carriedOnBy});
+        bridges[k].to = nearest;
+        bridges[k].carriedOnBy = int(bridges.size()) - 1;
+        bridgesAt[size_t(nearest)] += 2;
+    }
+}
+
 double areaOf(const QPolygonF& ring)
 {
     double a = 0;
@@ -297,6 +340,21 @@ std::vector<QPolygonF> walkedRings(const Rings& r, const std::vector<int>& corne
         leaving[size_t(to)].push_back({int(b) * 2 + 1, from});
     }
     (void)corners;
+    // Directed bridge 2b runs from -> to, 2b + 1 back; where a cut line runs on
+    // through a corner, the directed bridge that carries each arrival on.
+    std::vector<int> carriedOn(bridges.size() * 2, -1);
+    for (size_t b = 0; b < bridges.size(); ++b) {
+        if (const int next = bridges[b].carriedOnBy; next >= 0) {
+            carriedOn[b * 2] = next * 2;
+            carriedOn[size_t(next) * 2 + 1] = int(b) * 2 + 1;
+        }
+    }
+    const auto endOf = [&](int id) {
+        const Bridge& b = bridges[size_t(id / 2)];
+        return cornerAt[size_t(id % 2 ? b.from : b.to)];
+    };
+    // Positive where a turn from one heading to another bends towards the glyph's inside.
+    const double inward = r.area >= 0 ? 1.0 : -1.0;
     std::vector<bool> edgeUsed(r.at.size(), false), bridgeUsed(bridges.size() * 2, false);
     std::vector<QPolygonF> rings;
     for (size_t start = 0; start < r.at.size(); ++start) {
@@ -305,9 +363,29 @@ std::vector<QPolygonF> walkedRings(const Rings& r, const std::vector<int>& corne
         QPolygonF ring;
         int at = int(start);
         bool byBridge = true; // no bridge is taken where the walk starts
+        int arrivedBy = -1;   // the directed bridge the walk came across, if it did
         QPointF heading = unit(r.at[start] - r.at[size_t(r.prev[start])]);
         for (size_t steps = 0; steps < 4 * r.at.size() + 8; ++steps) {
             ring << r.at[size_t(at)];
+            // Where the cut line runs on through this corner, the walk follows
+            // it on or leaves along the outline, whichever keeps nearer the
+            // inside: the stroke on this side of the line ends here.
+            const int next = arrivedBy >= 0 ? carriedOn[size_t(arrivedBy)] : -1;
+            if (next >= 0 && !bridgeUsed[size_t(next)]) {
+                const QPointF onward = unit(r.at[size_t(endOf(next))] - r.at[size_t(at)]);
+                const QPointF outline = unit(r.at[size_t(r.next[size_t(at)])] - r.at[size_t(at)]);
+                const auto bend = [&](const QPointF& to) {
+                    return inward * std::atan2(cross(heading, to), dot(heading, to));
+                };
+                if (bend(onward) > bend(outline)) {
+                    bridgeUsed[size_t(next)] = true;
+                    arrivedBy = next;
+                    heading = onward;
+                    at = endOf(next);
+                    continue;
+                }
+            }
+            arrivedBy = -1;
             if (!byBridge && !leaving[size_t(at)].empty()) {
                 int best = -1;
                 double straightest = -2;
@@ -325,6 +403,7 @@ std::vector<QPolygonF> walkedRings(const Rings& r, const std::vector<int>& corne
                     heading = unit(r.at[size_t(to)] - r.at[size_t(at)]);
                     at = to;
                     byBridge = true;
+                    arrivedBy = id;
                     continue;
                 }
             }
@@ -366,6 +445,7 @@ GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings)
         cut.corners.push_back({at, unit(at - walked(r, i, TangentReach, false)), unit(walked(r, i, TangentReach, true) - at)});
     }
     cut.bridges = pairedCorners(cut.corners, g.mask, settings.bridgeSlack);
+    passedThroughCorners(cut.corners, g.mask, cut.bridges);
     for (const QPolygonF& ring : walkedRings(r, cornerAt, cut.corners, cut.bridges, cut.closed)) {
         if (ring.size() < 3 || areaOf(ring) < SmallestStroke)
             continue;

@@ -25,6 +25,10 @@ struct OutlineCorner {
 struct Bridge {
     int from = 0; // corner indices
     int to = 0;
+    // Where the cut line runs on past `to` (a corner that lies on a longer
+    // cut, as the fork under a crossing in 大 lies on the 一's lower edge):
+    // the bridge that carries it on from there, or -1.
+    int carriedOnBy = -1;
 };
 
 struct GlyphCut {
