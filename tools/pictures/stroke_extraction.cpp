@@ -445,7 +445,8 @@ GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings)
         cut.corners.push_back({at, unit(at - walked(r, i, TangentReach, false)), unit(walked(r, i, TangentReach, true) - at)});
     }
     cut.bridges = pairedCorners(cut.corners, g.mask, settings.bridgeSlack);
-    passedThroughCorners(cut.corners, g.mask, cut.bridges);
+    if (settings.throughCorners)
+        passedThroughCorners(cut.corners, g.mask, cut.bridges);
     for (const QPolygonF& ring : walkedRings(r, cornerAt, cut.corners, cut.bridges, cut.closed)) {
         if (ring.size() < 3 || areaOf(ring) < SmallestStroke)
             continue;
@@ -474,10 +475,13 @@ GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& coun
     // bridges held straighter (a serif's notch is no joint), corners seen
     // only where the outline turns hard, and mixes of these; last, corners
     // seen only at the hardest turns, bridges held straightest, and bridges
-    // let stray furthest.
+    // let stray furthest; at the very last the usual settings without cut
+    // lines carried on through corners, which some glyphs (傃, 錸) are cut
+    // whole only by.
     static const CutSettings tried[] = {{}, {28.0, 60.0}, {14.0, 70.0}, {20.0, 45.0},
                                         {36.0, 60.0}, {36.0, 45.0}, {28.0, 75.0}, {10.0, 70.0},
-                                        {48.0, 60.0}, {20.0, 30.0}, {28.0, 30.0}, {14.0, 85.0}};
+                                        {48.0, 60.0}, {20.0, 30.0}, {28.0, 30.0}, {14.0, 85.0},
+                                        {20.0, 60.0, false}};
     const PreparedGlyph prepared(glyph);
     GlyphCut first;
     for (const CutSettings& settings : tried) {

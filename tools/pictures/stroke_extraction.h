@@ -43,6 +43,7 @@ struct GlyphCut {
 struct CutSettings {
     double cornerTurn = 20.0;
     double bridgeSlack = 60.0;
+    bool throughCorners = true; // a bridge that runs close past a third corner is carried on through it
 };
 
 // Cuts a glyph (top-down 1024-unit square, winding fill) into strokes: finds
@@ -53,8 +54,9 @@ GlyphCut cutIntoStrokes(const QPainterPath& glyph, const CutSettings& settings =
 
 // The cut with the first of a few settings (the usual first, then readier
 // and less ready to see corners, bridges held straighter, corners seen only
-// where the outline turns hard, mixes of these) that closes and gives one of the wanted numbers of strokes; the
-// usual cut where none does.
+// where the outline turns hard, mixes of these, and last the usual without
+// bridges carried on through corners) that closes and gives one of the wanted
+// numbers of strokes; the usual cut where none does.
 GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& counts);
 
 }
