@@ -1,12 +1,15 @@
 #include "tools/pictures/font_drawing.h"
 
 #include "tools/pictures/decomposer.h"
+#include "tools/pictures/shape_match.h"
 #include "tools/pictures/stroke_extraction.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
+#include <limits>
+#include <numeric>
 
 namespace lumbrell::data {
 namespace {
@@ -25,6 +28,52 @@ void scaleAboutCentre(StrokeOutlines& strokes, double scale)
         outline = t.map(outline);
     for (QPolygonF& median : strokes.medians)
         median = t.map(median);
+}
+
+// Longer pieces have too many orders to try; their strokes are rarely all of few classes.
+constexpr size_t MostStrokesReordered = 8;
+
+// How far the strokes, in this order, are from the nearest drawing of the rows of that name on the key.
+double distanceFromRoot(const RootTable& roots, const QString& name, char key, const std::vector<QPolygonF>& lines)
+{
+    double nearest = std::numeric_limits<double>::max();
+    for (const Root* root : roots.named(name, key))
+        if (root->shape.size() == lines.size())
+            nearest = std::min(nearest, shapeDistance(lines, root->shape));
+    return nearest;
+}
+
+// The order of a piece's strokes (indices into it), each taking the place of a
+// stroke of its own class, that looks most like the root; empty where the
+// order cut already does or no order does.
+std::vector<size_t> orderLikeRoot(const RootTable& roots, const QString& name, char key, const QString& classes,
+                                  const std::vector<int>& piece, const std::vector<QPolygonF>& medians)
+{
+    auto linesIn = [&](const std::vector<size_t>& order) {
+        std::vector<QPolygonF> lines;
+        for (size_t k : order)
+            lines.push_back(medians[size_t(piece[k])]);
+        return lines;
+    };
+    std::vector<size_t> order(piece.size());
+    std::iota(order.begin(), order.end(), 0);
+    double best = distanceFromRoot(roots, name, key, linesIn(order));
+    if (best <= RootShapeLimit || best == std::numeric_limits<double>::max())
+        return {};
+    std::vector<size_t> chosen;
+    while (std::next_permutation(order.begin(), order.end())) {
+        bool sameClasses = true;
+        for (size_t k = 0; k < order.size() && sameClasses; ++k)
+            sameClasses = classes[piece[order[k]]] == classes[piece[k]];
+        if (!sameClasses)
+            continue;
+        const double distance = distanceFromRoot(roots, name, key, linesIn(order));
+        if (distance < best) {
+            best = distance;
+            chosen = order;
+        }
+    }
+    return best <= RootShapeLimit ? chosen : std::vector<size_t>{};
 }
 
 // The share of the strokes' ink that falls outside the glyph they were cut
@@ -99,6 +148,29 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const Str
     }
     *why = QString::fromUtf8(anyGlyph ? firstReason : FontDrawingFailure::NoGlyph);
     return false;
+}
+
+bool reorderedAsRoots(const RootTable& roots, const QString& fullCode, const QString& classes,
+                      const Decomposition& split, StrokeOutlines& strokes)
+{
+    if (split.kind != DecompositionKind::Roots || !split.classesOnly || strokes.medians.size() != size_t(classes.size())
+        || strokes.outlines.size() != strokes.medians.size())
+        return false;
+    const StrokeOutlines cut = strokes;
+    bool changed = false;
+    for (qsizetype k = 0; k < fullCode.size() && k < qsizetype(split.positions.size()); ++k) {
+        const CodePosition& p = split.positions[size_t(k)];
+        if (p.kind != PositionKind::Component || p.strokes.size() < 2 || p.strokes.size() > MostStrokesReordered)
+            continue;
+        const std::vector<size_t> order
+            = orderLikeRoot(roots, p.glyph, char(fullCode[k].unicode()), classes, p.strokes, cut.medians);
+        for (size_t place = 0; place < order.size(); ++place) {
+            strokes.outlines[size_t(p.strokes[place])] = cut.outlines[size_t(p.strokes[order[place]])];
+            strokes.medians[size_t(p.strokes[place])] = cut.medians[size_t(p.strokes[order[place]])];
+        }
+        changed = changed || !order.empty();
+    }
+    return changed;
 }
 
 bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn)
