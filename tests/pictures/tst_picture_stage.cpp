@@ -258,6 +258,66 @@ private Q_SLOTS:
         }
     }
 
+    void twoStrokesOfOneClassCutIntoEachOthersRootsAreExchanged_data()
+    {
+        QTest::addColumn<QList<int>>("cut");      // 冮's strokes as drawn, in the order they were cut
+        QTest::addColumn<QList<int>>("expected"); // and in the order they are given back
+        QTest::addColumn<bool>("exchanged");
+        // 冫's 提 and 工's top 一, both of class 1, cut into each other's places.
+        QTest::newRow("提 and 一") << QList<int>{0, 2, 1, 3, 4} << QList<int>{0, 1, 2, 3, 4} << true;
+        // 冫's 丶 and 工's top 一 would mend the split only in each other's
+        // classes: the exchange is not made.
+        QTest::newRow("丶 and 一") << QList<int>{2, 1, 0, 3, 4} << QList<int>{2, 1, 0, 3, 4} << false;
+    }
+
+    void twoStrokesOfOneClassCutIntoEachOthersRootsAreExchanged()
+    {
+        QFETCH(QList<int>, cut);
+        QFETCH(QList<int>, expected);
+        QFETCH(bool, exchanged);
+        // 冮 uag: 冫 (丶 提) beside 工 (一 丨 一), as drawn.
+        const std::vector<QPolygonF> drawn{
+            QPolygonF{QPointF(150, 300), QPointF(230, 380)},
+            QPolygonF{QPointF(130, 700), QPointF(260, 560)},
+            QPolygonF{QPointF(380, 250), QPointF(880, 250)},
+            QPolygonF{QPointF(630, 250), QPointF(630, 800)},
+            QPolygonF{QPointF(330, 800), QPointF(930, 800)},
+        };
+        RootTable roots;
+        QString error;
+        QVERIFY2(roots.loadBuiltIn(&error), qPrintable(error));
+        roots.attachShapes([&](const QString& glyph) {
+            if (glyph == QStringLiteral("冫"))
+                return std::vector<QPolygonF>(drawn.begin(), drawn.begin() + 2);
+            if (glyph == QStringLiteral("工"))
+                return std::vector<QPolygonF>(drawn.begin() + 2, drawn.end());
+            return std::vector<QPolygonF>{};
+        });
+        const CharEntry ch = entry("冮", "uag", "41121");
+        StrokeOutlines strokes;
+        for (int k : cut) {
+            strokes.medians.push_back(drawn[size_t(k)]);
+            QPainterPath outline;
+            outline.addRect(drawn[size_t(k)].boundingRect().adjusted(-10, -10, 10, 10));
+            strokes.outlines.push_back(outline);
+        }
+        const Decomposition split = decompose(roots, ch.ch, ch.fullCode, ch.strokeClasses, &strokes.medians);
+        QVERIFY(split.kind == DecompositionKind::Roots && split.classesOnly); // the cut order splits on classes alone
+
+        const StrokeOutlines before = strokes;
+        QCOMPARE(exchangedAcrossRoots(roots, ch, ch.strokeClasses, split, strokes), exchanged);
+        for (qsizetype k = 0; k < expected.size(); ++k) {
+            QCOMPARE(strokes.medians[size_t(k)], drawn[size_t(expected[k])]);
+            QCOMPARE(strokes.outlines[size_t(k)], before.outlines[size_t(cut.indexOf(expected[k]))]);
+        }
+        if (exchanged) {
+            const Decomposition again = decompose(roots, ch.ch, ch.fullCode, ch.strokeClasses, &strokes.medians);
+            QVERIFY(again.kind == DecompositionKind::Roots && !again.classesOnly);
+            QCOMPARE(again.positions[0].strokes, (std::vector<int>{0, 1}));
+            QCOMPARE(again.positions[1].strokes, (std::vector<int>{2, 3, 4}));
+        }
+    }
+
     void missingOutlinesNameTheFile()
     {
         sources.chars = {entry("口", "kkkk", "251")};

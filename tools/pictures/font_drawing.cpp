@@ -173,6 +173,53 @@ bool reorderedAsRoots(const RootTable& roots, const QString& fullCode, const QSt
     return changed;
 }
 
+bool exchangedAcrossRoots(const RootTable& roots, const CharEntry& entry, const QString& classes,
+                          const Decomposition& split, StrokeOutlines& strokes)
+{
+    const size_t n = strokes.medians.size();
+    if (split.kind != DecompositionKind::Roots || !split.classesOnly || n != size_t(classes.size())
+        || strokes.outlines.size() != n)
+        return false;
+    std::vector<int> pieceOf(n, -1); // the position whose root the stroke is in; -1 for strokes not typed
+    std::vector<bool> unlike(n, false); // in a root the strokes do not look like
+    for (qsizetype k = 0; k < entry.fullCode.size() && k < qsizetype(split.positions.size()); ++k) {
+        const CodePosition& p = split.positions[size_t(k)];
+        if (p.kind != PositionKind::Component)
+            continue;
+        std::vector<QPolygonF> lines;
+        for (int s : p.strokes)
+            lines.push_back(strokes.medians[size_t(s)]);
+        const double distance = distanceFromRoot(roots, p.glyph, char(entry.fullCode[k].unicode()), lines);
+        for (int s : p.strokes) {
+            pieceOf[size_t(s)] = int(k);
+            unlike[size_t(s)] = p.strokes.size() > 1 && distance > RootShapeLimit
+                && distance != std::numeric_limits<double>::max();
+        }
+    }
+    std::pair<size_t, size_t> exchange;
+    int exchanges = 0;
+    for (size_t a = 0; a < n && exchanges < 2; ++a) {
+        for (size_t b = a + 1; b < n && exchanges < 2; ++b) {
+            if (pieceOf[a] == pieceOf[b] || !(unlike[a] || unlike[b]))
+                continue;
+            std::vector<QPolygonF> lines = strokes.medians;
+            std::swap(lines[a], lines[b]);
+            const Decomposition d = decompose(roots, entry.ch, entry.fullCode, classes, &lines);
+            if (d.kind == DecompositionKind::Roots && !d.classesOnly) {
+                exchange = {a, b};
+                ++exchanges;
+            }
+        }
+    }
+    // An exchange of strokes of two classes that would serve as well leaves
+    // the roots' drawings too little to go by.
+    if (exchanges != 1 || classes[qsizetype(exchange.first)] != classes[qsizetype(exchange.second)])
+        return false;
+    std::swap(strokes.medians[exchange.first], strokes.medians[exchange.second]);
+    std::swap(strokes.outlines[exchange.first], strokes.outlines[exchange.second]);
+    return true;
+}
+
 bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn)
 {
     const bool anySingle = std::any_of(drawn.positions.begin(), drawn.positions.end(), [](const CodePosition& p) {

@@ -52,4 +52,14 @@ bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const 
 bool reorderedAsRoots(const RootTable& roots, const QString& fullCode, const QString& classes,
                       const Decomposition& split, StrokeOutlines& strokes);
 
+// The same where two strokes of one class were cut into each other's places in
+// two roots (or a root and the strokes its code leaves out): where exactly
+// one exchange of two strokes, one of them in a root the strokes do not look
+// like, lets the drawing split on roots that all look like themselves, and
+// the two are of one class, they are exchanged. Where several exchanges would
+// (of any classes), none is made: the drawings cannot tell which is right.
+// False where nothing changed.
+bool exchangedAcrossRoots(const RootTable& roots, const CharEntry& entry, const QString& classes,
+                          const Decomposition& split, StrokeOutlines& strokes);
+
 }
