@@ -3,11 +3,13 @@
 #include "tools/pictures/font_drawing.h"
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/picture_stage.h"
+#include "tools/pictures/shape_match.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTransform>
 #include <QTest>
 
 using namespace lumbrell::data;
@@ -185,6 +187,135 @@ private Q_SLOTS:
         }
         const CharEntry ch = entry(character.toUtf8().constData(), code.toLatin1().constData(), classes.toLatin1().constData());
         QCOMPARE(fragmentOfLargerRoot(roots, ch, drawn), fragment);
+    }
+
+    void aRootsStrokesOfOneClassCutOutOfOrderAreReordered_data()
+    {
+        QTest::addColumn<QList<int>>("cut");      // the drawn 火's strokes in the order they were cut
+        QTest::addColumn<QList<int>>("expected"); // and in the order they are given back
+        QTest::addColumn<bool>("reordered");
+        // Cut top first, the long 丿 (it starts higher) came before the short
+        // one: with the two swapped the strokes look like 火.
+        QTest::newRow("火's two 丿 swapped") << QList<int>{0, 2, 1, 3} << QList<int>{0, 1, 2, 3} << true;
+        QTest::newRow("火 as drawn") << QList<int>{0, 1, 2, 3} << QList<int>{0, 1, 2, 3} << false;
+        // A 丶 in a 丿's place reads as another class: no order among
+        // strokes of one class mends that, and nothing moves.
+        QTest::newRow("丶 and 丿 swapped") << QList<int>{1, 0, 2, 3} << QList<int>{1, 0, 2, 3} << false;
+    }
+
+    void aRootsStrokesOfOneClassCutOutOfOrderAreReordered()
+    {
+        QFETCH(QList<int>, cut);
+        QFETCH(QList<int>, expected);
+        QFETCH(bool, reordered);
+        // 火 as its own drawing gives it: 丶, the short 丿, the long 丿, 乀.
+        const std::vector<QPolygonF> fire{
+            QPolygonF{QPointF(300, 380), QPointF(360, 480)},
+            QPolygonF{QPointF(700, 330), QPointF(620, 470)},
+            QPolygonF{QPointF(512, 150), QPointF(500, 500), QPointF(250, 900)},
+            QPolygonF{QPointF(512, 550), QPointF(800, 900)},
+        };
+        RootTable roots;
+        QString error;
+        QVERIFY2(roots.loadBuiltIn(&error), qPrintable(error));
+        roots.attachShapes([&](const QString& glyph) {
+            return glyph == QStringLiteral("火") ? fire : std::vector<QPolygonF>{};
+        });
+        // 疢 uoi: 疒 (strokes 1-5, no drawing of its own here), then 火
+        // drawn smaller at the lower right.
+        const QString classes = QStringLiteral("413414334");
+        StrokeOutlines strokes;
+        for (int k = 0; k < 5; ++k)
+            strokes.medians.push_back(QPolygonF{QPointF(100 + 40 * k, 100), QPointF(100 + 40 * k, 900)});
+        const QTransform lowerRight = QTransform::fromTranslate(450, 400).scale(0.5, 0.55);
+        for (int k : cut)
+            strokes.medians.push_back(lowerRight.map(fire[size_t(k)]));
+        for (const QPolygonF& median : strokes.medians) {
+            QPainterPath outline;
+            outline.addRect(median.boundingRect().adjusted(-10, -10, 10, 10));
+            strokes.outlines.push_back(outline);
+        }
+        Decomposition split;
+        split.kind = DecompositionKind::Roots;
+        split.classesOnly = true;
+        split.positions[0] = {PositionKind::Component, {0, 1, 2, 3, 4}, QStringLiteral("疒")};
+        split.positions[1] = {PositionKind::Component, {5, 6, 7, 8}, QStringLiteral("火")};
+        split.positions[2] = {PositionKind::Identification, {}, {}};
+        const std::vector<QPolygonF> cutFire(strokes.medians.begin() + 5, strokes.medians.end());
+        // Only 火 as drawn looks like itself in the order it was cut.
+        const bool asDrawn = cut == QList<int>{0, 1, 2, 3};
+        QCOMPARE(shapeDistance(cutFire, fire) <= RootShapeLimit, asDrawn);
+
+        const StrokeOutlines before = strokes;
+        QCOMPARE(reorderedAsRoots(roots, QStringLiteral("uoi"), classes, split, strokes), reordered);
+        for (int k = 0; k < 5; ++k)
+            QCOMPARE(strokes.medians[size_t(k)], before.medians[size_t(k)]);
+        for (qsizetype k = 0; k < expected.size(); ++k) {
+            QCOMPARE(strokes.medians[size_t(5 + k)], lowerRight.map(fire[size_t(expected[k])]));
+            // The outline moves with its centre line.
+            const size_t from = size_t(5 + cut.indexOf(expected[k]));
+            QCOMPARE(strokes.outlines[size_t(5 + k)], before.outlines[from]);
+        }
+    }
+
+    void twoStrokesOfOneClassCutIntoEachOthersRootsAreExchanged_data()
+    {
+        QTest::addColumn<QList<int>>("cut");      // 冮's strokes as drawn, in the order they were cut
+        QTest::addColumn<QList<int>>("expected"); // and in the order they are given back
+        QTest::addColumn<bool>("exchanged");
+        // 冫's 提 and 工's top 一, both of class 1, cut into each other's places.
+        QTest::newRow("提 and 一") << QList<int>{0, 2, 1, 3, 4} << QList<int>{0, 1, 2, 3, 4} << true;
+        // 冫's 丶 and 工's top 一 would mend the split only in each other's
+        // classes: the exchange is not made.
+        QTest::newRow("丶 and 一") << QList<int>{2, 1, 0, 3, 4} << QList<int>{2, 1, 0, 3, 4} << false;
+    }
+
+    void twoStrokesOfOneClassCutIntoEachOthersRootsAreExchanged()
+    {
+        QFETCH(QList<int>, cut);
+        QFETCH(QList<int>, expected);
+        QFETCH(bool, exchanged);
+        // 冮 uag: 冫 (丶 提) beside 工 (一 丨 一), as drawn.
+        const std::vector<QPolygonF> drawn{
+            QPolygonF{QPointF(150, 300), QPointF(230, 380)},
+            QPolygonF{QPointF(130, 700), QPointF(260, 560)},
+            QPolygonF{QPointF(380, 250), QPointF(880, 250)},
+            QPolygonF{QPointF(630, 250), QPointF(630, 800)},
+            QPolygonF{QPointF(330, 800), QPointF(930, 800)},
+        };
+        RootTable roots;
+        QString error;
+        QVERIFY2(roots.loadBuiltIn(&error), qPrintable(error));
+        roots.attachShapes([&](const QString& glyph) {
+            if (glyph == QStringLiteral("冫"))
+                return std::vector<QPolygonF>(drawn.begin(), drawn.begin() + 2);
+            if (glyph == QStringLiteral("工"))
+                return std::vector<QPolygonF>(drawn.begin() + 2, drawn.end());
+            return std::vector<QPolygonF>{};
+        });
+        const CharEntry ch = entry("冮", "uag", "41121");
+        StrokeOutlines strokes;
+        for (int k : cut) {
+            strokes.medians.push_back(drawn[size_t(k)]);
+            QPainterPath outline;
+            outline.addRect(drawn[size_t(k)].boundingRect().adjusted(-10, -10, 10, 10));
+            strokes.outlines.push_back(outline);
+        }
+        const Decomposition split = decompose(roots, ch.ch, ch.fullCode, ch.strokeClasses, &strokes.medians);
+        QVERIFY(split.kind == DecompositionKind::Roots && split.classesOnly); // the cut order splits on classes alone
+
+        const StrokeOutlines before = strokes;
+        QCOMPARE(exchangedAcrossRoots(roots, ch, ch.strokeClasses, split, strokes), exchanged);
+        for (qsizetype k = 0; k < expected.size(); ++k) {
+            QCOMPARE(strokes.medians[size_t(k)], drawn[size_t(expected[k])]);
+            QCOMPARE(strokes.outlines[size_t(k)], before.outlines[size_t(cut.indexOf(expected[k]))]);
+        }
+        if (exchanged) {
+            const Decomposition again = decompose(roots, ch.ch, ch.fullCode, ch.strokeClasses, &strokes.medians);
+            QVERIFY(again.kind == DecompositionKind::Roots && !again.classesOnly);
+            QCOMPARE(again.positions[0].strokes, (std::vector<int>{0, 1}));
+            QCOMPARE(again.positions[1].strokes, (std::vector<int>{2, 3, 4}));
+        }
     }
 
     void missingOutlinesNameTheFile()

@@ -1,12 +1,15 @@
 #include "tools/pictures/font_drawing.h"
 
 #include "tools/pictures/decomposer.h"
+#include "tools/pictures/shape_match.h"
 #include "tools/pictures/stroke_extraction.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
+#include <limits>
+#include <numeric>
 
 namespace lumbrell::data {
 namespace {
@@ -25,6 +28,52 @@ void scaleAboutCentre(StrokeOutlines& strokes, double scale)
         outline = t.map(outline);
     for (QPolygonF& median : strokes.medians)
         median = t.map(median);
+}
+
+// Longer pieces have too many orders to try; their strokes are rarely all of few classes.
+constexpr size_t MostStrokesReordered = 8;
+
+// How far the strokes, in this order, are from the nearest drawing of the rows of that name on the key.
+double distanceFromRoot(const RootTable& roots, const QString& name, char key, const std::vector<QPolygonF>& lines)
+{
+    double nearest = std::numeric_limits<double>::max();
+    for (const Root* root : roots.named(name, key))
+        if (root->shape.size() == lines.size())
+            nearest = std::min(nearest, shapeDistance(lines, root->shape));
+    return nearest;
+}
+
+// The order of a piece's strokes (indices into it), each taking the place of a
+// stroke of its own class, that looks most like the root; empty where the
+// order cut already does or no order does.
+std::vector<size_t> orderLikeRoot(const RootTable& roots, const QString& name, char key, const QString& classes,
+                                  const std::vector<int>& piece, const std::vector<QPolygonF>& medians)
+{
+    auto linesIn = [&](const std::vector<size_t>& order) {
+        std::vector<QPolygonF> lines;
+        for (size_t k : order)
+            lines.push_back(medians[size_t(piece[k])]);
+        return lines;
+    };
+    std::vector<size_t> order(piece.size());
+    std::iota(order.begin(), order.end(), 0);
+    double best = distanceFromRoot(roots, name, key, linesIn(order));
+    if (best <= RootShapeLimit || best == std::numeric_limits<double>::max())
+        return {};
+    std::vector<size_t> chosen;
+    while (std::next_permutation(order.begin(), order.end())) {
+        bool sameClasses = true;
+        for (size_t k = 0; k < order.size() && sameClasses; ++k)
+            sameClasses = classes[piece[order[k]]] == classes[piece[k]];
+        if (!sameClasses)
+            continue;
+        const double distance = distanceFromRoot(roots, name, key, linesIn(order));
+        if (distance < best) {
+            best = distance;
+            chosen = order;
+        }
+    }
+    return best <= RootShapeLimit ? chosen : std::vector<size_t>{};
 }
 
 // The share of the strokes' ink that falls outside the glyph they were cut
@@ -99,6 +148,76 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const Str
     }
     *why = QString::fromUtf8(anyGlyph ? firstReason : FontDrawingFailure::NoGlyph);
     return false;
+}
+
+bool reorderedAsRoots(const RootTable& roots, const QString& fullCode, const QString& classes,
+                      const Decomposition& split, StrokeOutlines& strokes)
+{
+    if (split.kind != DecompositionKind::Roots || !split.classesOnly || strokes.medians.size() != size_t(classes.size())
+        || strokes.outlines.size() != strokes.medians.size())
+        return false;
+    const StrokeOutlines cut = strokes;
+    bool changed = false;
+    for (qsizetype k = 0; k < fullCode.size() && k < qsizetype(split.positions.size()); ++k) {
+        const CodePosition& p = split.positions[size_t(k)];
+        if (p.kind != PositionKind::Component || p.strokes.size() < 2 || p.strokes.size() > MostStrokesReordered)
+            continue;
+        const std::vector<size_t> order
+            = orderLikeRoot(roots, p.glyph, char(fullCode[k].unicode()), classes, p.strokes, cut.medians);
+        for (size_t place = 0; place < order.size(); ++place) {
+            strokes.outlines[size_t(p.strokes[place])] = cut.outlines[size_t(p.strokes[order[place]])];
+            strokes.medians[size_t(p.strokes[place])] = cut.medians[size_t(p.strokes[order[place]])];
+        }
+        changed = changed || !order.empty();
+    }
+    return changed;
+}
+
+bool exchangedAcrossRoots(const RootTable& roots, const CharEntry& entry, const QString& classes,
+                          const Decomposition& split, StrokeOutlines& strokes)
+{
+    const size_t n = strokes.medians.size();
+    if (split.kind != DecompositionKind::Roots || !split.classesOnly || n != size_t(classes.size())
+        || strokes.outlines.size() != n)
+        return false;
+    std::vector<int> pieceOf(n, -1); // the position whose root the stroke is in; -1 for strokes not typed
+    std::vector<bool> unlike(n, false); // in a root the strokes do not look like
+    for (qsizetype k = 0; k < entry.fullCode.size() && k < qsizetype(split.positions.size()); ++k) {
+        const CodePosition& p = split.positions[size_t(k)];
+        if (p.kind != PositionKind::Component)
+            continue;
+        std::vector<QPolygonF> lines;
+        for (int s : p.strokes)
+            lines.push_back(strokes.medians[size_t(s)]);
+        const double distance = distanceFromRoot(roots, p.glyph, char(entry.fullCode[k].unicode()), lines);
+        for (int s : p.strokes) {
+            pieceOf[size_t(s)] = int(k);
+            unlike[size_t(s)] = p.strokes.size() > 1 && distance > RootShapeLimit
+                && distance != std::numeric_limits<double>::max();
+        }
+    }
+    std::pair<size_t, size_t> exchange;
+    int exchanges = 0;
+    for (size_t a = 0; a < n && exchanges < 2; ++a) {
+        for (size_t b = a + 1; b < n && exchanges < 2; ++b) {
+            if (pieceOf[a] == pieceOf[b] || !(unlike[a] || unlike[b]))
+                continue;
+            std::vector<QPolygonF> lines = strokes.medians;
+            std::swap(lines[a], lines[b]);
+            const Decomposition d = decompose(roots, entry.ch, entry.fullCode, classes, &lines);
+            if (d.kind == DecompositionKind::Roots && !d.classesOnly) {
+                exchange = {a, b};
+                ++exchanges;
+            }
+        }
+    }
+    // An exchange of strokes of two classes that would serve as well leaves
+    // the roots' drawings too little to go by.
+    if (exchanges != 1 || classes[qsizetype(exchange.first)] != classes[qsizetype(exchange.second)])
+        return false;
+    std::swap(strokes.medians[exchange.first], strokes.medians[exchange.second]);
+    std::swap(strokes.outlines[exchange.first], strokes.outlines[exchange.second]);
+    return true;
 }
 
 bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn)

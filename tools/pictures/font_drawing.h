@@ -40,4 +40,26 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const Str
 // drawing does not ship.
 bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn);
 
+// Strokes cut from a font are ordered by how they read and where they start,
+// which may take two strokes of one class of a root in the wrong order (火's
+// long 丿 before its short one, the long one starting higher). Where a split
+// on the classes alone places strokes as a root they do not look like, but
+// would look like with its strokes of one class in another order among
+// themselves, those strokes are put in that order: each position keeps its
+// strokes, so the marking is unchanged, and the drawing can be split again on
+// roots that look like themselves. classes are the split's; false where no
+// position changed.
+bool reorderedAsRoots(const RootTable& roots, const QString& fullCode, const QString& classes,
+                      const Decomposition& split, StrokeOutlines& strokes);
+
+// The same where two strokes of one class were cut into each other's places in
+// two roots (or a root and the strokes its code leaves out): where exactly
+// one exchange of two strokes, one of them in a root the strokes do not look
+// like, lets the drawing split on roots that all look like themselves, and
+// the two are of one class, they are exchanged. Where several exchanges would
+// (of any classes), none is made: the drawings cannot tell which is right.
+// False where nothing changed.
+bool exchangedAcrossRoots(const RootTable& roots, const CharEntry& entry, const QString& classes,
+                          const Decomposition& split, StrokeOutlines& strokes);
+
 }

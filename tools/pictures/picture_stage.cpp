@@ -253,6 +253,32 @@ StrokeSplit splitStrokes(const RootTable& roots, const CharEntry& entry, const Q
     return r;
 }
 
+// Strokes cut from a font whose split rests on classes alone, because a
+// root's strokes of one class were cut in another order, are put in the order
+// that root is drawn in, or two strokes of one class cut into each other's
+// roots are exchanged, where that lets every root look like itself.
+void reorderAsRoots(const RootTable& roots, const CharEntry& entry, StrokeOutlines& outlines, StrokeSplit& split)
+{
+    if (split.reading != StrokeReading::AsGiven && split.reading != StrokeReading::OtherOrder)
+        return;
+    const QString& classes = split.reading == StrokeReading::OtherOrder ? entry.otherStrokeClasses : entry.strokeClasses;
+    auto adopt = [&](StrokeOutlines& reordered) {
+        StrokeSplit again = splitStrokes(roots, entry, classes, reordered);
+        if (again.reading != StrokeReading::AsGiven || quality(again.decomposition) != SplitQuality::DrawnRoots)
+            return false;
+        again.reading = split.reading;
+        split = std::move(again);
+        outlines = std::move(reordered);
+        return true;
+    };
+    StrokeOutlines reordered = outlines;
+    if (reorderedAsRoots(roots, entry.fullCode, classes, split.decomposition, reordered) && adopt(reordered))
+        return;
+    StrokeOutlines exchanged = outlines;
+    if (exchangedAcrossRoots(roots, entry, classes, split.decomposition, exchanged))
+        adopt(exchanged);
+}
+
 // Split on the source's stroke order; where it gives two (rime's two lines)
 // and the first answers badly, on the other where that answers better.
 CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
@@ -297,6 +323,8 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
                 split.reading = StrokeReading::OtherOrder;
         }
     }
+    if (!r.font.isEmpty())
+        reorderAsRoots(roots, entry, outlines, split);
     r.decomposition = std::move(split.decomposition);
     r.reading = split.reading;
     return r;
