@@ -586,7 +586,9 @@ private:
     }
 
     // Coded components inside a known part that are not that part's own
-    // components (拌 takes 半 as 丷 干, as 半 itself does).
+    // components (拌 takes 半 as 丷 干, as 半 itself does), and those that
+    // join the end of one known part with the beginning of another: they cut
+    // both (侌: 今's 乙 does not join 云's first 一 into コ).
     int unlikeParts(const std::vector<Piece>& pieces) const
     {
         if (!parts_)
@@ -599,8 +601,22 @@ private:
                 if (coded && strokes.front() >= part.from && strokes.back() < part.to
                     && std::find(part.pieces.begin(), part.pieces.end(), strokes) == part.pieces.end())
                     ++n;
+            if (coded && joinsParts(strokes))
+                ++n;
         }
         return n;
+    }
+
+    // Whether strokes begin inside one known part and end inside a later one.
+    bool joinsParts(const std::vector<int>& strokes) const
+    {
+        const auto holds = [](const KnownPart& part, int s) { return s >= part.from && s < part.to; };
+        return std::any_of(parts_->begin(), parts_->end(), [&](const KnownPart& first) {
+            return holds(first, strokes.front())
+                && std::any_of(parts_->begin(), parts_->end(), [&](const KnownPart& next) {
+                       return next.from >= first.to && holds(next, strokes.back());
+                   });
+        });
     }
 
     // Components that reach from before a known part only into its first
