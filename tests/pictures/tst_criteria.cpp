@@ -254,6 +254,14 @@ private Q_SLOTS:
         QTest::newRow("仰") << "wqbh" << "323552" << QStringLiteral("仰\twqbh\t亻\t氏无七\t阝\tid\n");
         QTest::newRow("玖") << "gqyy" << "1121354" << QStringLiteral("玖\tgqyy\t王\t⺈\t丶\tid\n");
         QTest::newRow("畝") << "ylqy" << "4125121354" << QStringLiteral("畝\tylqy\t亠\t田\t⺈\t丶\n");
+        // 八 squeezed under a roof or between other parts, its strokes short
+        // and apart; a roof of 人, however wide, meets at its top.
+        QTest::newRow("空") << "pwaf" << "44534121" << QStringLiteral("空\tpwaf\t宀\t八\t工\tid\n");
+        QTest::newRow("穷") << "pwer" << "4453453" << QStringLiteral("穷\tpwer\t宀\t八\t力\tid\n");
+        QTest::newRow("期") << "dweg" << "122111343511" << QStringLiteral("期\tdweg\t龷\t八\t月\tid\n");
+        QTest::newRow("谷") << "wwkf" << "3434251" << QStringLiteral("谷\twwkf\t八\t人\t口\tid\n");
+        QTest::newRow("剑") << "wgij" << "341443122" << QStringLiteral("剑\twgij\t人\t一\t⺍\t刂\n");
+        QTest::newRow("领") << "wycm" << "34454132534" << QStringLiteral("领\twycm\t人\t丶\tマ\t贝\n");
         QTest::newRow("留") << "qyvl" << "3545325121" << QStringLiteral("留\tqyvl\t氏无七\t丶\t刀\t田\n");
     }
 

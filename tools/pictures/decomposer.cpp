@@ -38,6 +38,16 @@ constexpr double CloserDrawingMargin = 0.02;
 // parts standing apart leave 60 and more).
 constexpr double TouchingGap = 40;
 
+// Two strokes whose centre lines come no closer than this stand apart (the
+// two strokes of 八 in 期 leave 98, under 穴 150 and more; a roof of 人,
+// however wide, meets within 50).
+constexpr double ApartGap = 2 * TouchingGap;
+
+// A root's own drawing shows two strokes standing apart where they leave
+// this much (八 in 空 198; not the foot of 虐, 92, whose 一 and turn are
+// written touching in 既 and 牙).
+constexpr double ClearlyApartGap = 3 * TouchingGap;
+
 // Closing places this much farther from the root's shape than the closest one
 // are not tried.
 constexpr double ClosingShapeMargin = 0.03;
@@ -155,7 +165,29 @@ private:
 
     bool looksLike(const Root* root, const std::vector<int>& strokes) const
     {
-        return shapesRank_ || distanceFrom(root, strokes) <= RootShapeLimit;
+        return shapesRank_ || drawnAsItself(root, strokes);
+    }
+
+    // Whether the strokes look like the root's own drawing.
+    bool drawnAsItself(const Root* root, const std::vector<int>& strokes) const
+    {
+        return distanceFrom(root, strokes) <= RootShapeLimit && apartAsDrawn(root, strokes);
+    }
+
+    // A row that shares its strokes with other rows of its key and whose
+    // shape is cut from another character (八 as 空 writes it) names only
+    // strokes that stand apart where its own stand apart: a roof of 人
+    // meets at its top (剑 领 合), however wide it is drawn.
+    bool apartAsDrawn(const Root* root, const std::vector<int>& strokes) const
+    {
+        if (!centreLines_ || root->tie == 0 || root->shapeFrom.isEmpty() || root->shape.size() != strokes.size())
+            return true;
+        for (size_t i = 0; i < strokes.size(); ++i)
+            for (size_t j = i + 1; j < strokes.size(); ++j)
+                if (lineGap(root->shape[i], root->shape[j]) > ClearlyApartGap
+                    && lineGap((*centreLines_)[size_t(strokes[i])], (*centreLines_)[size_t(strokes[j])]) <= ApartGap)
+                    return false;
+        return true;
     }
 
     // The strokes of an enclosing root whose closing part starts at e.
@@ -550,7 +582,7 @@ private:
     // (留's ⺈ is far from every row, and nearest to 犭's first strokes).
     bool looksLikeBorrowed(const Piece& p) const
     {
-        return p.root->shapeFrom.isEmpty() || distanceFrom(p.root, p.strokes) <= RootShapeLimit;
+        return p.root->shapeFrom.isEmpty() || drawnAsItself(p.root, p.strokes);
     }
 
     bool measurable(const Piece& p) const { return centreLines_ && !p.root->shape.empty() && p.strokes.size() >= 2; }
@@ -582,7 +614,7 @@ private:
         if (!shapesRank_)
             return 0;
         return int(std::count_if(pieces.begin(), pieces.end(),
-                                 [this](const Piece& p) { return distanceFrom(p.root, p.strokes) > RootShapeLimit; }));
+                                 [this](const Piece& p) { return !drawnAsItself(p.root, p.strokes); }));
     }
 
     // Coded components inside a known part that are not that part's own
