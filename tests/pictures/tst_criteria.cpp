@@ -165,6 +165,13 @@ private Q_SLOTS:
         row("馏", "qnql", "3553545325121", "1,2 3 4,5 9,10,11,12,13", Criterion::DrawnAsItself);
         row("骝", "cgql", "5513545325121", "1,2 3 4,5 9,10,11,12,13", Criterion::DrawnAsItself);
         row("榴", "sqyl", "12343545325121", "1,2,3,4 5,6 7 10,11,12,13,14", Criterion::DrawnAsItself);
+        // A roof of 人 drawn wide over what it holds is 人 as 合 writes it:
+        // 溆 takes 余 as 叙 does (人 一, then 朩 uncoded), 嶺 令 as 領 does
+        // (人 丶 マ).
+        row("溆", "iwgc", "441341123454", "1,2,3 4,5 6 11,12", Criterion::PartKeptWhole,
+            {"叙", "wgsc", "341123454"});
+        row("嶺", "mwym", "25234454132511134", "1,2,3 4,5 6 11,12,13,14,15,16,17", Criterion::PartKeptWhole,
+            {"領", "wycm", "34454132511134"});
         // No root joins the end of one part with the start of the next where
         // both are characters of their own: 侌 is 今 (人 丶 乙) over 云, and
         // 乙 does not take 云's first 一 into コ.
@@ -262,6 +269,7 @@ private Q_SLOTS:
         QTest::newRow("谷") << "wwkf" << "3434251" << QStringLiteral("谷\twwkf\t八\t人\t口\tid\n");
         QTest::newRow("剑") << "wgij" << "341443122" << QStringLiteral("剑\twgij\t人\t一\t⺍\t刂\n");
         QTest::newRow("领") << "wycm" << "34454132534" << QStringLiteral("领\twycm\t人\t丶\tマ\t贝\n");
+        QTest::newRow("鸽") << "wgkg" << "34125135451" << QStringLiteral("鸽\twgkg\t人\t一\t口\t一\n");
         QTest::newRow("留") << "qyvl" << "3545325121" << QStringLiteral("留\tqyvl\t氏无七\t丶\t刀\t田\n");
     }
 

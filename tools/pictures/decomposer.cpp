@@ -175,18 +175,22 @@ private:
     }
 
     // A row that shares its strokes with other rows of its key and whose
-    // shape is cut from another character (八 as 空 writes it) names only
-    // strokes that stand apart where its own stand apart: a roof of 人
-    // meets at its top (剑 领 合), however wide it is drawn.
+    // shape is cut from another character names only strokes that stand
+    // apart where its own stand clearly apart (八 as 空 writes it: a roof of
+    // 人 meets at its top, however wide it is drawn), and only strokes that
+    // meet where its own meet (人 as 合 writes it: not the 八 of 期).
     bool apartAsDrawn(const Root* root, const std::vector<int>& strokes) const
     {
         if (!centreLines_ || root->tie == 0 || root->shapeFrom.isEmpty() || root->shape.size() != strokes.size())
             return true;
         for (size_t i = 0; i < strokes.size(); ++i)
-            for (size_t j = i + 1; j < strokes.size(); ++j)
-                if (lineGap(root->shape[i], root->shape[j]) > ClearlyApartGap
-                    && lineGap((*centreLines_)[size_t(strokes[i])], (*centreLines_)[size_t(strokes[j])]) <= ApartGap)
+            for (size_t j = i + 1; j < strokes.size(); ++j) {
+                const double own = lineGap(root->shape[i], root->shape[j]);
+                const double placed
+                    = lineGap((*centreLines_)[size_t(strokes[i])], (*centreLines_)[size_t(strokes[j])]);
+                if ((own > ClearlyApartGap && placed <= ApartGap) || (own <= ApartGap && placed > ApartGap))
                     return false;
+            }
         return true;
     }
 
