@@ -172,6 +172,9 @@ private Q_SLOTS:
             {"叙", "wgsc", "341123454"});
         row("嶺", "mwym", "25234454132511134", "1,2,3 4,5 6 11,12,13,14,15,16,17", Criterion::PartKeptWhole,
             {"領", "wycm", "34454132511134"});
+        // 人 as the traditional 飠 writes it, a steep roof over its 良: the
+        // split after it rests on roots drawn as themselves (昆's last 匕).
+        row("餛", "wvjx", "3445115425111535", "1,2 3,4,5,6,7,8 9,10,11,12 15,16", Criterion::LargerFirst);
         // No root joins the end of one part with the start of the next where
         // both are characters of their own: 侌 is 今 (人 丶 乙) over 云, and
         // 乙 does not take 云's first 一 into コ.
@@ -270,6 +273,7 @@ private Q_SLOTS:
         QTest::newRow("剑") << "wgij" << "341443122" << QStringLiteral("剑\twgij\t人\t一\t⺍\t刂\n");
         QTest::newRow("领") << "wycm" << "34454132534" << QStringLiteral("领\twycm\t人\t丶\tマ\t贝\n");
         QTest::newRow("鸽") << "wgkg" << "34125135451" << QStringLiteral("鸽\twgkg\t人\t一\t口\t一\n");
+        QTest::newRow("說") << "ywkq" << "41112513425135" << QStringLiteral("說\tywkq\t訁\t八\t口\t儿\n");
         QTest::newRow("留") << "qyvl" << "3545325121" << QStringLiteral("留\tqyvl\t氏无七\t丶\t刀\t田\n");
     }
 
