@@ -291,6 +291,33 @@ private Q_SLOTS:
         QCOMPARE(positionRootsLine(ch, code, d), line);
     }
 
+    // Splits whose every root looks like its own drawing, not a split on
+    // stroke classes alone: 氏无七 in 纸 and 仰, 八 under 穴, and 改's 已
+    // whose first and last strokes stand apart, as 民's meet only through
+    // its second.
+    void rootsDrawnAsThemselves_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("classes");
+        QTest::newRow("纸") << "xqan" << "5513515";
+        QTest::newRow("仰") << "wqbh" << "323552";
+        QTest::newRow("空") << "pwaf" << "44534121";
+        QTest::newRow("改") << "nty" << "5153134";
+    }
+
+    void rootsDrawnAsThemselves()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, classes);
+        const QString ch = QString::fromUtf8(QTest::currentDataTag());
+        StrokeOutlines drawing;
+        QString error;
+        QVERIFY2(loadStrokeOutlines(HanziWriter, ch, drawing, &error), qPrintable(error));
+        const Decomposition d = decompose(roots, ch, code, classes, &drawing.medians);
+        QVERIFY2(d.ok(), qPrintable(d.reason));
+        QVERIFY(!d.classesOnly);
+    }
+
     // Every criterion carries its Wubi 98 name, its rule and characters it decides.
     void everyCriterionNamed()
     {

@@ -178,7 +178,8 @@ private:
     // shape is cut from another character names only strokes that stand
     // apart where its own stand clearly apart (八 as 空 writes it: a roof of
     // 人 meets at its top, however wide it is drawn), and only strokes that
-    // meet where its own meet (人 as 合 writes it: not the 八 of 期).
+    // meet where its own strokes meet one after the other (人 as 合 writes
+    // it: not the 八 of 期).
     bool apartAsDrawn(const Root* root, const std::vector<int>& strokes) const
     {
         if (!centreLines_ || root->tie == 0 || root->shapeFrom.isEmpty() || root->shape.size() != strokes.size())
@@ -188,7 +189,8 @@ private:
                 const double own = lineGap(root->shape[i], root->shape[j]);
                 const double placed
                     = lineGap((*centreLines_)[size_t(strokes[i])], (*centreLines_)[size_t(strokes[j])]);
-                if ((own > ClearlyApartGap && placed <= ApartGap) || (own <= ApartGap && placed > ApartGap))
+                const bool next = j == i + 1; // 已's first and last strokes meet in 民 only through its second
+                if ((own > ClearlyApartGap && placed <= ApartGap) || (next && own <= ApartGap && placed > ApartGap))
                     return false;
             }
         return true;
