@@ -38,6 +38,16 @@ constexpr double CloserDrawingMargin = 0.02;
 // parts standing apart leave 60 and more).
 constexpr double TouchingGap = 40;
 
+// Two strokes whose centre lines come no closer than this stand apart (the
+// two strokes of 八 in 期 leave 98, under 穴 150 and more; a roof of 人,
+// however wide, meets within 50).
+constexpr double ApartGap = 2 * TouchingGap;
+
+// A root's own drawing shows two strokes standing apart where they leave
+// this much (八 in 空 198; not the foot of 虐, 92, whose 一 and turn are
+// written touching in 既 and 牙).
+constexpr double ClearlyApartGap = 3 * TouchingGap;
+
 // Closing places this much farther from the root's shape than the closest one
 // are not tried.
 constexpr double ClosingShapeMargin = 0.03;
@@ -155,7 +165,35 @@ private:
 
     bool looksLike(const Root* root, const std::vector<int>& strokes) const
     {
-        return shapesRank_ || distanceFrom(root, strokes) <= RootShapeLimit;
+        return shapesRank_ || drawnAsItself(root, strokes);
+    }
+
+    // Whether the strokes look like the root's own drawing.
+    bool drawnAsItself(const Root* root, const std::vector<int>& strokes) const
+    {
+        return distanceFrom(root, strokes) <= RootShapeLimit && apartAsDrawn(root, strokes);
+    }
+
+    // A row that shares its strokes with other rows of its key and whose
+    // shape is cut from another character names only strokes that stand
+    // apart where its own stand clearly apart (八 as 空 writes it: a roof of
+    // 人 meets at its top, however wide it is drawn), and only strokes that
+    // meet where its own strokes meet one after the other (人 as 合 writes
+    // it: not the 八 of 期).
+    bool apartAsDrawn(const Root* root, const std::vector<int>& strokes) const
+    {
+        if (!centreLines_ || root->tie == 0 || root->shapeFrom.isEmpty() || root->shape.size() != strokes.size())
+            return true;
+        for (size_t i = 0; i < strokes.size(); ++i)
+            for (size_t j = i + 1; j < strokes.size(); ++j) {
+                const double own = lineGap(root->shape[i], root->shape[j]);
+                const double placed
+                    = lineGap((*centreLines_)[size_t(strokes[i])], (*centreLines_)[size_t(strokes[j])]);
+                const bool next = j == i + 1; // 已's first and last strokes meet in 民 only through its second
+                if ((own > ClearlyApartGap && placed <= ApartGap) || (next && own <= ApartGap && placed > ApartGap))
+                    return false;
+            }
+        return true;
     }
 
     // The strokes of an enclosing root whose closing part starts at e.
@@ -550,7 +588,7 @@ private:
     // (留's ⺈ is far from every row, and nearest to 犭's first strokes).
     bool looksLikeBorrowed(const Piece& p) const
     {
-        return p.root->shapeFrom.isEmpty() || distanceFrom(p.root, p.strokes) <= RootShapeLimit;
+        return p.root->shapeFrom.isEmpty() || drawnAsItself(p.root, p.strokes);
     }
 
     bool measurable(const Piece& p) const { return centreLines_ && !p.root->shape.empty() && p.strokes.size() >= 2; }
@@ -582,11 +620,13 @@ private:
         if (!shapesRank_)
             return 0;
         return int(std::count_if(pieces.begin(), pieces.end(),
-                                 [this](const Piece& p) { return distanceFrom(p.root, p.strokes) > RootShapeLimit; }));
+                                 [this](const Piece& p) { return !drawnAsItself(p.root, p.strokes); }));
     }
 
     // Coded components inside a known part that are not that part's own
-    // components (拌 takes 半 as 丷 干, as 半 itself does).
+    // components (拌 takes 半 as 丷 干, as 半 itself does), and those that
+    // join the end of one known part with the beginning of another: they cut
+    // both (侌: 今's 乙 does not join 云's first 一 into コ).
     int unlikeParts(const std::vector<Piece>& pieces) const
     {
         if (!parts_)
@@ -599,8 +639,22 @@ private:
                 if (coded && strokes.front() >= part.from && strokes.back() < part.to
                     && std::find(part.pieces.begin(), part.pieces.end(), strokes) == part.pieces.end())
                     ++n;
+            if (coded && joinsParts(strokes))
+                ++n;
         }
         return n;
+    }
+
+    // Whether strokes begin inside one known part and end inside a later one.
+    bool joinsParts(const std::vector<int>& strokes) const
+    {
+        const auto holds = [](const KnownPart& part, int s) { return s >= part.from && s < part.to; };
+        return std::any_of(parts_->begin(), parts_->end(), [&](const KnownPart& first) {
+            return holds(first, strokes.front())
+                && std::any_of(parts_->begin(), parts_->end(), [&](const KnownPart& next) {
+                       return next.from >= first.to && holds(next, strokes.back());
+                   });
+        });
     }
 
     // Components that reach from before a known part only into its first

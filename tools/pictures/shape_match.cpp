@@ -55,6 +55,20 @@ double endGap(const QPolygonF& from, const QPolygonF& to)
     return gap;
 }
 
+double lineGap(const QPolygonF& a, const QPolygonF& b)
+{
+    for (qsizetype i = 1; i < a.size(); ++i)
+        for (qsizetype j = 1; j < b.size(); ++j)
+            if (QLineF(a[i - 1], a[i]).intersects(QLineF(b[j - 1], b[j])) == QLineF::BoundedIntersection)
+                return 0;
+    double gap = std::numeric_limits<double>::max();
+    for (const auto& [from, to] : {std::pair{&a, &b}, std::pair{&b, &a}})
+        for (const QPointF& p : *from)
+            for (qsizetype j = 1; j < to->size(); ++j)
+                gap = std::min(gap, pointGap(p, QLineF((*to)[j - 1], (*to)[j])));
+    return gap;
+}
+
 double shapeDistance(const std::vector<QPolygonF>& strokes, const std::vector<QPolygonF>& reference)
 {
     if (strokes.size() != reference.size() || strokes.empty())

@@ -16,4 +16,8 @@ double shapeDistance(const std::vector<QPolygonF>& strokes, const std::vector<QP
 // that crosses it or starts from it.
 double endGap(const QPolygonF& from, const QPolygonF& to);
 
+// How close two centre lines come anywhere along them, in the drawing's
+// units: 0 where they cross or meet.
+double lineGap(const QPolygonF& a, const QPolygonF& b);
+
 }
