@@ -180,6 +180,13 @@ private Q_SLOTS:
         // 乙 does not take 云's first 一 into コ.
         row("侌", "wync", "34451154", "1,2 3 4 7,8", Criterion::PartKeptWhole,
             {"今", "wynb", "3445", "云", "fcu", "1154"});
+        // 戈 as it writes itself around what it holds: 幾 is 幺 幺, 戈 round
+        // 人, then that 人 last: of the two frames from its 一, 戈 holds more
+        // than 弋头, whose split would leave 戈's last two strokes as a last
+        // 八; where 幾 comes after another part, the larger root decides.
+        row("幾", "xxaw", "554554134534", "1,2,3 4,5,6 7,10,11,12 8,9", Criterion::FrameHoldsMore);
+        row("機", "sxxw", "1234554554134534", "1,2,3,4 5,6,7 8,9,10 12,13", Criterion::LargerFirst);
+        row("嘰", "kxxw", "251554554134534", "1,2,3 4,5,6 7,8,9 11,12", Criterion::LargerFirst);
         // 能连不交: fewer roots written around others.
         row("拣", "ranw", "12115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
         row("练", "xanw", "55115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
