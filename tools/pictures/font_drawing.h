@@ -22,6 +22,13 @@ inline constexpr const char* MarksShort = "a marked position blackens less than 
 inline constexpr const char* BlackOutside = "a marked position blackens pixels outside its component";
 }
 
+// The step that put a font drawing's strokes right before its split.
+enum class FontRepair {
+    None,
+    Reordered, // a root's strokes of one class put in the order it is drawn in
+    Exchanged, // two strokes of one class exchanged between roots
+};
+
 // Strokes cut out of the first font that has the character and cuts into as
 // many strokes as the stroke-order source gives (its other order's count
 // serves too), ordered and turned as that source writes them: the drawing of a
