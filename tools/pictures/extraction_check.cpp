@@ -239,7 +239,8 @@ QStringList checkShippingGate(const SourceSet& sources, const FontGlyphs& simpli
             const FontDrawingTrial trial = tryFontDrawing(roots, exceptions, entry, cut, font);
             outcome.withheld = trial.withheld;
             outcome.repair = trial.repair;
-            if (trial.withheld.isEmpty() && loadStrokeOutlines(sources.hanziWriterDir, entry.ch, truth, &why))
+            // Those a repair step put right are withheld, but measured: they show why.
+            if ((trial.withheld.isEmpty() || trial.repair != FontRepair::None) && loadStrokeOutlines(sources.hanziWriterDir, entry.ch, truth, &why))
                 outcome.mismatch = compareMarking(trial, truth, package.value(entry.ch));
         }
     };
@@ -257,6 +258,11 @@ QStringList checkShippingGate(const SourceSet& sources, const FontGlyphs& simpli
         const GateOutcome& o = outcomes[k];
         if (!o.withheld.isEmpty()) {
             ++withheld[o.withheld];
+            if (o.repair == FontRepair::None)
+                continue;
+            ++byRepair[o.repair].first;
+            if (o.mismatch == Mismatch::None)
+                ++byRepair[o.repair].second;
             continue;
         }
         ++shipping;
@@ -266,9 +272,7 @@ QStringList checkShippingGate(const SourceSet& sources, const FontGlyphs& simpli
         else
             wrong[o.mismatch][o.repair] += sources.chars[outlined[k]].ch;
     }
-    int alike = 0;
-    for (const auto& [repair, counts] : byRepair)
-        alike += counts.second;
+    const int alike = byRepair[FontRepair::None].second;
     auto share = [](int part, int whole) { return QString::number(whole ? 100.0 * part / whole : 0.0, 'f', 1); };
     QStringList report;
     report << QStringLiteral("shipping gate check: of the %1 outlined characters cut from their fonts and taken the "
@@ -281,7 +285,9 @@ QStringList checkShippingGate(const SourceSet& sources, const FontGlyphs& simpli
                   .arg(alike)
                   .arg(share(alike, shipping));
     for (const auto& [repair, counts] : byRepair)
-        report << QStringLiteral("  through %1: %2 would ship, %3 mark alike (%4%)")
+        report << QString::fromUtf8(repair == FontRepair::None
+                                        ? "  through %1: %2 would ship, %3 mark alike (%4%)"
+                                        : "  through %1 (withheld for it): %2, %3 would mark alike (%4%)")
                       .arg(QString::fromUtf8(repairName(repair)))
                       .arg(counts.first)
                       .arg(counts.second)

@@ -454,6 +454,10 @@ QString unsoundness(const RootTable& roots, const CharEntry& entry, const Charac
     // roots do not look like themselves, the marking cannot be trusted.
     if (r.decomposition.classesOnly)
         return QString::fromUtf8(FontDrawingFailure::RootsUnlike);
+    if (r.repair == FontRepair::Reordered)
+        return QString::fromUtf8(FontDrawingFailure::Reordered);
+    if (r.repair == FontRepair::Exchanged)
+        return QString::fromUtf8(FontDrawingFailure::Exchanged);
     if (fragmentOfLargerRoot(roots, entry, r.decomposition))
         return QString::fromUtf8(FontDrawingFailure::FragmentOfRoot);
     // A code that repeats one key (燚 oooo, four 火) is no key name: marking
