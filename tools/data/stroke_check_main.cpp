@@ -96,6 +96,7 @@ int main(int argc, char** argv)
         return drawnCuts(set, simplifiedFont, traditionalFont, parser.value(drawCuts), parser.value(output));
     // Lines "character TAB code TAB positions", each position strokes "1,2" (1-based), "id" or empty.
     QHash<QString, std::vector<std::vector<int>>> split;
+    QHash<QString, PackageMarking> marking;
     QFile lines(parser.value(decomposition));
     if (parser.isSet(decomposition) && !lines.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "lumbrell-stroke-check: %s: cannot be read\n", qPrintable(lines.fileName()));
@@ -103,16 +104,23 @@ int main(int argc, char** argv)
     }
     while (lines.isOpen() && !lines.atEnd()) {
         const QStringList fields = QString::fromUtf8(lines.readLine()).trimmed().split(u'\t');
-        for (qsizetype k = 2; k < fields.size(); ++k) {
-            std::vector<int> strokes;
+        if (fields.size() < 2)
+            continue;
+        PackageMarking& positions = marking[fields[0]];
+        for (qsizetype k = 2; k < fields.size() && k < 6; ++k) {
+            MarkedPosition& position = positions[size_t(k - 2)];
+            position.identification = fields[k] == QStringLiteral("id");
             for (const QString& n : fields[k].split(u',', Qt::SkipEmptyParts))
                 if (n.toInt() > 0)
-                    strokes.push_back(n.toInt() - 1);
-            if (!strokes.empty())
-                split[fields[0]].push_back(strokes);
+                    position.strokes.push_back(n.toInt() - 1);
+            std::sort(position.strokes.begin(), position.strokes.end());
+            if (!position.strokes.empty())
+                split[fields[0]].push_back(position.strokes);
         }
     }
-    const QStringList report = checkExtraction(set, simplifiedFont, traditionalFont, split);
+    QStringList report = checkExtraction(set, simplifiedFont, traditionalFont, split);
+    if (!marking.isEmpty())
+        report << checkShippingGate(set, simplifiedFont, traditionalFont, marking);
     QFile file(parser.value(output));
     if (!file.open(QIODevice::WriteOnly) || file.write((report.join(u'\n') + u'\n').toUtf8()) < 0) {
         std::fprintf(stderr, "lumbrell-stroke-check: %s: cannot be written\n", qPrintable(file.fileName()));

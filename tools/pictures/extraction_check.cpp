@@ -1,5 +1,7 @@
 #include "tools/pictures/extraction_check.h"
 
+#include "tools/pictures/font_drawing.h"
+#include "tools/pictures/picture_stage.h"
 #include "tools/pictures/stroke_extraction.h"
 #include "tools/pictures/stroke_matching.h"
 #include "tools/pictures/stroke_outlines.h"
@@ -131,7 +133,177 @@ Outcome checkOne(const CharEntry& entry, const QString& outlineDir, const FontGl
     return Outcome::WrongOrder;
 }
 
+// Why a font drawing that would ship marks otherwise than the package drawing.
+enum class Mismatch {
+    None,
+    KindDiffers, // a position marked on one side only, or the identification code on one side only
+    Regrouped,   // the strokes are cut as the package's, but a position takes others
+    CutAndRegrouped, // some strokes cut otherwise, and a position takes others
+};
+
+const char* mismatchName(Mismatch m)
+{
+    switch (m) {
+    case Mismatch::None: return "marks the same components";
+    case Mismatch::KindDiffers: return "a position is marked (or given the identification code) on one side only";
+    case Mismatch::Regrouped: return "strokes cut as the package's, but a position marks other strokes";
+    case Mismatch::CutAndRegrouped: return "some strokes cut otherwise than the package's, and a position marks other strokes";
+    }
+    return "";
+}
+
+const char* repairName(FontRepair repair)
+{
+    switch (repair) {
+    case FontRepair::None: return "no repair step";
+    case FontRepair::Reordered: return "the reorder step";
+    case FontRepair::Exchanged: return "the exchange step";
+    }
+    return "";
+}
+
+// One character's way through the shipping path.
+struct GateOutcome {
+    QString withheld; // why it would not ship; empty where it would
+    Mismatch mismatch = Mismatch::None;
+    FontRepair repair = FontRepair::None;
+};
+
+Mismatch compareMarking(const FontDrawingTrial& trial, const StrokeOutlines& truth, const PackageMarking& package)
+{
+    const size_t count = trial.strokes.outlines.size();
+    if (count != truth.outlines.size())
+        return Mismatch::CutAndRegrouped;
+    std::vector<Bits> mine, theirs;
+    for (size_t k = 0; k < count; ++k) {
+        mine.push_back(filled(trial.strokes.outlines[k]));
+        theirs.push_back(filled(truth.outlines[k]));
+    }
+    std::vector<std::vector<double>> cost(count, std::vector<double>(count));
+    for (size_t a = 0; a < count; ++a)
+        for (size_t b = 0; b < count; ++b)
+            cost[a][b] = -overlap(mine[a], theirs[b]);
+    const std::vector<int> paired = cheapestAssignment(cost);
+    bool cutAlike = true;
+    for (size_t a = 0; a < count; ++a)
+        cutAlike = cutAlike && -cost[a][size_t(paired[a])] >= StrokeOverlapNeeded;
+    for (size_t k = 0; k < 4; ++k) {
+        const CodePosition& position = trial.decomposition.positions[k];
+        const bool identification = position.kind == PositionKind::Identification;
+        const bool marked = position.kind == PositionKind::Component && !position.strokes.empty();
+        if (identification != package[k].identification || marked != !package[k].strokes.empty())
+            return Mismatch::KindDiffers;
+        std::vector<int> moved;
+        for (int s : position.strokes)
+            moved.push_back(s >= 0 && size_t(s) < count ? paired[size_t(s)] : -1);
+        std::sort(moved.begin(), moved.end());
+        if (marked && moved != package[k].strokes)
+            return cutAlike ? Mismatch::Regrouped : Mismatch::CutAndRegrouped;
+    }
+    return Mismatch::None;
+}
+
 } // namespace
+
+QStringList checkShippingGate(const SourceSet& sources, const FontGlyphs& simplifiedFont,
+                              const FontGlyphs& traditionalFont, const QHash<QString, PackageMarking>& package)
+{
+    RootTable roots;
+    ExceptionTable exceptions;
+    QString error;
+    if (!roots.loadBuiltIn(&error) || !exceptions.loadBuiltIn(&error))
+        return {QStringLiteral("shipping gate check: %1").arg(error)};
+    attachDrawnShapes(roots, sources);
+    std::vector<size_t> outlined;
+    StrokeTemplates templates;
+    for (size_t i = 0; i < sources.chars.size(); ++i) {
+        StrokeOutlines drawn;
+        if (package.contains(sources.chars[i].ch)
+            && loadStrokeOutlines(sources.hanziWriterDir, sources.chars[i].ch, drawn, &error)) {
+            outlined.push_back(i);
+            templates.add(sources.chars[i].ch, sources.chars[i].strokeClasses, drawn.medians);
+        }
+    }
+    std::vector<GateOutcome> outcomes(outlined.size());
+    std::atomic<size_t> next{0};
+    auto worker = [&] {
+        for (size_t k = next++; k < outlined.size(); k = next++) {
+            const CharEntry& entry = sources.chars[outlined[k]];
+            GateOutcome& outcome = outcomes[k];
+            StrokeOutlines cut, truth;
+            QString font, why;
+            if (!strokesFromFonts(fontFor(entry, simplifiedFont, traditionalFont), entry, &templates, cut, &font, &why)) {
+                outcome.withheld = why;
+                continue;
+            }
+            const FontDrawingTrial trial = tryFontDrawing(roots, exceptions, entry, cut, font);
+            outcome.withheld = trial.withheld;
+            outcome.repair = trial.repair;
+            // Those a repair step put right are withheld, but measured: they show why.
+            if ((trial.withheld.isEmpty() || trial.repair != FontRepair::None) && loadStrokeOutlines(sources.hanziWriterDir, entry.ch, truth, &why))
+                outcome.mismatch = compareMarking(trial, truth, package.value(entry.ch));
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned t = 0; t < std::max(1u, std::thread::hardware_concurrency()); ++t)
+        threads.emplace_back(worker);
+    for (std::thread& t : threads)
+        t.join();
+
+    int shipping = 0;
+    std::map<QString, int> withheld;
+    std::map<Mismatch, std::map<FontRepair, QString>> wrong;
+    std::map<FontRepair, std::pair<int, int>> byRepair; // shipping, of those alike
+    for (size_t k = 0; k < outlined.size(); ++k) {
+        const GateOutcome& o = outcomes[k];
+        if (!o.withheld.isEmpty()) {
+            ++withheld[o.withheld];
+            if (o.repair == FontRepair::None)
+                continue;
+            ++byRepair[o.repair].first;
+            if (o.mismatch == Mismatch::None)
+                ++byRepair[o.repair].second;
+            continue;
+        }
+        ++shipping;
+        ++byRepair[o.repair].first;
+        if (o.mismatch == Mismatch::None)
+            ++byRepair[o.repair].second;
+        else
+            wrong[o.mismatch][o.repair] += sources.chars[outlined[k]].ch;
+    }
+    const int alike = byRepair[FontRepair::None].second;
+    auto share = [](int part, int whole) { return QString::number(whole ? 100.0 * part / whole : 0.0, 'f', 1); };
+    QStringList report;
+    report << QStringLiteral("shipping gate check: of the %1 outlined characters cut from their fonts and taken the "
+                             "way a drawing cut from a font ships (order, split, repair steps, shipping checks; "
+                             "without following the split of a character they end or begin in), %2 would ship; "
+                             "%3 of those (%4%) mark the same components as the package drawing at every code "
+                             "position (strokes paired one to one by the largest total overlap)")
+                  .arg(outlined.size())
+                  .arg(shipping)
+                  .arg(alike)
+                  .arg(share(alike, shipping));
+    for (const auto& [repair, counts] : byRepair)
+        report << QString::fromUtf8(repair == FontRepair::None
+                                        ? "  through %1: %2 would ship, %3 mark alike (%4%)"
+                                        : "  through %1 (withheld for it): %2, %3 would mark alike (%4%)")
+                      .arg(QString::fromUtf8(repairName(repair)))
+                      .arg(counts.first)
+                      .arg(counts.second)
+                      .arg(share(counts.second, counts.first));
+    for (const auto& [mismatch, byStep] : wrong)
+        for (const auto& [repair, characters] : byStep)
+            report << QStringLiteral("  marks otherwise, %1, through %2: %3 (%4)")
+                          .arg(QString::fromUtf8(mismatchName(mismatch)))
+                          .arg(QString::fromUtf8(repairName(repair)))
+                          .arg(characters.toUcs4().size())
+                          .arg(characters);
+    report << QStringLiteral("  would not ship, by reason:");
+    for (const auto& [reason, count] : withheld)
+        report << QStringLiteral("    %1: %2").arg(reason).arg(count);
+    return report;
+}
 
 QStringList checkExtraction(const SourceSet& sources, const FontGlyphs& simplifiedFont,
                             const FontGlyphs& traditionalFont, const QHash<QString, std::vector<std::vector<int>>>& split)

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QImage>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 namespace lumbrell::data {
@@ -24,6 +25,26 @@ constexpr double StrokeOverlapNeeded = 0.6;
 // file lists them: an order that keeps each set in its places marks alike.
 QStringList checkExtraction(const SourceSet& sources, const FontGlyphs& simplifiedFont,
                             const FontGlyphs& traditionalFont, const QHash<QString, std::vector<std::vector<int>>>& split);
+
+// A code position of the outline package's drawing as the decomposition file
+// gives it: the identification code, or the strokes marked (0-based), or none.
+struct MarkedPosition {
+    bool identification = false;
+    std::vector<int> strokes;
+};
+using PackageMarking = std::array<MarkedPosition, 4>;
+
+// Runs the strokes cut from the font of each character the outline package
+// draws through the build's own path for a drawing cut from a font (order,
+// split, repair steps, shipping checks) and, for each that would ship,
+// compares what each code position marks with what the package drawing
+// marks: the cut strokes are paired one to one with the package's by the
+// largest total overlap (intersection over union), and a position marks the
+// same component when its strokes pair exactly with the package position's
+// strokes. Report lines: how many would ship, how many of those mark alike,
+// and the others by cause and by the repair step they came through.
+QStringList checkShippingGate(const SourceSet& sources, const FontGlyphs& simplifiedFont,
+                              const FontGlyphs& traditionalFont, const QHash<QString, PackageMarking>& package);
 
 // The cut laid over its glyph, for looking at: the glyph grey, each stroke
 // outlined in a colour of its own with its centre line, the corners as red

@@ -90,6 +90,7 @@ struct CharacterResult {
     qint64 twinBytes = 0; // the twin's file
     QString font;     // the font the strokes were cut from, for a character the outline package lacks
     QString withheld; // why such a drawing does not ship
+    FontRepair repair = FontRepair::None; // the step that put the font's strokes right, if any
 };
 
 QString strokeList(const std::vector<int>& strokes)
@@ -257,10 +258,10 @@ StrokeSplit splitStrokes(const RootTable& roots, const CharEntry& entry, const Q
 // root's strokes of one class were cut in another order, are put in the order
 // that root is drawn in, or two strokes of one class cut into each other's
 // roots are exchanged, where that lets every root look like itself.
-void reorderAsRoots(const RootTable& roots, const CharEntry& entry, StrokeOutlines& outlines, StrokeSplit& split)
+FontRepair reorderAsRoots(const RootTable& roots, const CharEntry& entry, StrokeOutlines& outlines, StrokeSplit& split)
 {
     if (split.reading != StrokeReading::AsGiven && split.reading != StrokeReading::OtherOrder)
-        return;
+        return FontRepair::None;
     const QString& classes = split.reading == StrokeReading::OtherOrder ? entry.otherStrokeClasses : entry.strokeClasses;
     auto adopt = [&](StrokeOutlines& reordered) {
         StrokeSplit again = splitStrokes(roots, entry, classes, reordered);
@@ -273,30 +274,18 @@ void reorderAsRoots(const RootTable& roots, const CharEntry& entry, StrokeOutlin
     };
     StrokeOutlines reordered = outlines;
     if (reorderedAsRoots(roots, entry.fullCode, classes, split.decomposition, reordered) && adopt(reordered))
-        return;
+        return FontRepair::Reordered;
     StrokeOutlines exchanged = outlines;
-    if (exchangedAcrossRoots(roots, entry, classes, split.decomposition, exchanged))
-        adopt(exchanged);
+    if (exchangedAcrossRoots(roots, entry, classes, split.decomposition, exchanged) && adopt(exchanged))
+        return FontRepair::Exchanged;
+    return FontRepair::None;
 }
 
-// Split on the source's stroke order; where it gives two (rime's two lines)
-// and the first answers badly, on the other where that answers better.
-CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
-                               const QString& hanziWriterDir, const FontGlyphs* fonts = nullptr,
-                               const StrokeTemplates* templates = nullptr, size_t firstFont = 0)
+// Splits r.outlines on the source's stroke order; where it gives two (rime's
+// two lines) and the first answers badly, on the other where that answers better.
+void splitOutlines(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry, CharacterResult& r)
 {
-    CharacterResult r;
     StrokeOutlines& outlines = r.outlines;
-    // Most of GBK's additions have no outline: found and coded, but not drawn.
-    r.outlined = entry.set != CharSet::Addition || QFileInfo::exists(hanziWriterDir + u'/' + entry.ch + QStringLiteral(".json"));
-    // The others are cut out of a font where its strokes agree with the stroke order.
-    if (!r.outlined) {
-        if (fonts)
-            r.outlined = strokesFromFonts(*fonts, entry, templates, outlines, &r.font, &r.withheld, firstFont);
-    } else if (!loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
-        return r;
-    if (!r.outlined)
-        return r;
     if (const Exception* e = exceptions.find(entry.ch)) {
         r.reading = StrokeReading::Exception;
         if (int(outlines.outlines.size()) == e->classes.size())
@@ -305,7 +294,7 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
             r.decomposition.reason = QStringLiteral("the exception table gives %1 strokes, the drawing has %2")
                                          .arg(e->classes.size())
                                          .arg(outlines.outlines.size());
-        return r;
+        return;
     }
     StrokeSplit split = splitStrokes(roots, entry, entry.strokeClasses, outlines);
     const bool answersWell = quality(split.decomposition) == SplitQuality::DrawnRoots
@@ -324,9 +313,28 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
         }
     }
     if (!r.font.isEmpty())
-        reorderAsRoots(roots, entry, outlines, split);
+        r.repair = reorderAsRoots(roots, entry, outlines, split);
     r.decomposition = std::move(split.decomposition);
     r.reading = split.reading;
+}
+
+// The character's drawing (the outline package's, else cut from a font) and its split.
+CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
+                               const QString& hanziWriterDir, const FontGlyphs* fonts = nullptr,
+                               const StrokeTemplates* templates = nullptr, size_t firstFont = 0)
+{
+    CharacterResult r;
+    StrokeOutlines& outlines = r.outlines;
+    // Most of GBK's additions have no outline: found and coded, but not drawn.
+    r.outlined = entry.set != CharSet::Addition || QFileInfo::exists(hanziWriterDir + u'/' + entry.ch + QStringLiteral(".json"));
+    // The others are cut out of a font where its strokes agree with the stroke order.
+    if (!r.outlined) {
+        if (fonts)
+            r.outlined = strokesFromFonts(*fonts, entry, templates, outlines, &r.font, &r.withheld, firstFont);
+    } else if (!loadStrokeOutlines(hanziWriterDir, entry.ch, outlines, &r.error))
+        return r;
+    if (r.outlined)
+        splitOutlines(roots, exceptions, entry, r);
     return r;
 }
 
@@ -393,30 +401,42 @@ void writeTwin(const CharEntry& entry, const CharacterDrawing& drawing, const Ch
     r.twinBytes = bytes.size();
 }
 
+// The drawing and its @2x twin, the 1x seeds chosen to fall in the same cover in the twin.
+struct MarkedDrawings {
+    CharacterDrawing drawing;
+    CharacterDrawing twin;
+};
+
 // Draws the character with its split marked and measures the marking.
-void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResult& r)
+MarkedDrawings drawMarked(const CharEntry& entry, CharacterResult& r)
 {
-    const StrokeOutlines& outlines = r.outlines;
     PositionStrokes marked;
     for (size_t k = 0; k < 4; ++k)
         if (r.decomposition.positions[k].kind == PositionKind::Component && int(k) < entry.fullCode.size())
             marked[k] = r.decomposition.positions[k].strokes;
-    // The twin first: the 1x seeds are chosen to fall in the same cover in it.
-    const CharacterDrawing twin = drawCharacter(outlines, marked, DoubleDrawingScale);
-    const CharacterDrawing drawing = drawCharacter(outlines, marked, 1, &twin);
-    const QByteArray bytes = encodeRle8Bmp(drawing.image);
-    if (!writeBytes(bmpDir + u'/' + drawingFileName(entry.ch), bytes, &r.error))
-        return;
-    r.bmpBytes += bytes.size();
+    MarkedDrawings d;
+    d.twin = drawCharacter(r.outlines, marked, DoubleDrawingScale);
+    d.drawing = drawCharacter(r.outlines, marked, 1, &d.twin);
     for (size_t k = 0; k < 4; ++k) {
         if (r.decomposition.positions[k].kind == PositionKind::Identification && int(k) < entry.fullCode.size())
             r.info[k] = fillpoints::IdentificationMarker;
         else if (!marked[k].empty()) {
-            r.info[k] = formatFillPoints(drawing.seeds[k]);
-            r.scores[k] = measureMarking(drawing.image, drawing.seeds[k], drawing.componentPixels[k]);
+            r.info[k] = formatFillPoints(d.drawing.seeds[k]);
+            r.scores[k] = measureMarking(d.drawing.image, d.drawing.seeds[k], d.drawing.componentPixels[k]);
         }
     }
-    writeTwin(entry, drawing, twin, bmpDir, r);
+    return d;
+}
+
+// Draws and measures the character, and writes its drawing and twin.
+void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResult& r)
+{
+    const MarkedDrawings d = drawMarked(entry, r);
+    const QByteArray bytes = encodeRle8Bmp(d.drawing.image);
+    if (!writeBytes(bmpDir + u'/' + drawingFileName(entry.ch), bytes, &r.error))
+        return;
+    r.bmpBytes += bytes.size();
+    writeTwin(entry, d.drawing, d.twin, bmpDir, r);
     r.tsvLine = tsvLine(entry, r.decomposition);
     r.outlines = {};
 }
@@ -434,6 +454,10 @@ QString unsoundness(const RootTable& roots, const CharEntry& entry, const Charac
     // roots do not look like themselves, the marking cannot be trusted.
     if (r.decomposition.classesOnly)
         return QString::fromUtf8(FontDrawingFailure::RootsUnlike);
+    if (r.repair == FontRepair::Reordered)
+        return QString::fromUtf8(FontDrawingFailure::Reordered);
+    if (r.repair == FontRepair::Exchanged)
+        return QString::fromUtf8(FontDrawingFailure::Exchanged);
     if (fragmentOfLargerRoot(roots, entry, r.decomposition))
         return QString::fromUtf8(FontDrawingFailure::FragmentOfRoot);
     // A code that repeats one key (燚 oooo, four 火) is no key name: marking
@@ -825,6 +849,34 @@ bool rootsAgreeWithCodes(const RootTable& roots, const SourceSet& sources, QStri
 
 } // namespace
 
+void attachDrawnShapes(RootTable& roots, const SourceSet& sources)
+{
+    roots.attachShapes([&sources](const QString& glyph) {
+        StrokeOutlines drawn;
+        QString missing; // a root without a drawing of its own is matched by its classes alone
+        if (glyph.toUcs4().size() != 1 || !loadStrokeOutlines(sources.hanziWriterDir, glyph, drawn, &missing))
+            return std::vector<QPolygonF>();
+        return drawn.medians;
+    });
+}
+
+FontDrawingTrial tryFontDrawing(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
+                                const StrokeOutlines& cut, const QString& font)
+{
+    CharacterResult r;
+    r.outlines = cut;
+    r.outlined = true;
+    r.font = font;
+    splitOutlines(roots, exceptions, entry, r);
+    drawMarked(entry, r);
+    FontDrawingTrial trial;
+    trial.withheld = unsoundness(roots, entry, r);
+    trial.repair = r.repair;
+    trial.decomposition = std::move(r.decomposition);
+    trial.strokes = std::move(r.outlines);
+    return trial;
+}
+
 bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vector<std::array<QByteArray, 4>>& info,
                      QStringList& report, QString* error)
 {
@@ -835,13 +887,7 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir, std::vecto
     if (!roots.loadBuiltIn(error) || !rootsAgreeWithCodes(roots, sources, report, error)
         || !exceptions.loadBuiltIn(error) || !exceptionsHold(exceptions, roots, sources, error))
         return false;
-    roots.attachShapes([&sources](const QString& glyph) {
-        StrokeOutlines drawn;
-        QString missing; // a root without a drawing of its own is matched by its classes alone
-        if (glyph.toUcs4().size() != 1 || !loadStrokeOutlines(sources.hanziWriterDir, glyph, drawn, &missing))
-            return std::vector<QPolygonF>();
-        return drawn.medians;
-    });
+    attachDrawnShapes(roots, sources);
     const QString bmpDir = outDir + u'/' + QLatin1String(datafiles::DrawingFolder);
     if (!QDir().mkpath(bmpDir)) {
         *error = QStringLiteral("%1: cannot be created").arg(bmpDir);

@@ -1,5 +1,9 @@
 #pragma once
 #include "tools/sources/source_set.h"
+#include "tools/pictures/decomposer.h"
+#include "tools/pictures/exception_table.h"
+#include "tools/pictures/font_drawing.h"
+#include "tools/pictures/stroke_outlines.h"
 #include <QByteArray>
 #include <QStringList>
 #include <array>
@@ -9,4 +13,20 @@ namespace lumbrell::data {
 // ASCII bytes, unpadded) for sources.chars[i]; appends report lines. False with *error set on a source it cannot read.
 bool runPictureStage(const SourceSet& sources, const QString& outDir,
                      std::vector<std::array<QByteArray, 4>>& info, QStringList& report, QString* error);
+
+// Gives each root the drawing the outline package has of it, where it has one.
+void attachDrawnShapes(RootTable& roots, const SourceSet& sources);
+
+// What the build makes of strokes cut from a font for a character: split,
+// put right by a repair step where one applies, drawn, measured and judged
+// as such a drawing is before it ships (without the pass that lets a
+// character follow the split of another it ends or begins in).
+struct FontDrawingTrial {
+    Decomposition decomposition; // stroke numbers into strokes
+    StrokeOutlines strokes;      // as the repair step left them
+    QString withheld;            // why the drawing would not ship; empty where it ships
+    FontRepair repair = FontRepair::None;
+};
+FontDrawingTrial tryFontDrawing(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
+                                const StrokeOutlines& cut, const QString& font);
 }
