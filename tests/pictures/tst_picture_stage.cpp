@@ -25,7 +25,11 @@ void writeFile(const QString& path, const QByteArray& bytes)
 
 CharEntry entry(const char* ch, const char* code, const char* classes)
 {
-    return {QString::fromUtf8(ch), QByteArray(), QString::fromLatin1(code), {}, QString::fromLatin1(classes)};
+    CharEntry e;
+    e.ch = QString::fromUtf8(ch);
+    e.fullCode = QString::fromLatin1(code);
+    e.strokeClasses = QString::fromLatin1(classes);
+    return e;
 }
 
 // The pixels of a fill-point field, each inside the drawing.
