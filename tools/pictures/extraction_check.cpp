@@ -1,6 +1,7 @@
 #include "tools/pictures/extraction_check.h"
 
 #include "tools/pictures/font_drawing.h"
+#include "tools/pictures/parallel.h"
 #include "tools/pictures/picture_stage.h"
 #include "tools/pictures/stroke_extraction.h"
 #include "tools/pictures/stroke_matching.h"
@@ -10,10 +11,8 @@
 #include <QImage>
 #include <QPainter>
 #include <array>
-#include <atomic>
 #include <bit>
 #include <map>
-#include <thread>
 
 namespace lumbrell::data {
 namespace {
@@ -225,30 +224,22 @@ QStringList checkShippingGate(const SourceSet& sources, const FontGlyphs& simpli
         }
     }
     std::vector<GateOutcome> outcomes(outlined.size());
-    std::atomic<size_t> next{0};
-    auto worker = [&] {
-        for (size_t k = next++; k < outlined.size(); k = next++) {
-            const CharEntry& entry = sources.chars[outlined[k]];
-            GateOutcome& outcome = outcomes[k];
-            StrokeOutlines cut, truth;
-            QString font, why;
-            if (!strokesFromFonts(fontFor(entry, simplifiedFont, traditionalFont), entry, &templates, cut, &font, &why)) {
-                outcome.withheld = why;
-                continue;
-            }
-            const FontDrawingTrial trial = tryFontDrawing(roots, exceptions, entry, cut, font);
-            outcome.withheld = trial.withheld;
-            outcome.repair = trial.repair;
-            // Those a repair step put right are withheld, but measured: they show why.
-            if ((trial.withheld.isEmpty() || trial.repair != FontRepair::None) && loadStrokeOutlines(sources.hanziWriterDir, entry.ch, truth, &why))
-                outcome.mismatch = compareMarking(trial, truth, package.value(entry.ch));
+    forEachInParallel(outlined.size(), [&](size_t k) {
+        const CharEntry& entry = sources.chars[outlined[k]];
+        GateOutcome& outcome = outcomes[k];
+        StrokeOutlines cut, truth;
+        QString font, why;
+        if (!strokesFromFonts(fontFor(entry, simplifiedFont, traditionalFont), entry, &templates, cut, &font, &why)) {
+            outcome.withheld = why;
+            return;
         }
-    };
-    std::vector<std::thread> threads;
-    for (unsigned t = 0; t < std::max(1u, std::thread::hardware_concurrency()); ++t)
-        threads.emplace_back(worker);
-    for (std::thread& t : threads)
-        t.join();
+        const FontDrawingTrial trial = tryFontDrawing(roots, exceptions, entry, cut, font);
+        outcome.withheld = trial.withheld;
+        outcome.repair = trial.repair;
+        // Those a repair step put right are withheld, but measured: they show why.
+        if ((trial.withheld.isEmpty() || trial.repair != FontRepair::None) && loadStrokeOutlines(sources.hanziWriterDir, entry.ch, truth, &why))
+            outcome.mismatch = compareMarking(trial, truth, package.value(entry.ch));
+    });
 
     int shipping = 0;
     std::map<QString, int> withheld;
@@ -256,20 +247,18 @@ QStringList checkShippingGate(const SourceSet& sources, const FontGlyphs& simpli
     std::map<FontRepair, std::pair<int, int>> byRepair; // shipping, of those alike
     for (size_t k = 0; k < outlined.size(); ++k) {
         const GateOutcome& o = outcomes[k];
-        if (!o.withheld.isEmpty()) {
+        const bool ships = o.withheld.isEmpty();
+        if (ships)
+            ++shipping;
+        else
             ++withheld[o.withheld];
-            if (o.repair == FontRepair::None)
-                continue;
-            ++byRepair[o.repair].first;
-            if (o.mismatch == Mismatch::None)
-                ++byRepair[o.repair].second;
+        // Measured: what would ship, and what only a repair step let through.
+        if (!ships && o.repair == FontRepair::None)
             continue;
-        }
-        ++shipping;
         ++byRepair[o.repair].first;
         if (o.mismatch == Mismatch::None)
             ++byRepair[o.repair].second;
-        else
+        else if (ships)
             wrong[o.mismatch][o.repair] += sources.chars[outlined[k]].ch;
     }
     const int alike = byRepair[FontRepair::None].second;
@@ -321,20 +310,11 @@ QStringList checkExtraction(const SourceSet& sources, const FontGlyphs& simplifi
             templates.add(sources.chars[i].ch, sources.chars[i].strokeClasses, drawn.medians);
     }
     std::vector<Outcome> outcomes(outlined.size());
-    std::atomic<size_t> next{0};
-    auto worker = [&] {
-        for (size_t k = next++; k < outlined.size(); k = next++) {
-            const CharEntry& entry = sources.chars[outlined[k]];
-            outcomes[k] = checkOne(entry, sources.hanziWriterDir,
-                                   fontFor(entry, simplifiedFont, traditionalFont), templates,
-                                   split.value(entry.ch));
-        }
-    };
-    std::vector<std::thread> threads;
-    for (unsigned t = 0; t < std::max(1u, std::thread::hardware_concurrency()); ++t)
-        threads.emplace_back(worker);
-    for (std::thread& t : threads)
-        t.join();
+    forEachInParallel(outlined.size(), [&](size_t k) {
+        const CharEntry& entry = sources.chars[outlined[k]];
+        outcomes[k] = checkOne(entry, sources.hanziWriterDir, fontFor(entry, simplifiedFont, traditionalFont),
+                               templates, split.value(entry.ch));
+    });
 
     QStringList report;
     for (const bool additions : {false, true}) {

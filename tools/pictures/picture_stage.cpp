@@ -1,5 +1,7 @@
 #include "tools/pictures/picture_stage.h"
 
+#include "tools/pictures/parallel.h"
+
 #include "formats/data_files.h"
 #include "formats/fill_point_format.h"
 #include "formats/position_roots_format.h"
@@ -12,6 +14,7 @@
 #include "tools/pictures/glyph_renderer.h"
 #include "tools/pictures/known_parts.h"
 #include "tools/pictures/marking_fidelity.h"
+#include "tools/pictures/parallel.h"
 #include "tools/pictures/position_roots_writer.h"
 #include "tools/pictures/rle8_bmp.h"
 #include "tools/pictures/root_codes.h"
@@ -23,11 +26,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
-#include <atomic>
 #include <map>
 #include <mutex>
 #include <numeric>
-#include <thread>
 
 namespace lumbrell::data {
 namespace {
@@ -498,30 +499,13 @@ size_t fontIndex(const FontGlyphs& fonts, const QString& name)
     return size_t(-1);
 }
 
-// Runs job(i) for every character on every core.
-template <typename Job>
-void forEachCharacter(size_t count, const Job& job)
-{
-    std::atomic<size_t> next{0};
-    auto worker = [&] {
-        for (size_t i = next++; i < count; i = next++)
-            job(i);
-    };
-    std::vector<std::thread> threads;
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    for (unsigned t = 0; t < cores; ++t)
-        threads.emplace_back(worker);
-    for (std::thread& t : threads)
-        t.join();
-}
-
 // Splits every character, lets the ones that end in another follow that
 // one's split, then draws them; results keep the characters' order.
 std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionTable& exceptions,
                                        const SourceSet& sources, const FontGlyphs& fonts, const QString& bmpDir)
 {
     std::vector<CharacterResult> results(sources.chars.size());
-    forEachCharacter(results.size(), [&](size_t i) {
+    forEachInParallel(results.size(), [&](size_t i) {
         results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir);
     });
     // The outline package's drawings guide the order of the strokes cut from fonts.
@@ -529,7 +513,7 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
     for (size_t i = 0; i < results.size(); ++i)
         if (readAsGiven(results[i]))
             templates.add(sources.chars[i].ch, sources.chars[i].strokeClasses, results[i].outlines.medians);
-    forEachCharacter(results.size(), [&](size_t i) {
+    forEachInParallel(results.size(), [&](size_t i) {
         if (!results[i].outlined && results[i].error.isEmpty())
             results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir, &fonts, &templates);
     });
@@ -554,12 +538,12 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
     };
     // Twice: a part may itself end in another (窿 ends in 隆, which ends in 生).
     const KnownParts firstKnown = knownParts();
-    forEachCharacter(results.size(), [&](size_t i) {
+    forEachInParallel(results.size(), [&](size_t i) {
         if (results[i].error.isEmpty() && results[i].outlined)
             followParts(roots, sources.chars[i], firstKnown, results[i]);
     });
     const KnownParts known = knownParts();
-    forEachCharacter(results.size(), [&](size_t i) {
+    forEachInParallel(results.size(), [&](size_t i) {
         if (!results[i].error.isEmpty() || !results[i].outlined)
             return;
         followParts(roots, sources.chars[i], known, results[i]);
