@@ -36,7 +36,8 @@ using PackageMarking = std::array<MarkedPosition, 4>;
 
 // Runs the strokes cut from the font of each character the outline package
 // draws through the build's own path for a drawing cut from a font (order,
-// split, repair steps, shipping checks) and, for each that would ship,
+// split, repair steps, following the split of a character it ends or begins
+// in, shipping checks) and, for each that would ship,
 // compares what each code position marks with what the package drawing
 // marks: the cut strokes are paired one to one with the package's by the
 // largest total overlap (intersection over union), and a position marks the

@@ -499,6 +499,40 @@ size_t fontIndex(const FontGlyphs& fonts, const QString& name)
     return size_t(-1);
 }
 
+// GB2312's characters guide the splits of those ending or beginning in them. The
+// additions, many of whose roots the table lacks yet, guide only where
+// their code allows no other split, and only a split that types the
+// part's coded pieces with the part's own keys (叚 nhfc guides 假 wnhc:
+// 丨 alone, then 二; 昬 would pull 缗's 纟 apart, 畐 缗's too).
+KnownParts knownPartsOf(const SourceSet& sources, const std::vector<CharacterResult>& results)
+{
+    KnownParts known;
+    for (size_t i = 0; i < results.size(); ++i) {
+        const CharEntry& entry = sources.chars[i];
+        const Decomposition& d = results[i].decomposition;
+        if (!readAsGiven(results[i]))
+            continue;
+        if (entry.set != CharSet::Addition)
+            known.add(entry.strokeClasses, results[i].outlines.medians, d, entry.fullCode, PartKeys::First);
+        else if (d.decidedBy == Criterion::OnlySplit)
+            known.add(entry.strokeClasses, results[i].outlines.medians, d, entry.fullCode);
+    }
+    return known;
+}
+
+// Lets every split character follow the parts it ends or begins in, then
+// gives back the parts as they split after that: twice, because a part may
+// itself end in another (窿 ends in 隆, which ends in 生).
+KnownParts partsFollowedTwice(const RootTable& roots, const SourceSet& sources, std::vector<CharacterResult>& results)
+{
+    const KnownParts firstKnown = knownPartsOf(sources, results);
+    forEachInParallel(results.size(), [&](size_t i) {
+        if (results[i].error.isEmpty() && results[i].outlined)
+            followParts(roots, sources.chars[i], firstKnown, results[i]);
+    });
+    return knownPartsOf(sources, results);
+}
+
 // Splits every character, lets the ones that end in another follow that
 // one's split, then draws them; results keep the characters' order.
 std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionTable& exceptions,
@@ -517,32 +551,7 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
         if (!results[i].outlined && results[i].error.isEmpty())
             results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir, &fonts, &templates);
     });
-    // GB2312's characters guide the splits of those ending or beginning in them. The
-    // additions, many of whose roots the table lacks yet, guide only where
-    // their code allows no other split, and only a split that types the
-    // part's coded pieces with the part's own keys (叚 nhfc guides 假 wnhc:
-    // 丨 alone, then 二; 昬 would pull 缗's 纟 apart, 畐 缗's too).
-    auto knownParts = [&] {
-        KnownParts known;
-        for (size_t i = 0; i < results.size(); ++i) {
-            const CharEntry& entry = sources.chars[i];
-            const Decomposition& d = results[i].decomposition;
-            if (!readAsGiven(results[i]))
-                continue;
-            if (entry.set != CharSet::Addition)
-                known.add(entry.strokeClasses, results[i].outlines.medians, d, entry.fullCode, PartKeys::First);
-            else if (d.decidedBy == Criterion::OnlySplit)
-                known.add(entry.strokeClasses, results[i].outlines.medians, d, entry.fullCode);
-        }
-        return known;
-    };
-    // Twice: a part may itself end in another (窿 ends in 隆, which ends in 生).
-    const KnownParts firstKnown = knownParts();
-    forEachInParallel(results.size(), [&](size_t i) {
-        if (results[i].error.isEmpty() && results[i].outlined)
-            followParts(roots, sources.chars[i], firstKnown, results[i]);
-    });
-    const KnownParts known = knownParts();
+    const KnownParts known = partsFollowedTwice(roots, sources, results);
     forEachInParallel(results.size(), [&](size_t i) {
         if (!results[i].error.isEmpty() || !results[i].outlined)
             return;
@@ -844,14 +853,25 @@ void attachDrawnShapes(RootTable& roots, const SourceSet& sources)
     });
 }
 
+KnownParts partsOfOutlinedCharacters(const RootTable& roots, const ExceptionTable& exceptions, const SourceSet& sources)
+{
+    std::vector<CharacterResult> results(sources.chars.size());
+    forEachInParallel(results.size(), [&](size_t i) {
+        results[i] = splitCharacter(roots, exceptions, sources.chars[i], sources.hanziWriterDir);
+    });
+    return partsFollowedTwice(roots, sources, results);
+}
+
 FontDrawingTrial tryFontDrawing(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
-                                const StrokeOutlines& cut, const QString& font)
+                                const StrokeOutlines& cut, const QString& font, const KnownParts* known)
 {
     CharacterResult r;
     r.outlines = cut;
     r.outlined = true;
     r.font = font;
     splitOutlines(roots, exceptions, entry, r);
+    if (known)
+        followParts(roots, entry, *known, r);
     drawMarked(entry, r);
     FontDrawingTrial trial;
     trial.withheld = unsoundness(roots, entry, r);

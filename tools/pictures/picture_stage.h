@@ -3,6 +3,7 @@
 #include "tools/pictures/decomposer.h"
 #include "tools/pictures/exception_table.h"
 #include "tools/pictures/font_drawing.h"
+#include "tools/pictures/known_parts.h"
 #include "tools/pictures/stroke_outlines.h"
 #include <QByteArray>
 #include <QStringList>
@@ -17,10 +18,15 @@ bool runPictureStage(const SourceSet& sources, const QString& outDir,
 // Gives each root the drawing the outline package has of it, where it has one.
 void attachDrawnShapes(RootTable& roots, const SourceSet& sources);
 
+// The characters whose own split guides the split of those ending or
+// beginning in them, as the build gathers them from the outline package's
+// drawings (each split, then let follow its own parts, twice).
+KnownParts partsOfOutlinedCharacters(const RootTable& roots, const ExceptionTable& exceptions, const SourceSet& sources);
+
 // What the build makes of strokes cut from a font for a character: split,
-// put right by a repair step where one applies, drawn, measured and judged
-// as such a drawing is before it ships (without the pass that lets a
-// character follow the split of another it ends or begins in).
+// put right by a repair step where one applies, let follow the split of a
+// character it ends or begins in (where known parts are given), drawn,
+// measured and judged as such a drawing is before it ships.
 struct FontDrawingTrial {
     Decomposition decomposition; // stroke numbers into strokes
     StrokeOutlines strokes;      // as the repair step left them
@@ -28,5 +34,5 @@ struct FontDrawingTrial {
     FontRepair repair = FontRepair::None;
 };
 FontDrawingTrial tryFontDrawing(const RootTable& roots, const ExceptionTable& exceptions, const CharEntry& entry,
-                                const StrokeOutlines& cut, const QString& font);
+                                const StrokeOutlines& cut, const QString& font, const KnownParts* known = nullptr);
 }
