@@ -193,6 +193,56 @@ private Q_SLOTS:
         QCOMPARE(fragmentOfLargerRoot(roots, ch, drawn), fragment);
     }
 
+    void aRootTakingAStrokeOfAnotherPartDoesNotShip_data()
+    {
+        QTest::addColumn<QList<int>>("cut"); // 回's strokes as drawn, in the order they were cut
+        QTest::addColumn<bool>("rootsDrawn"); // 囗 and 口 have drawings of their own to go by
+        QTest::addColumn<bool>("doubted");
+        QTest::newRow("回 as drawn") << QList<int>{0, 1, 2, 3, 4, 5} << true << false;
+        // The inner 口's 一 cut last: 囗 closes on it and 口 on 囗's bottom;
+        // each would look like itself with the other's 一, which lies within it.
+        QTest::newRow("回's two 一 exchanged") << QList<int>{0, 1, 2, 3, 5, 4} << true << true;
+        QTest::newRow("no drawings to go by") << QList<int>{0, 1, 2, 3, 5, 4} << false << false;
+    }
+
+    void aRootTakingAStrokeOfAnotherPartDoesNotShip()
+    {
+        QFETCH(QList<int>, cut);
+        QFETCH(bool, rootsDrawn);
+        QFETCH(bool, doubted);
+        // 回 lkd: 囗 (丨 乛 and the bottom 一 written last) round 口 (丨 乛 一).
+        const std::vector<QPolygonF> drawn{
+            QPolygonF{QPointF(200, 150), QPointF(200, 880)},
+            QPolygonF{QPointF(200, 150), QPointF(820, 150), QPointF(820, 880)},
+            QPolygonF{QPointF(400, 380), QPointF(400, 640)},
+            QPolygonF{QPointF(400, 380), QPointF(620, 380), QPointF(620, 640)},
+            QPolygonF{QPointF(400, 630), QPointF(620, 630)},
+            QPolygonF{QPointF(200, 870), QPointF(820, 870)},
+        };
+        RootTable roots;
+        QString error;
+        QVERIFY2(roots.loadBuiltIn(&error), qPrintable(error));
+        roots.attachShapes([&](const QString& glyph) {
+            if (!rootsDrawn)
+                return std::vector<QPolygonF>{};
+            if (glyph == QStringLiteral("囗"))
+                return std::vector<QPolygonF>{drawn[0], drawn[1], drawn[5]};
+            if (glyph == QStringLiteral("口"))
+                return std::vector<QPolygonF>(drawn.begin() + 2, drawn.begin() + 5);
+            return std::vector<QPolygonF>{};
+        });
+        const CharEntry ch = entry("回", "lkd", "252511");
+        StrokeOutlines strokes;
+        for (int k : cut)
+            strokes.medians.push_back(drawn[size_t(k)]);
+        Decomposition split;
+        split.kind = DecompositionKind::Roots;
+        split.positions[0] = {PositionKind::Component, {0, 1, 5}, QStringLiteral("囗")};
+        split.positions[1] = {PositionKind::Component, {2, 3, 4}, QStringLiteral("口")};
+        split.positions[2] = {PositionKind::Identification, {}, {}};
+        QCOMPARE(rootNearerWithAnotherStroke(roots, ch, ch.strokeClasses, split, strokes), doubted);
+    }
+
     void aRootsStrokesOfOneClassCutOutOfOrderAreReordered_data()
     {
         QTest::addColumn<QList<int>>("cut");      // the drawn 火's strokes in the order they were cut

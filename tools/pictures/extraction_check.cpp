@@ -166,6 +166,7 @@ struct GateOutcome {
     QString withheld; // why it would not ship; empty where it would
     Mismatch mismatch = Mismatch::None;
     FontRepair repair = FontRepair::None;
+    bool measured = false; // split, and compared with the package drawing
 };
 
 Mismatch compareMarking(const FontDrawingTrial& trial, const StrokeOutlines& truth, const PackageMarking& package)
@@ -238,13 +239,14 @@ QStringList checkShippingGate(const SourceSet& sources, const FontGlyphs& simpli
         const FontDrawingTrial trial = tryFontDrawing(roots, exceptions, entry, cut, font, &known);
         outcome.withheld = trial.withheld;
         outcome.repair = trial.repair;
-        // Those a repair step put right are withheld, but measured: they show why.
-        if ((trial.withheld.isEmpty() || trial.repair != FontRepair::None) && loadStrokeOutlines(sources.hanziWriterDir, entry.ch, truth, &why))
+        // Those withheld after a split are measured too: they show what each check keeps out.
+        outcome.measured = trial.decomposition.ok() && loadStrokeOutlines(sources.hanziWriterDir, entry.ch, truth, &why);
+        if (outcome.measured)
             outcome.mismatch = compareMarking(trial, truth, package.value(entry.ch));
     });
 
     int shipping = 0;
-    std::map<QString, int> withheld;
+    std::map<QString, std::pair<int, int>> withheld; // by reason: how many, how many of those measured mark alike
     std::map<Mismatch, std::map<FontRepair, QString>> wrong;
     std::map<FontRepair, std::pair<int, int>> byRepair; // shipping, of those alike
     for (size_t k = 0; k < outlined.size(); ++k) {
@@ -252,8 +254,10 @@ QStringList checkShippingGate(const SourceSet& sources, const FontGlyphs& simpli
         const bool ships = o.withheld.isEmpty();
         if (ships)
             ++shipping;
-        else
-            ++withheld[o.withheld];
+        else {
+            ++withheld[o.withheld].first;
+            withheld[o.withheld].second += o.measured && o.mismatch == Mismatch::None;
+        }
         // Measured: what would ship, and what only a repair step let through.
         if (!ships && o.repair == FontRepair::None)
             continue;
@@ -290,9 +294,9 @@ QStringList checkShippingGate(const SourceSet& sources, const FontGlyphs& simpli
                           .arg(QString::fromUtf8(repairName(repair)))
                           .arg(characters.toUcs4().size())
                           .arg(characters);
-    report << QStringLiteral("  would not ship, by reason:");
-    for (const auto& [reason, count] : withheld)
-        report << QStringLiteral("    %1: %2").arg(reason).arg(count);
+    report << QStringLiteral("  would not ship, by reason (and how many of those would mark alike):");
+    for (const auto& [reason, counts] : withheld)
+        report << QStringLiteral("    %1: %2 (%3)").arg(reason).arg(counts.first).arg(counts.second);
     return report;
 }
 

@@ -5,6 +5,7 @@
 #include "tools/pictures/stroke_extraction.h"
 
 #include <QImage>
+#include <QRectF>
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
@@ -238,6 +239,43 @@ bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const 
             if (one.kind == PositionKind::Component && larger.kind == PositionKind::Component
                 && one.strokes.size() == 1 && larger.strokes.size() > 1 && larger.strokes.front() == one.strokes.front())
                 return true;
+        }
+    }
+    return false;
+}
+
+bool rootNearerWithAnotherStroke(const RootTable& roots, const CharEntry& entry, const QString& classes,
+                                 const Decomposition& drawn, const StrokeOutlines& strokes)
+{
+    const size_t n = strokes.medians.size();
+    if (drawn.kind != DecompositionKind::Roots || n != size_t(classes.size()))
+        return false;
+    for (qsizetype k = 0; k < entry.fullCode.size() && k < qsizetype(drawn.positions.size()); ++k) {
+        const CodePosition& p = drawn.positions[size_t(k)];
+        if (p.kind != PositionKind::Component || p.strokes.size() < 2)
+            continue;
+        const char key = char(entry.fullCode[k].unicode());
+        std::vector<QPolygonF> lines;
+        for (int s : p.strokes)
+            lines.push_back(strokes.medians[size_t(s)]);
+        const double distance = distanceFromRoot(roots, p.glyph, key, lines);
+        if (distance == std::numeric_limits<double>::max())
+            continue; // no drawing of the root to go by
+        QRectF area;
+        for (const QPolygonF& line : lines)
+            area = area.united(line.boundingRect());
+        for (size_t place = 0; place < lines.size(); ++place) {
+            const char strokeClass = char(classes[qsizetype(p.strokes[place])].unicode());
+            for (size_t other = 0; other < n; ++other) {
+                // Only a stroke within the root's own area may belong to it.
+                if (std::find(p.strokes.begin(), p.strokes.end(), int(other)) != p.strokes.end()
+                    || !area.contains(strokes.medians[other].boundingRect().center()))
+                    continue;
+                std::vector<QPolygonF> exchanged = lines;
+                exchanged[place] = writtenAs(strokes.medians[other], strokeClass);
+                if (distanceFromRoot(roots, p.glyph, key, exchanged) < distance - ExchangedStrokeGain)
+                    return true;
+            }
         }
     }
     return false;

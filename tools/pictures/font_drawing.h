@@ -19,6 +19,8 @@ inline constexpr const char* InkOutsideGlyph = "the strokes cut cover more than 
 inline constexpr const char* FragmentOfRoot = "a stroke is marked alone where a larger root fits, cut unlike that root";
 inline constexpr const char* NotKeyName = "the split takes the whole character for a key name it is not";
 inline constexpr const char* MarksShort = "a marked position blackens less than 97% of its component";
+inline constexpr const char* StrokeOfAnotherPart
+    = "a root looks more like its own drawing with a stroke of another part in it";
 inline constexpr const char* BlackOutside = "a marked position blackens pixels outside its component";
 // Measured where the outline package has the character, a drawing whose split
 // held only after a repair step marks otherwise than the package's one time in
@@ -54,6 +56,19 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const Str
 // 幺 taken as its 乚, the other two strokes left to an uncoded 厶). Such a
 // drawing does not ship.
 bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn);
+
+// How much nearer its own drawing (shape distance) a root must come with one
+// of its strokes exchanged for a stroke of another part for the order the
+// strokes were cut in to be doubted.
+constexpr double ExchangedStrokeGain = 0.05;
+
+// Whether a root of a drawing's split would look more like its own drawing
+// with one of its strokes taken from elsewhere in the character: the strokes
+// were ordered into the wrong parts (疲's 疒 taking the first stroke of 皮
+// for its 提, the 提 written as 皮's 丿), and the marking cannot be trusted.
+// Such a drawing does not ship. classes are the split's.
+bool rootNearerWithAnotherStroke(const RootTable& roots, const CharEntry& entry, const QString& classes,
+                                 const Decomposition& drawn, const StrokeOutlines& strokes);
 
 // Strokes cut from a font are ordered by how they read and where they start,
 // which may take two strokes of one class of a root in the wrong order (火's

@@ -439,7 +439,6 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
     r.bmpBytes += bytes.size();
     writeTwin(entry, d.drawing, d.twin, bmpDir, r);
     r.tsvLine = tsvLine(entry, r.decomposition);
-    r.outlines = {};
 }
 
 // Why a drawing cut from a font must not ship, or empty: it must split as
@@ -461,6 +460,9 @@ QString unsoundness(const RootTable& roots, const CharEntry& entry, const Charac
         return QString::fromUtf8(FontDrawingFailure::Exchanged);
     if (fragmentOfLargerRoot(roots, entry, r.decomposition))
         return QString::fromUtf8(FontDrawingFailure::FragmentOfRoot);
+    const QString& classes = r.reading == StrokeReading::OtherOrder ? entry.otherStrokeClasses : entry.strokeClasses;
+    if (rootNearerWithAnotherStroke(roots, entry, classes, r.decomposition, r.outlines))
+        return QString::fromUtf8(FontDrawingFailure::StrokeOfAnotherPart);
     // A code that repeats one key (燚 oooo, four 火) is no key name: marking
     // the whole character in every box would be wrong.
     if (r.decomposition.kind == DecompositionKind::KeyName && !roots.hasGlyph(entry.ch, char(entry.fullCode.at(0).unicode())))
@@ -559,6 +561,7 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
         drawAndMeasure(sources.chars[i], bmpDir, results[i]);
         if (!results[i].font.isEmpty())
             withholdUnsound(roots, sources.chars[i], bmpDir, results[i]);
+        results[i].outlines = {}; // drawn and judged: not kept for the report
         // A drawing the checks take back may be cut soundly from a later font;
         // the report keeps the reason the first font's drawing failed.
         for (size_t next = fontIndex(fonts, results[i].font) + 1; !results[i].withheld.isEmpty() && next > 0
@@ -571,8 +574,10 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
             followParts(roots, sources.chars[i], known, again);
             drawAndMeasure(sources.chars[i], bmpDir, again);
             withholdUnsound(roots, sources.chars[i], bmpDir, again);
-            if (again.withheld.isEmpty())
+            if (again.withheld.isEmpty()) {
                 results[i] = std::move(again);
+                results[i].outlines = {};
+            }
         }
     });
     return results;
