@@ -167,6 +167,42 @@ private Q_SLOTS:
         QCOMPARE(writtenAs(QPolygonF({line.p1(), line.p2()}), strokeClass).first(), start);
     }
 
+    void writesTheHigherOfTwoStrokesOfOneClassFirst_data()
+    {
+        QTest::addColumn<QList<QPolygonF>>("cut"); // 毛's centre lines, in no particular order
+        QTest::addColumn<QList<int>>("written");   // the cut strokes in the order written
+        const QPolygonF fall{QPointF(720, 120), QPointF(380, 300)};
+        const QPolygonF hook{QPointF(520, 160), QPointF(520, 840), QPointF(900, 840)};
+        // The lower 一 reaches further left: taken top-left first, it comes
+        // before the upper one.
+        QTest::newRow("lower 一 reaching further left")
+            << QList<QPolygonF>{fall, QPolygonF{QPointF(100, 560), QPointF(900, 560)},
+                                QPolygonF{QPointF(450, 400), QPointF(750, 400)}, hook}
+            << QList<int>{0, 2, 1, 3};
+        // Taken top-left first, the 乚 stands between the two 一, and which
+        // of them is written first is left to chance.
+        QTest::newRow("乚 between them top-left first")
+            << QList<QPolygonF>{fall, QPolygonF{QPointF(100, 560), QPointF(900, 560)},
+                                QPolygonF{QPointF(100, 400), QPointF(750, 400)}, hook}
+            << QList<int>{0, 2, 1, 3};
+    }
+
+    void writesTheHigherOfTwoStrokesOfOneClassFirst()
+    {
+        QFETCH(QList<QPolygonF>, cut);
+        QFETCH(QList<int>, written);
+        std::vector<ExtractedStroke> strokes;
+        for (const QPolygonF& line : cut) {
+            QPainterPath around;
+            around.addRect(line.boundingRect().adjusted(-12, -12, 12, 12));
+            strokes.push_back({around.toFillPolygon(), line});
+        }
+        OrderedStrokes ordered;
+        QVERIFY(orderStrokes(strokes, QStringLiteral("3115"), ordered));
+        for (qsizetype k = 0; k < written.size(); ++k)
+            QCOMPARE(ordered.strokes.medians[size_t(k)].boundingRect(), cut[written[k]].boundingRect());
+    }
+
     void assignsAtTheLeastCost()
     {
         const std::vector<std::vector<double>> cost = {{4, 1, 3}, {2, 0, 5}, {3, 2, 2}};

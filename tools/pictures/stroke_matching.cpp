@@ -85,6 +85,35 @@ struct Orderer {
         return placed;
     }
 
+    // Of two strokes placed as 横 (or 提), or two placed as 撇, one above
+    // the other, the higher is written first (毛's two 一, 斤's two 丿): the
+    // top-left-first order takes a lower stroke reaching further left first,
+    // and where a stroke of another class stands between the two in that
+    // order, it leaves theirs to chance. Centres, not tops: 火's long 丿
+    // starts above its short one.
+    std::vector<int> higherFirst(std::vector<int> placed, int offset) const
+    {
+        auto above = [&](int a, int b) {
+            const QRectF &x = pieces[size_t(a)].box, &y = pieces[size_t(b)].box;
+            const double shared = std::min(x.right(), y.right()) - std::max(x.left(), y.left());
+            return shared > 0.5 * std::min(x.width(), y.width()) && x.center().y() < y.center().y();
+        };
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (size_t i = 0; i < placed.size(); ++i) {
+                for (size_t j = i + 1; j < placed.size(); ++j) {
+                    const char strokeClass = classAt(offset + int(i));
+                    if ((strokeClass == '1' || strokeClass == '3') && classAt(offset + int(j)) == strokeClass
+                        && above(placed[j], placed[i])) {
+                        std::swap(placed[i], placed[j]);
+                        moved = true;
+                    }
+                }
+            }
+        }
+        return placed;
+    }
+
     // Share of a stroke's centre line past a cut line on the wrong side.
     double stray(int piece, bool across, double at, bool first) const
     {
@@ -208,7 +237,7 @@ struct Orderer {
             return;
         }
         double total = 0;
-        const std::vector<int> placed = assign(group, offset, true, &total);
+        const std::vector<int> placed = higherFirst(assign(group, offset, true, &total), offset);
         for (size_t k = 0; k < placed.size(); ++k)
             order[size_t(offset) + k] = placed[k];
         cost += total;
