@@ -561,15 +561,25 @@ GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& coun
                                         {36.0, 60.0}, {36.0, 45.0}, {28.0, 75.0}, {10.0, 70.0},
                                         {48.0, 60.0}, {20.0, 30.0}, {28.0, 30.0}, {14.0, 85.0},
                                         {20.0, 60.0, false}};
-    // Every setting is tried as it is before any with its open walks mended,
-    // so a cut that closes by itself is never traded for a mended one.
+    // Every setting is tried as it is before any with its open walks mended
+    // (only those that left a walk open can change), so a cut that closes by
+    // itself is never traded for a mended one.
     const PreparedGlyph prepared(glyph);
-    for (const bool mend : {false, true}) {
-        for (const CutSettings& settings : tried) {
-            GlyphCut cut = outlinesCut(prepared, settings, mend);
-            if (cut.closed && std::find(counts.begin(), counts.end(), cut.strokes.size()) != counts.end())
-                return withCentreLines(std::move(cut));
-        }
+    const auto fits = [&](const GlyphCut& cut) {
+        return cut.closed && std::find(counts.begin(), counts.end(), cut.strokes.size()) != counts.end();
+    };
+    std::vector<const CutSettings*> leftOpen;
+    for (const CutSettings& settings : tried) {
+        GlyphCut cut = outlinesCut(prepared, settings, false);
+        if (fits(cut))
+            return withCentreLines(std::move(cut));
+        if (!cut.closed)
+            leftOpen.push_back(&settings);
+    }
+    for (const CutSettings* settings : leftOpen) {
+        GlyphCut cut = outlinesCut(prepared, *settings, true);
+        if (fits(cut))
+            return withCentreLines(std::move(cut));
     }
     return withCentreLines(outlinesCut(prepared, tried[0], true));
 }
