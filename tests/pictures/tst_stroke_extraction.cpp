@@ -1,7 +1,7 @@
 // Strokes cut out of AR PL UKai glyphs, checked by hand against the glyphs:
 // a cross, a hook, strokes that touch without crossing, a dot that meets a
-// stroke, a stroke that starts from a crossing, and a glyph only a cut with
-// straighter bridges gives whole.
+// stroke, a stroke that starts from a crossing, a stroke that ends on a box's
+// corner, and a glyph only a cut with straighter bridges gives whole.
 #include "tools/pictures/font_glyphs.h"
 #include "tools/pictures/stroke_extraction.h"
 #include "tools/pictures/stroke_matching.h"
@@ -90,6 +90,15 @@ private Q_SLOTS:
             << QList<QLineF>{{346, 154, 448, 256}, {742, 149, 554, 264}, {294, 358, 755, 320},
                              {166, 589, 896, 538}, {499, 397, 192, 858}, {525, 589, 909, 858}}
             << false;
+        // 丿 down onto the box's top-left corner, 丨, 𠃍, 一, 一: 丿's edge,
+        // carried on, first takes the inner corner of the box that 丨's edge
+        // must reach, and a walk is left open; paired again without that
+        // bridge, 丨 and 𠃍 part at the corner and 丿 ends on the box.
+        QTest::newRow("白 stroke onto a box's corner")
+            << QStringLiteral("白") << QStringLiteral("32511")
+            << QList<QLineF>{{477, 79, 334, 360}, {206, 354, 290, 830}, {248, 368, 701, 875},
+                             {286, 590, 635, 549}, {310, 783, 676, 739}}
+            << true;
         // 乙 round the left and under 田, its hook turning up at the right;
         // then 田 (丨, 𠃍, 一, 丨, 一). The usual settings leave the walk
         // unclosed, in seven pieces; bridges held straighter cut it whole.

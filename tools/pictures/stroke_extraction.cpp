@@ -152,15 +152,17 @@ struct Mask {
     }
 };
 
-// Pairs corners into bridges: each corner carries on its arriving edge and its
-// leaving edge (backwards) once each; the straightest, shortest pairs first.
-std::vector<Bridge> pairedCorners(const std::vector<OutlineCorner>& corners, const Mask& mask, double slack)
+// A pair of corners that could be bridged, and which edge of each it carries on.
+struct BridgeCandidate {
+    double score;
+    int a, b, slotA, slotB;
+};
+
+// Every pair of corners whose edges a straight cut inside the glyph could
+// carry on, the straightest, shortest first.
+std::vector<BridgeCandidate> bridgeCandidates(const std::vector<OutlineCorner>& corners, const Mask& mask, double slack)
 {
-    struct Candidate {
-        double score;
-        int a, b, slotA, slotB;
-    };
-    std::vector<Candidate> candidates;
+    std::vector<BridgeCandidate> candidates;
     for (size_t a = 0; a < corners.size(); ++a) {
         for (size_t b = a + 1; b < corners.size(); ++b) {
             const QPointF v = corners[b].at - corners[a].at;
@@ -178,16 +180,27 @@ std::vector<Bridge> pairedCorners(const std::vector<OutlineCorner>& corners, con
             }
         }
     }
-    std::sort(candidates.begin(), candidates.end(), [](const Candidate& x, const Candidate& y) { return x.score < y.score; });
-    std::vector<std::array<bool, 2>> taken(corners.size(), {false, false});
+    std::sort(candidates.begin(), candidates.end(),
+              [](const BridgeCandidate& x, const BridgeCandidate& y) { return x.score < y.score; });
+    return candidates;
+}
+
+// Pairs corners into bridges: each corner carries on its arriving edge and its
+// leaving edge (backwards) once each; the straightest, shortest pairs first,
+// leaving out the barred pair, if any.
+std::vector<Bridge> pairedCorners(size_t cornerCount, const std::vector<BridgeCandidate>& candidates,
+                                  const Bridge* barred = nullptr)
+{
+    std::vector<std::array<bool, 2>> taken(cornerCount, {false, false});
     std::vector<Bridge> bridges;
-    for (const Candidate& c : candidates) {
-        if (taken[size_t(c.a)][size_t(c.slotA)] || taken[size_t(c.b)][size_t(c.slotB)])
+    const auto joins = [](const Bridge& br, int a, int b) {
+        return (br.from == a && br.to == b) || (br.from == b && br.to == a);
+    };
+    for (const BridgeCandidate& c : candidates) {
+        if (taken[size_t(c.a)][size_t(c.slotA)] || taken[size_t(c.b)][size_t(c.slotB)]
+            || (barred && joins(*barred, c.a, c.b)))
             continue;
-        const bool twice = std::any_of(bridges.begin(), bridges.end(), [&](const Bridge& br) {
-            return (br.from == c.a && br.to == c.b) || (br.from == c.b && br.to == c.a);
-        });
-        if (twice)
+        if (std::any_of(bridges.begin(), bridges.end(), [&](const Bridge& br) { return joins(br, c.a, c.b); }))
             continue;
         taken[size_t(c.a)][size_t(c.slotA)] = taken[size_t(c.b)][size_t(c.slotB)] = true;
         bridges.push_back({c.a, c.b});
@@ -329,10 +342,13 @@ QPolygonF centreLineOf(const QPolygonF& ring)
 // Walks the outline and the bridges into closed rings, one per stroke: along
 // the outline until a corner with a bridge, across the bridge that carries the
 // arriving direction on best, then along the outline again.
+// `onOpenWalk` marks the bridges crossed by a walk that did not come back to
+// its start.
 std::vector<QPolygonF> walkedRings(const Rings& r, const std::vector<int>& cornerAt,
                                    const std::vector<OutlineCorner>& corners, const std::vector<Bridge>& bridges,
-                                   bool& closed)
+                                   bool& closed, std::vector<bool>& onOpenWalk)
 {
+    onOpenWalk.assign(bridges.size(), false);
     std::vector<std::vector<std::pair<int, int>>> leaving(r.at.size()); // (bridge, other end's sample)
     for (size_t b = 0; b < bridges.size(); ++b) {
         const int from = cornerAt[size_t(bridges[b].from)], to = cornerAt[size_t(bridges[b].to)];
@@ -361,6 +377,7 @@ std::vector<QPolygonF> walkedRings(const Rings& r, const std::vector<int>& corne
         if (edgeUsed[start] || !leaving[start].empty())
             continue;
         QPolygonF ring;
+        std::vector<int> crossed; // the bridges this walk came across
         int at = int(start);
         bool byBridge = true; // no bridge is taken where the walk starts
         int arrivedBy = -1;   // the directed bridge the walk came across, if it did
@@ -379,6 +396,7 @@ std::vector<QPolygonF> walkedRings(const Rings& r, const std::vector<int>& corne
                 };
                 if (bend(onward) > bend(outline)) {
                     bridgeUsed[size_t(next)] = true;
+                    crossed.push_back(next / 2);
                     arrivedBy = next;
                     heading = onward;
                     at = endOf(next);
@@ -400,6 +418,7 @@ std::vector<QPolygonF> walkedRings(const Rings& r, const std::vector<int>& corne
                 if (best >= 0) {
                     const auto [id, to] = leaving[size_t(at)][size_t(best)];
                     bridgeUsed[size_t(id)] = true;
+                    crossed.push_back(id / 2);
                     heading = unit(r.at[size_t(to)] - r.at[size_t(at)]);
                     at = to;
                     byBridge = true;
@@ -408,7 +427,11 @@ std::vector<QPolygonF> walkedRings(const Rings& r, const std::vector<int>& corne
                 }
             }
             if (edgeUsed[size_t(at)]) {
-                closed = closed && at == int(start);
+                if (at != int(start)) {
+                    closed = false;
+                    for (int b : crossed)
+                        onOpenWalk[size_t(b)] = true;
+                }
                 break;
             }
             edgeUsed[size_t(at)] = true;
@@ -432,8 +455,19 @@ struct PreparedGlyph {
     explicit PreparedGlyph(const QPainterPath& glyph) : rings(sampledRings(glyph)), turns(turnsOf(rings)), mask(glyph) {}
 };
 
+// The cut with one stroke for each walked ring but slivers.
+GlyphCut withStrokes(GlyphCut cut, const std::vector<QPolygonF>& rings)
+{
+    for (const QPolygonF& ring : rings) {
+        if (ring.size() < 3 || areaOf(ring) < SmallestStroke)
+            continue;
+        cut.strokes.push_back({ring, QPolygonF()});
+    }
+    return cut;
+}
+
 // The cut's corners, bridges and stroke outlines, without their centre lines.
-GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings)
+GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings, bool mendOpenWalks)
 {
     GlyphCut cut;
     const Rings& r = g.rings;
@@ -444,16 +478,61 @@ GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings)
         const QPointF at = r.at[size_t(i)];
         cut.corners.push_back({at, unit(at - walked(r, i, TangentReach, false)), unit(walked(r, i, TangentReach, true) - at)});
     }
-    cut.bridges = pairedCorners(cut.corners, g.mask, settings.bridgeSlack);
-    if (settings.throughCorners)
-        passedThroughCorners(cut.corners, g.mask, cut.bridges);
-    for (const QPolygonF& ring : walkedRings(r, cornerAt, cut.corners, cut.bridges, cut.closed)) {
-        if (ring.size() < 3 || areaOf(ring) < SmallestStroke)
+    const std::vector<BridgeCandidate> candidates = bridgeCandidates(cut.corners, g.mask, settings.bridgeSlack);
+    // The paired bridges, each carried on through the corners it passes;
+    // `origin` gives the pair each bridge was cut from.
+    const auto carriedThrough = [&](std::vector<Bridge> bridges, std::vector<int>& origin) {
+        const size_t paired = bridges.size();
+        if (settings.throughCorners)
+            passedThroughCorners(cut.corners, g.mask, bridges);
+        origin.resize(bridges.size());
+        for (size_t k = 0; k < paired; ++k)
+            for (int on = int(k); on >= 0; on = bridges[size_t(on)].carriedOnBy)
+                origin[size_t(on)] = int(k);
+        return bridges;
+    };
+    const std::vector<Bridge> pairs = pairedCorners(cut.corners.size(), candidates);
+    std::vector<int> origin;
+    std::vector<bool> onOpenWalk;
+    cut.bridges = carriedThrough(pairs, origin);
+    std::vector<QPolygonF> rings = walkedRings(r, cornerAt, cut.corners, cut.bridges, cut.closed, onOpenWalk);
+    if (!mendOpenWalks || cut.closed)
+        return withStrokes(std::move(cut), rings);
+    // A walk left open means one bridge took a corner's edge another needed
+    // (白's 丿 carried on through the box's inner corner that the upright's
+    // edge must reach): the corners are paired again without one of the
+    // pairs the open walks came across, the last paired first, and the first
+    // pairing that puts exactly one other pair in its place and closes every
+    // walk is kept. Merely leaving a pair out closes many walks too, but
+    // mostly by joining two strokes.
+    std::vector<bool> suspect(pairs.size(), false);
+    for (size_t k = 0; k < cut.bridges.size(); ++k)
+        if (onOpenWalk[k])
+            suspect[size_t(origin[k])] = true;
+    const auto joins = [](const Bridge& x, const Bridge& y) {
+        return (x.from == y.from && x.to == y.to) || (x.from == y.to && x.to == y.from);
+    };
+    for (size_t k = pairs.size(); k-- > 0;) {
+        if (!suspect[k])
             continue;
-        cut.strokes.push_back({ring, QPolygonF()});
+        const std::vector<Bridge> again = pairedCorners(cut.corners.size(), candidates, &pairs[k]);
+        const auto anew = std::count_if(again.begin(), again.end(), [&](const Bridge& b) {
+            return std::none_of(pairs.begin(), pairs.end(), [&](const Bridge& p) { return joins(p, b); });
+        });
+        if (anew != 1 || again.size() != pairs.size())
+            continue;
+        bool closed = true;
+        std::vector<Bridge> bridges = carriedThrough(again, origin);
+        std::vector<QPolygonF> mended = walkedRings(r, cornerAt, cut.corners, bridges, closed, onOpenWalk);
+        if (closed) {
+            cut.bridges = std::move(bridges);
+            cut.closed = true;
+            return withStrokes(std::move(cut), mended);
+        }
     }
-    return cut;
+    return withStrokes(std::move(cut), rings);
 }
+
 
 GlyphCut withCentreLines(GlyphCut cut)
 {
@@ -466,7 +545,7 @@ GlyphCut withCentreLines(GlyphCut cut)
 
 GlyphCut cutIntoStrokes(const QPainterPath& glyph, const CutSettings& settings)
 {
-    return withCentreLines(outlinesCut(PreparedGlyph(glyph), settings));
+    return withCentreLines(outlinesCut(PreparedGlyph(glyph), settings, true));
 }
 
 GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& counts)
@@ -482,16 +561,27 @@ GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& coun
                                         {36.0, 60.0}, {36.0, 45.0}, {28.0, 75.0}, {10.0, 70.0},
                                         {48.0, 60.0}, {20.0, 30.0}, {28.0, 30.0}, {14.0, 85.0},
                                         {20.0, 60.0, false}};
+    // Every setting is tried as it is before any with its open walks mended
+    // (only those that left a walk open can change), so a cut that closes by
+    // itself is never traded for a mended one.
     const PreparedGlyph prepared(glyph);
-    GlyphCut first;
+    const auto fits = [&](const GlyphCut& cut) {
+        return cut.closed && std::find(counts.begin(), counts.end(), cut.strokes.size()) != counts.end();
+    };
+    std::vector<const CutSettings*> leftOpen;
     for (const CutSettings& settings : tried) {
-        GlyphCut cut = outlinesCut(prepared, settings);
-        if (cut.closed && std::find(counts.begin(), counts.end(), cut.strokes.size()) != counts.end())
+        GlyphCut cut = outlinesCut(prepared, settings, false);
+        if (fits(cut))
             return withCentreLines(std::move(cut));
-        if (&settings == tried)
-            first = std::move(cut);
+        if (!cut.closed)
+            leftOpen.push_back(&settings);
     }
-    return withCentreLines(std::move(first));
+    for (const CutSettings* settings : leftOpen) {
+        GlyphCut cut = outlinesCut(prepared, *settings, true);
+        if (fits(cut))
+            return withCentreLines(std::move(cut));
+    }
+    return withCentreLines(outlinesCut(prepared, tried[0], true));
 }
 
 }

@@ -49,14 +49,16 @@ struct CutSettings {
 // Cuts a glyph (top-down 1024-unit square, winding fill) into strokes: finds
 // the outline's sharp inward corners, pairs them into bridges where the
 // outline of one stroke carries on across another, and walks outline and
-// bridges into one closed outline per stroke.
+// bridges into one closed outline per stroke. Where a walk is left open, the
+// corners are paired again with one of its bridges put in another's place.
 GlyphCut cutIntoStrokes(const QPainterPath& glyph, const CutSettings& settings = {});
 
 // The cut with the first of a few settings (the usual first, then readier
 // and less ready to see corners, bridges held straighter, corners seen only
 // where the outline turns hard, mixes of these, and last the usual without
 // bridges carried on through corners) that closes and gives one of the wanted
-// numbers of strokes; the usual cut where none does.
+// numbers of strokes, each setting first as it is and then, after all of
+// them, with its open walks mended; the usual cut where none does.
 GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& counts);
 
 }
