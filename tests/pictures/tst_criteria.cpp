@@ -204,6 +204,14 @@ private Q_SLOTS:
         // uncoded.
         row("癲", "ufhm", "413411225111134132511134", "1,2,3,4,5 6,7 8,9,10,11,12,13 18,19,20,21,22,23,24",
             Criterion::LargerFirst);
+        // Of roots drawn as themselves, those whose 横, 竖 and 折 stay joined
+        // where their own drawings join them: 五's 丨 hangs from its 一, so
+        // the 一 standing clear over 口 in 僉 and 畐 is 一 alone, 口 the next
+        // root or left uncoded; 冰's 丬 would join the 提 of its 冫 to 水's
+        // hook.
+        row("僉", "wgkw", "3412512513434", "1,2 3 4,5,6 12,13", Criterion::DrawnAsItself);
+        row("幅", "mhgl", "252125125121", "1,2 3 4 8,9,10,11,12", Criterion::DrawnAsItself);
+        row("冰", "uiy", "412534", "1,2 3,4,5,6 id -", Criterion::DrawnAsItself);
         // 能连不交: fewer roots written around others.
         row("拣", "ranw", "12115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
         row("练", "xanw", "55115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
