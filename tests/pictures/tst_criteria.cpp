@@ -199,6 +199,19 @@ private Q_SLOTS:
         row("幾", "xxaw", "554554134534", "1,2,3 4,5,6 7,10,11,12 8,9", Criterion::FrameHoldsMore);
         row("機", "sxxw", "1234554554134534", "1,2,3,4 5,6,7 8,9,10 12,13", Criterion::LargerFirst);
         row("嘰", "kxxw", "251554554134534", "1,2,3 4,5,6 7,8,9 11,12", Criterion::LargerFirst);
+        // 十 as the traditional 眞 writes it, a 匕 whose turn comes first: 癲
+        // takes the whole of 具头 after it, not 目 alone with its last 一 left
+        // uncoded.
+        row("癲", "ufhm", "413411225111134132511134", "1,2,3,4,5 6,7 8,9,10,11,12,13 18,19,20,21,22,23,24",
+            Criterion::LargerFirst);
+        // Of roots drawn as themselves, those whose 横, 竖 and 折 stay joined
+        // where their own drawings join them: 五's 丨 hangs from its 一, so
+        // the 一 standing clear over 口 in 僉 and 畐 is 一 alone, 口 the next
+        // root or left uncoded; 冰's 丬 would join the 提 of its 冫 to 水's
+        // hook.
+        row("僉", "wgkw", "3412512513434", "1,2 3 4,5,6 12,13", Criterion::DrawnAsItself);
+        row("幅", "mhgl", "252125125121", "1,2 3 4 8,9,10,11,12", Criterion::DrawnAsItself);
+        row("冰", "uiy", "412534", "1,2 3,4,5,6 id -", Criterion::DrawnAsItself);
         // 能连不交: fewer roots written around others.
         row("拣", "ranw", "12115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
         row("练", "xanw", "55115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
@@ -308,9 +321,9 @@ private Q_SLOTS:
     }
 
     // Splits whose every root looks like its own drawing, not a split on
-    // stroke classes alone: 氏无七 in 纸 and 仰, 八 under 穴, and 改's 已
+    // stroke classes alone: 氏无七 in 纸 and 仰, 八 under 穴, 改's 已
     // whose first and last strokes stand apart, as 民's meet only through
-    // its second.
+    // its second, and 眞's 十 drawn as a 匕.
     void rootsDrawnAsThemselves_data()
     {
         QTest::addColumn<QString>("code");
@@ -319,6 +332,10 @@ private Q_SLOTS:
         QTest::newRow("仰") << "wqbh" << "323552";
         QTest::newRow("空") << "pwaf" << "44534121";
         QTest::newRow("改") << "nty" << "5153134";
+        // 十 as 眞 writes it (鎮 瑱 瞋 type it f as 真's 十).
+        QTest::newRow("鎮") << "qfhw" << "341124311225111134";
+        QTest::newRow("瑱") << "gfhw" << "11211225111134";
+        QTest::newRow("瞋") << "hfhw" << "251111225111134";
     }
 
     void rootsDrawnAsThemselves()

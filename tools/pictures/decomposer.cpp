@@ -174,6 +174,32 @@ private:
         return distanceFrom(root, strokes) <= RootShapeLimit && apartAsDrawn(root, strokes);
     }
 
+    // Whether a stroke is a 横, 竖 or 折: the strokes that keep their joints
+    // in every form of a root, where a 撇 or 点 may stand free of the rest
+    // (大's 捺 shortened to a dot in 奔, 人 spread round 三 in 春, 木's legs
+    // in 茶).
+    bool framesRoot(int stroke) const
+    {
+        const char c = s_[size_t(stroke)];
+        return c == '1' || c == '2' || c == '5';
+    }
+
+    // Whether a root's 横, 竖 and 折 written one after another stay joined
+    // where its own drawing joins them (五's 丨 hangs from its 一: not the
+    // 一 standing clear over 口 in 僉 and 畐).
+    bool framedAsDrawn(const Root* root, const std::vector<int>& strokes) const
+    {
+        if (!centreLines_ || root->shape.size() != strokes.size())
+            return true;
+        for (size_t i = 0; i + 1 < strokes.size(); ++i)
+            if (framesRoot(strokes[i]) && framesRoot(strokes[i + 1])
+                && lineGap(root->shape[i], root->shape[i + 1]) <= TouchingGap
+                && lineGap((*centreLines_)[size_t(strokes[i])], (*centreLines_)[size_t(strokes[i + 1])])
+                       > ClearlyApartGap)
+                return false;
+        return true;
+    }
+
     // A row that shares its strokes with other rows of its key and whose
     // shape is cut from another character names only strokes that stand
     // apart where its own stand clearly apart (八 as 空 writes it: a roof of
@@ -523,7 +549,9 @@ private:
         case Criterion::Identification:
             return sign(a.fits, b.fits);
         case Criterion::DrawnAsItself:
-            return sign(unlikeCount(b.pieces), unlikeCount(a.pieces));
+            if (const int byShape = sign(unlikeCount(b.pieces), unlikeCount(a.pieces)))
+                return byShape;
+            return sign(openJointCount(b.pieces), openJointCount(a.pieces));
         case Criterion::PartKeptWhole:
             return sign(unlikeParts(b.pieces), unlikeParts(a.pieces));
         case Criterion::PartsApart:
@@ -621,6 +649,15 @@ private:
             return 0;
         return int(std::count_if(pieces.begin(), pieces.end(),
                                  [this](const Piece& p) { return !drawnAsItself(p.root, p.strokes); }));
+    }
+
+    // Roots whose joints stand far open where they are placed; they rank
+    // below the others but still count as drawn as themselves, as a brush
+    // may leave a joint open (山's middle stroke in Kai).
+    int openJointCount(const std::vector<Piece>& pieces) const
+    {
+        return int(std::count_if(pieces.begin(), pieces.end(),
+                                 [this](const Piece& p) { return !framedAsDrawn(p.root, p.strokes); }));
     }
 
     // Coded components inside a known part that are not that part's own
@@ -797,7 +834,7 @@ const std::vector<CriterionInfo>& criteria()
         {Criterion::Identification, RankScope::Split, "末笔识别码",
          "the identification letter names the class of the last stroke (of the part a frame or 辶 carries)",
          "边 迪"},
-        {Criterion::DrawnAsItself, RankScope::Split, "兼顾直观", "each root looks like its own drawing where it stands", "带 帝"},
+        {Criterion::DrawnAsItself, RankScope::Split, "兼顾直观", "each root looks like its own drawing where it stands", "带 帝 僉 冰"},
         {Criterion::PartKeptWhole, RankScope::Split, "兼顾直观",
          "a part that is a character of its own splits as that character does", "拌 袋 镁"},
         {Criterion::PartsApart, RankScope::Split, "能散不连",
