@@ -10,6 +10,7 @@
 #include <numeric>
 #include <optional>
 #include <string_view>
+#include <tuple>
 
 namespace lumbrell::data {
 namespace {
@@ -193,11 +194,31 @@ private:
             return true;
         for (size_t i = 0; i + 1 < strokes.size(); ++i)
             if (framesRoot(strokes[i]) && framesRoot(strokes[i + 1])
-                && lineGap(root->shape[i], root->shape[i + 1]) <= TouchingGap
-                && lineGap((*centreLines_)[size_t(strokes[i])], (*centreLines_)[size_t(strokes[i + 1])])
-                       > ClearlyApartGap)
+                && ownGap(root, i, i + 1) <= TouchingGap && placedGap(strokes[i], strokes[i + 1]) > ClearlyApartGap)
                 return false;
         return true;
+    }
+
+    // How far apart two strokes of the character lie. Rankings ask for the
+    // same pairs many times over, so each is measured once.
+    double placedGap(int a, int b) const
+    {
+        if (placedGaps_.empty())
+            placedGaps_.assign(size_t(n_) * size_t(n_), -1);
+        double& gap = placedGaps_[size_t(std::min(a, b)) * size_t(n_) + size_t(std::max(a, b))];
+        if (gap < 0)
+            gap = lineGap((*centreLines_)[size_t(a)], (*centreLines_)[size_t(b)]);
+        return gap;
+    }
+
+    // How far apart two strokes of a root's own drawing lie, measured once.
+    double ownGap(const Root* root, size_t a, size_t b) const
+    {
+        const auto key = std::tuple{root, a, b};
+        const auto known = ownGaps_.find(key);
+        if (known != ownGaps_.end())
+            return known->second;
+        return ownGaps_[key] = lineGap(root->shape[a], root->shape[b]);
     }
 
     // A row that shares its strokes with other rows of its key and whose
@@ -212,9 +233,8 @@ private:
             return true;
         for (size_t i = 0; i < strokes.size(); ++i)
             for (size_t j = i + 1; j < strokes.size(); ++j) {
-                const double own = lineGap(root->shape[i], root->shape[j]);
-                const double placed
-                    = lineGap((*centreLines_)[size_t(strokes[i])], (*centreLines_)[size_t(strokes[j])]);
+                const double own = ownGap(root, i, j);
+                const double placed = placedGap(strokes[i], strokes[j]);
                 const bool next = j == i + 1; // 已's first and last strokes meet in 民 only through its second
                 if ((own > ClearlyApartGap && placed <= ApartGap) || (next && own <= ApartGap && placed > ApartGap))
                     return false;
@@ -750,6 +770,8 @@ private:
     const bool shapesRank_;
     const std::vector<KnownPart>* parts_;
     mutable std::map<std::pair<const Root*, std::vector<int>>, double> shapeDistances_;
+    mutable std::vector<double> placedGaps_; // n by n, -1 where not yet measured
+    mutable std::map<std::tuple<const Root*, size_t, size_t>, double> ownGaps_;
     std::vector<const Root*> plainRoots_;
     std::vector<std::pair<int, int>> aloneSpans_; // strokes [from, to) drawn as a root typed only alone
     std::vector<Piece> pieces_;

@@ -30,13 +30,15 @@ std::vector<QPointF> resampled(const QPolygonF& line)
     return evenlyAlong(std::vector<QPointF>(line.begin(), line.end()), SamplesPerStroke);
 }
 
-// How far p lies from the segment.
-double pointGap(QPointF p, const QLineF& segment)
+// The square of how far p lies from the segment: gaps are compared many
+// times per split, and only the smallest needs its root taken.
+double squaredPointGap(QPointF p, const QLineF& segment)
 {
     const QPointF d = segment.p2() - segment.p1();
     const double length2 = QPointF::dotProduct(d, d);
     const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(p - segment.p1(), d) / length2, 0.0, 1.0) : 0.0;
-    return QLineF(p, segment.p1() + t * d).length();
+    const QPointF off = p - (segment.p1() + t * d);
+    return QPointF::dotProduct(off, off);
 }
 
 } // namespace
@@ -45,14 +47,14 @@ double endGap(const QPolygonF& from, const QPolygonF& to)
 {
     if (from.isEmpty() || to.isEmpty())
         return std::numeric_limits<double>::max();
-    double gap = std::numeric_limits<double>::max();
+    double gap2 = std::numeric_limits<double>::max();
     for (const QPointF& p : {from.first(), from.last()}) {
         if (to.size() == 1)
-            gap = std::min(gap, QLineF(p, to.first()).length());
+            gap2 = std::min(gap2, QPointF::dotProduct(p - to.first(), p - to.first()));
         for (qsizetype i = 1; i < to.size(); ++i)
-            gap = std::min(gap, pointGap(p, QLineF(to[i - 1], to[i])));
+            gap2 = std::min(gap2, squaredPointGap(p, QLineF(to[i - 1], to[i])));
     }
-    return gap;
+    return std::sqrt(gap2);
 }
 
 double lineGap(const QPolygonF& a, const QPolygonF& b)
@@ -61,12 +63,12 @@ double lineGap(const QPolygonF& a, const QPolygonF& b)
         for (qsizetype j = 1; j < b.size(); ++j)
             if (QLineF(a[i - 1], a[i]).intersects(QLineF(b[j - 1], b[j])) == QLineF::BoundedIntersection)
                 return 0;
-    double gap = std::numeric_limits<double>::max();
+    double gap2 = std::numeric_limits<double>::max();
     for (const auto& [from, to] : {std::pair{&a, &b}, std::pair{&b, &a}})
         for (const QPointF& p : *from)
             for (qsizetype j = 1; j < to->size(); ++j)
-                gap = std::min(gap, pointGap(p, QLineF((*to)[j - 1], (*to)[j])));
-    return gap;
+                gap2 = std::min(gap2, squaredPointGap(p, QLineF((*to)[j - 1], (*to)[j])));
+    return gap2 == std::numeric_limits<double>::max() ? gap2 : std::sqrt(gap2);
 }
 
 double shapeDistance(const std::vector<QPolygonF>& strokes, const std::vector<QPolygonF>& reference)

@@ -25,7 +25,9 @@ constexpr double EndPixel = 6.0; // units per pixel of the walk that finds a str
 
 QPointF unit(const QPointF& v)
 {
-    const double l = std::hypot(v.x(), v.y());
+    // Not std::hypot: its care for overflow, needless at glyph sizes, cost
+    // about a tenth of the data build's time.
+    const double l = std::sqrt(v.x() * v.x() + v.y() * v.y());
     return l > 0 ? v / l : QPointF();
 }
 double dot(const QPointF& a, const QPointF& b) { return a.x() * b.x() + a.y() * b.y(); }
