@@ -255,6 +255,12 @@ StrokeSplit splitStrokes(const RootTable& roots, const CharEntry& entry, const Q
     return r;
 }
 
+// The stroke classes a split was made on: the other order's where it read that one.
+const QString& classesRead(const CharEntry& entry, StrokeReading reading)
+{
+    return reading == StrokeReading::OtherOrder ? entry.otherStrokeClasses : entry.strokeClasses;
+}
+
 // Strokes cut from a font whose split rests on classes alone, because a
 // root's strokes of one class were cut in another order, are put in the order
 // that root is drawn in, or two strokes of one class cut into each other's
@@ -263,7 +269,7 @@ FontRepair reorderAsRoots(const RootTable& roots, const CharEntry& entry, Stroke
 {
     if (split.reading != StrokeReading::AsGiven && split.reading != StrokeReading::OtherOrder)
         return FontRepair::None;
-    const QString& classes = split.reading == StrokeReading::OtherOrder ? entry.otherStrokeClasses : entry.strokeClasses;
+    const QString& classes = classesRead(entry, split.reading);
     auto adopt = [&](StrokeOutlines& reordered) {
         StrokeSplit again = splitStrokes(roots, entry, classes, reordered);
         if (again.reading != StrokeReading::AsGiven || quality(again.decomposition) != SplitQuality::DrawnRoots)
@@ -460,8 +466,7 @@ QString unsoundness(const RootTable& roots, const CharEntry& entry, const Charac
         return QString::fromUtf8(FontDrawingFailure::Exchanged);
     if (fragmentOfLargerRoot(roots, entry, r.decomposition))
         return QString::fromUtf8(FontDrawingFailure::FragmentOfRoot);
-    const QString& classes = r.reading == StrokeReading::OtherOrder ? entry.otherStrokeClasses : entry.strokeClasses;
-    if (rootNearerWithAnotherStroke(roots, entry, classes, r.decomposition, r.outlines))
+    if (rootNearerWithAnotherStroke(roots, entry, classesRead(entry, r.reading), r.decomposition, r.outlines))
         return QString::fromUtf8(FontDrawingFailure::StrokeOfAnotherPart);
     // A code that repeats one key (燚 oooo, four 火) is no key name: marking
     // the whole character in every box would be wrong.
@@ -561,7 +566,6 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
         drawAndMeasure(sources.chars[i], bmpDir, results[i]);
         if (!results[i].font.isEmpty())
             withholdUnsound(roots, sources.chars[i], bmpDir, results[i]);
-        results[i].outlines = {}; // drawn and judged: not kept for the report
         // A drawing the checks take back may be cut soundly from a later font;
         // the report keeps the reason the first font's drawing failed.
         for (size_t next = fontIndex(fonts, results[i].font) + 1; !results[i].withheld.isEmpty() && next > 0
@@ -574,11 +578,10 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
             followParts(roots, sources.chars[i], known, again);
             drawAndMeasure(sources.chars[i], bmpDir, again);
             withholdUnsound(roots, sources.chars[i], bmpDir, again);
-            if (again.withheld.isEmpty()) {
+            if (again.withheld.isEmpty())
                 results[i] = std::move(again);
-                results[i].outlines = {};
-            }
         }
+        results[i].outlines = {}; // drawn and judged: not kept for the report
     });
     return results;
 }

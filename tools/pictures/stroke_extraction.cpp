@@ -187,6 +187,12 @@ std::vector<BridgeCandidate> bridgeCandidates(const std::vector<OutlineCorner>& 
     return candidates;
 }
 
+// Whether a bridge joins corners a and b, either way round.
+bool joinsCorners(const Bridge& bridge, int a, int b)
+{
+    return (bridge.from == a && bridge.to == b) || (bridge.from == b && bridge.to == a);
+}
+
 // Pairs corners into bridges: each corner carries on its arriving edge and its
 // leaving edge (backwards) once each; the straightest, shortest pairs first,
 // leaving out the barred pair, if any.
@@ -195,14 +201,11 @@ std::vector<Bridge> pairedCorners(size_t cornerCount, const std::vector<BridgeCa
 {
     std::vector<std::array<bool, 2>> taken(cornerCount, {false, false});
     std::vector<Bridge> bridges;
-    const auto joins = [](const Bridge& br, int a, int b) {
-        return (br.from == a && br.to == b) || (br.from == b && br.to == a);
-    };
     for (const BridgeCandidate& c : candidates) {
         if (taken[size_t(c.a)][size_t(c.slotA)] || taken[size_t(c.b)][size_t(c.slotB)]
-            || (barred && joins(*barred, c.a, c.b)))
+            || (barred && joinsCorners(*barred, c.a, c.b)))
             continue;
-        if (std::any_of(bridges.begin(), bridges.end(), [&](const Bridge& br) { return joins(br, c.a, c.b); }))
+        if (std::any_of(bridges.begin(), bridges.end(), [&](const Bridge& br) { return joinsCorners(br, c.a, c.b); }))
             continue;
         taken[size_t(c.a)][size_t(c.slotA)] = taken[size_t(c.b)][size_t(c.slotB)] = true;
         bridges.push_back({c.a, c.b});
@@ -511,15 +514,12 @@ GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings, bool m
     for (size_t k = 0; k < cut.bridges.size(); ++k)
         if (onOpenWalk[k])
             suspect[size_t(origin[k])] = true;
-    const auto joins = [](const Bridge& x, const Bridge& y) {
-        return (x.from == y.from && x.to == y.to) || (x.from == y.to && x.to == y.from);
-    };
     for (size_t k = pairs.size(); k-- > 0;) {
         if (!suspect[k])
             continue;
         const std::vector<Bridge> again = pairedCorners(cut.corners.size(), candidates, &pairs[k]);
         const auto anew = std::count_if(again.begin(), again.end(), [&](const Bridge& b) {
-            return std::none_of(pairs.begin(), pairs.end(), [&](const Bridge& p) { return joins(p, b); });
+            return std::none_of(pairs.begin(), pairs.end(), [&](const Bridge& p) { return joinsCorners(p, b.from, b.to); });
         });
         if (anew != 1 || again.size() != pairs.size())
             continue;
@@ -534,7 +534,6 @@ GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings, bool m
     }
     return withStrokes(std::move(cut), rings);
 }
-
 
 GlyphCut withCentreLines(GlyphCut cut)
 {
@@ -571,19 +570,24 @@ GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& coun
         return cut.closed && std::find(counts.begin(), counts.end(), cut.strokes.size()) != counts.end();
     };
     std::vector<const CutSettings*> leftOpen;
+    GlyphCut usual; // the usual setting's cut, mended where it is left open
     for (const CutSettings& settings : tried) {
         GlyphCut cut = outlinesCut(prepared, settings, false);
         if (fits(cut))
             return withCentreLines(std::move(cut));
         if (!cut.closed)
             leftOpen.push_back(&settings);
+        if (&settings == tried)
+            usual = std::move(cut);
     }
     for (const CutSettings* settings : leftOpen) {
         GlyphCut cut = outlinesCut(prepared, *settings, true);
         if (fits(cut))
             return withCentreLines(std::move(cut));
+        if (settings == tried)
+            usual = std::move(cut);
     }
-    return withCentreLines(outlinesCut(prepared, tried[0], true));
+    return withCentreLines(std::move(usual));
 }
 
 }
