@@ -159,16 +159,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("classes");
         QTest::addColumn<QList<QList<int>>>("positions"); // strokes from 1, in code order
+        QTest::addColumn<QList<QList<int>>>("knownPieces"); // of an outlined character it ends or begins in
         QTest::addColumn<bool>("fragment");
         // The Kai 傃 marked 乚 alone at its third position, leaving 幺's other
         // two strokes to an uncoded 厶: its classes fit 幺 there.
         QTest::newRow("傃 乚 of 幺") << QStringLiteral("傃") << QStringLiteral("wgxi") << QStringLiteral("321121554234")
-                                   << QList<QList<int>>{{1, 2}, {3, 4, 5, 6}, {7}, {10, 11, 12}} << true;
+                                   << QList<QList<int>>{{1, 2}, {3, 4, 5, 6}, {7}, {10, 11, 12}} << QList<QList<int>>{}
+                                   << true;
         QTest::newRow("傃 幺 whole") << QStringLiteral("傃") << QStringLiteral("wgxi") << QStringLiteral("321121554234")
-                                   << QList<QList<int>>{{1, 2}, {3, 4, 5, 6}, {7, 8, 9}, {10, 11, 12}} << false;
+                                   << QList<QList<int>>{{1, 2}, {3, 4, 5, 6}, {7, 8, 9}, {10, 11, 12}}
+                                   << QList<QList<int>>{} << false;
         // 丨 is the whole of 旧's first root: no larger one begins there.
         QTest::newRow("旧 丨 alone") << QStringLiteral("旧") << QStringLiteral("hjg") << QStringLiteral("22511")
-                                   << QList<QList<int>>{{1}, {2, 3, 4, 5}, {}} << false;
+                                   << QList<QList<int>>{{1}, {2, 3, 4, 5}, {}} << QList<QList<int>>{} << false;
+        // 悲 hdhn takes 非's second 丨 alone, where 上's classes fit: with no
+        // outlined character to go by, the single stroke is doubted; drawn
+        // like 非, which 悲 begins in, it is 非's own piece.
+        const QList<QList<int>> sadness{{1}, {2, 3, 4}, {5}, {9, 10, 11, 12}};
+        QTest::newRow("悲 丨 alone") << QStringLiteral("悲") << QStringLiteral("hdhn") << QStringLiteral("211121114544")
+                                   << sadness << QList<QList<int>>{} << true;
+        QTest::newRow("悲 丨 as 非 splits") << QStringLiteral("悲") << QStringLiteral("hdhn")
+                                          << QStringLiteral("211121114544") << sadness
+                                          << QList<QList<int>>{{1}, {2, 3, 4}, {5}, {6, 7, 8}} << false;
+        // A piece of the known character elsewhere vouches for no other stroke.
+        QTest::newRow("悲 another piece known") << QStringLiteral("悲") << QStringLiteral("hdhn")
+                                              << QStringLiteral("211121114544") << sadness
+                                              << QList<QList<int>>{{1}, {2, 3, 4}} << true;
     }
 
     void aSingleStrokeCutFromALargerRootDoesNotShip()
@@ -177,6 +193,7 @@ private Q_SLOTS:
         QFETCH(QString, code);
         QFETCH(QString, classes);
         QFETCH(QList<QList<int>>, positions);
+        QFETCH(QList<QList<int>>, knownPieces);
         QFETCH(bool, fragment);
         RootTable roots;
         QString error;
@@ -190,7 +207,13 @@ private Q_SLOTS:
                 p.strokes.push_back(stroke - 1);
         }
         const CharEntry ch = entry(character.toUtf8().constData(), code.toLatin1().constData(), classes.toLatin1().constData());
-        QCOMPARE(fragmentOfLargerRoot(roots, ch, drawn), fragment);
+        std::vector<std::vector<int>> pieces;
+        for (const QList<int>& piece : knownPieces) {
+            pieces.emplace_back();
+            for (int stroke : piece)
+                pieces.back().push_back(stroke - 1);
+        }
+        QCOMPARE(fragmentOfLargerRoot(roots, ch, drawn, pieces), fragment);
     }
 
     void aRootTakingAStrokeOfAnotherPartDoesNotShip_data()

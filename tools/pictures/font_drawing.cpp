@@ -221,10 +221,14 @@ bool exchangedAcrossRoots(const RootTable& roots, const CharEntry& entry, const 
     return true;
 }
 
-bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn)
+bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn,
+                          const std::vector<std::vector<int>>& knownPieces)
 {
-    const bool anySingle = std::any_of(drawn.positions.begin(), drawn.positions.end(), [](const CodePosition& p) {
-        return p.kind == PositionKind::Component && p.strokes.size() == 1;
+    auto vouchedFor = [&](const CodePosition& p) {
+        return std::find(knownPieces.begin(), knownPieces.end(), p.strokes) != knownPieces.end();
+    };
+    const bool anySingle = std::any_of(drawn.positions.begin(), drawn.positions.end(), [&](const CodePosition& p) {
+        return p.kind == PositionKind::Component && p.strokes.size() == 1 && !vouchedFor(p);
     });
     if (drawn.kind != DecompositionKind::Roots || !anySingle)
         return false; // the split by classes alone is costly: only where a stroke stands alone
@@ -236,7 +240,7 @@ bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const 
             continue;
         for (size_t k = 0; k < drawn.positions.size(); ++k) {
             const CodePosition &one = drawn.positions[k], &larger = byClasses.positions[k];
-            if (one.kind == PositionKind::Component && larger.kind == PositionKind::Component
+            if (one.kind == PositionKind::Component && larger.kind == PositionKind::Component && !vouchedFor(one)
                 && one.strokes.size() == 1 && larger.strokes.size() > 1 && larger.strokes.front() == one.strokes.front())
                 return true;
         }

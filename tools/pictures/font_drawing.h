@@ -54,8 +54,12 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const Str
 // with that stroke: the larger root was passed over because the strokes cut
 // for it do not look like it, and the single stroke is a fragment of it (傃's
 // 幺 taken as its 乚, the other two strokes left to an uncoded 厶). Such a
-// drawing does not ship.
-bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn);
+// drawing does not ship. A single stroke that is a piece of an outlined
+// character the drawing ends or begins in (knownPieces, as that character's
+// own drawing splits) is no fragment: 悲 takes 非's second 丨 alone, as 非
+// does, though 上's classes fit there.
+bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn,
+                          const std::vector<std::vector<int>>& knownPieces = {});
 
 // How much nearer its own drawing (shape distance) a root must come with one
 // of its strokes exchanged for a stroke of another part for the order the

@@ -447,10 +447,27 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
     r.tsvLine = tsvLine(entry, r.decomposition);
 }
 
+// The pieces the outlined characters a drawing ends or begins in (drawn
+// alike) are split into, in the drawing's numbering: a position of its split
+// that is one of them marks as that character's own drawing does.
+std::vector<std::vector<int>> piecesOfKnownParts(const CharEntry& entry, const KnownParts* known, const CharacterResult& r)
+{
+    std::vector<std::vector<int>> pieces;
+    if (!known || !readAsGiven(r))
+        return pieces;
+    for (const std::vector<KnownPart>& parts :
+         {known->endingOf(entry.strokeClasses, r.outlines.medians),
+          known->beginningOf(entry.strokeClasses, r.outlines.medians, entry.fullCode[0].toLatin1())})
+        for (const KnownPart& part : parts)
+            pieces.insert(pieces.end(), part.pieces.begin(), part.pieces.end());
+    return pieces;
+}
+
 // Why a drawing cut from a font must not ship, or empty: it must split as
 // the code says into roots that look like themselves, and mark each position
 // whole, with nothing black outside.
-QString unsoundness(const RootTable& roots, const CharEntry& entry, const CharacterResult& r)
+// known (may be null) are the outlined characters whose split a drawing may follow.
+QString unsoundness(const RootTable& roots, const CharEntry& entry, const CharacterResult& r, const KnownParts* known)
 {
     if (r.reading == StrokeReading::Completed)
         return QString::fromUtf8(FontDrawingFailure::CountDiffers);
@@ -464,7 +481,7 @@ QString unsoundness(const RootTable& roots, const CharEntry& entry, const Charac
         return QString::fromUtf8(FontDrawingFailure::Reordered);
     if (r.repair == FontRepair::Exchanged)
         return QString::fromUtf8(FontDrawingFailure::Exchanged);
-    if (fragmentOfLargerRoot(roots, entry, r.decomposition))
+    if (fragmentOfLargerRoot(roots, entry, r.decomposition, piecesOfKnownParts(entry, known, r)))
         return QString::fromUtf8(FontDrawingFailure::FragmentOfRoot);
     if (rootNearerWithAnotherStroke(roots, entry, classesRead(entry, r.reading), r.decomposition, r.outlines))
         return QString::fromUtf8(FontDrawingFailure::StrokeOfAnotherPart);
@@ -483,9 +500,10 @@ QString unsoundness(const RootTable& roots, const CharEntry& entry, const Charac
 
 // A drawing cut from a font that fails a check is taken back: the character
 // shows its glyph and empty boxes, as without a drawing.
-void withholdUnsound(const RootTable& roots, const CharEntry& entry, const QString& bmpDir, CharacterResult& r)
+void withholdUnsound(const RootTable& roots, const CharEntry& entry, const KnownParts& known, const QString& bmpDir,
+                     CharacterResult& r)
 {
-    r.withheld = unsoundness(roots, entry, r);
+    r.withheld = unsoundness(roots, entry, r, &known);
     if (r.withheld.isEmpty() || !r.error.isEmpty())
         return;
     QFile::remove(bmpDir + u'/' + drawingFileName(entry.ch));
@@ -565,7 +583,7 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
         followParts(roots, sources.chars[i], known, results[i]);
         drawAndMeasure(sources.chars[i], bmpDir, results[i]);
         if (!results[i].font.isEmpty())
-            withholdUnsound(roots, sources.chars[i], bmpDir, results[i]);
+            withholdUnsound(roots, sources.chars[i], known, bmpDir, results[i]);
         // A drawing the checks take back may be cut soundly from a later font;
         // the report keeps the reason the first font's drawing failed.
         for (size_t next = fontIndex(fonts, results[i].font) + 1; !results[i].withheld.isEmpty() && next > 0
@@ -577,7 +595,7 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
             next = fontIndex(fonts, again.font) + 1;
             followParts(roots, sources.chars[i], known, again);
             drawAndMeasure(sources.chars[i], bmpDir, again);
-            withholdUnsound(roots, sources.chars[i], bmpDir, again);
+            withholdUnsound(roots, sources.chars[i], known, bmpDir, again);
             if (again.withheld.isEmpty())
                 results[i] = std::move(again);
         }
@@ -882,7 +900,7 @@ FontDrawingTrial tryFontDrawing(const RootTable& roots, const ExceptionTable& ex
         followParts(roots, entry, *known, r);
     drawMarked(entry, r);
     FontDrawingTrial trial;
-    trial.withheld = unsoundness(roots, entry, r);
+    trial.withheld = unsoundness(roots, entry, r, known);
     trial.repair = r.repair;
     trial.decomposition = std::move(r.decomposition);
     trial.strokes = std::move(r.outlines);
