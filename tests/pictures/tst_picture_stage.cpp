@@ -266,6 +266,60 @@ private Q_SLOTS:
         QCOMPARE(rootNearerWithAnotherStroke(roots, ch, ch.strokeClasses, split, strokes), doubted);
     }
 
+    void aRootHoldingItsOwnStrokesInAnotherOrderShips_data()
+    {
+        QTest::addColumn<QList<int>>("cut"); // 安's strokes as drawn, in the order they were cut
+        QTest::addColumn<bool>("rootsDrawn"); // 宀 and 女 have drawings of their own to go by
+        QTest::addColumn<bool>("marksItsRoots");
+        // As drawn every root looks like itself: nothing was put in another order.
+        QTest::newRow("安 as drawn") << QList<int>{0, 1, 2, 3, 4, 5} << true << false;
+        // 宀's 乛 cut before its left dot: 宀 looks like itself with the two
+        // in each other's places, and its position marks the same strokes.
+        QTest::newRow("宀's 乛 before its dot") << QList<int>{0, 2, 1, 3, 4, 5} << true << true;
+        // 女's first stroke taken into 宀: no order of its strokes mends 宀.
+        QTest::newRow("a stroke of 女 in 宀") << QList<int>{0, 1, 3, 2, 4, 5} << true << false;
+        QTest::newRow("no drawings to go by") << QList<int>{0, 2, 1, 3, 4, 5} << false << false;
+    }
+
+    void aRootHoldingItsOwnStrokesInAnotherOrderShips()
+    {
+        QFETCH(QList<int>, cut);
+        QFETCH(bool, rootsDrawn);
+        QFETCH(bool, marksItsRoots);
+        // 安 pvf: 宀 (丶, the left 丶, 乛) over 女 (𡿨, 丿, 一).
+        const std::vector<QPolygonF> drawn{
+            QPolygonF{QPointF(500, 100), QPointF(540, 200)},
+            QPolygonF{QPointF(260, 240), QPointF(235, 420)},
+            QPolygonF{QPointF(300, 300), QPointF(720, 230), QPointF(690, 360)},
+            QPolygonF{QPointF(460, 400), QPointF(350, 700), QPointF(720, 820)},
+            QPolygonF{QPointF(620, 450), QPointF(300, 900)},
+            QPolygonF{QPointF(200, 640), QPointF(820, 610)},
+        };
+        RootTable roots;
+        QString error;
+        QVERIFY2(roots.loadBuiltIn(&error), qPrintable(error));
+        roots.attachShapes([&](const QString& glyph) {
+            if (!rootsDrawn)
+                return std::vector<QPolygonF>{};
+            if (glyph == QStringLiteral("宀"))
+                return std::vector<QPolygonF>(drawn.begin(), drawn.begin() + 3);
+            if (glyph == QStringLiteral("女"))
+                return std::vector<QPolygonF>(drawn.begin() + 3, drawn.end());
+            return std::vector<QPolygonF>{};
+        });
+        const CharEntry ch = entry("安", "pvf", "445531");
+        StrokeOutlines strokes;
+        for (int k : cut)
+            strokes.medians.push_back(writtenAs(drawn[size_t(k)], char(ch.strokeClasses[k].unicode())));
+        Decomposition split;
+        split.kind = DecompositionKind::Roots;
+        split.classesOnly = true;
+        split.positions[0] = {PositionKind::Component, {0, 1, 2}, QStringLiteral("宀")};
+        split.positions[1] = {PositionKind::Component, {3, 4, 5}, QStringLiteral("女")};
+        split.positions[2] = {PositionKind::Identification, {}, {}};
+        QCOMPARE(rootsLikeThemselvesInAnotherOrder(roots, ch, ch.strokeClasses, split, strokes), marksItsRoots);
+    }
+
     void aRootsStrokesOfOneClassCutOutOfOrderAreReordered_data()
     {
         QTest::addColumn<QList<int>>("cut");      // the drawn 火's strokes in the order they were cut

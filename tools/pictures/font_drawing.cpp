@@ -33,6 +33,8 @@ void scaleAboutCentre(StrokeOutlines& strokes, double scale)
 
 // Longer pieces have too many orders to try; their strokes are rarely all of few classes.
 constexpr size_t MostStrokesReordered = 8;
+// Orders of strokes of any classes are tried for smaller roots only.
+constexpr size_t MostStrokesPermuted = 5;
 
 // How far the strokes, in this order, are from the nearest drawing of the rows of that name on the key.
 double distanceFromRoot(const RootTable& roots, const QString& name, char key, const std::vector<QPolygonF>& lines)
@@ -219,6 +221,41 @@ bool exchangedAcrossRoots(const RootTable& roots, const CharEntry& entry, const 
     std::swap(strokes.medians[exchange.first], strokes.medians[exchange.second]);
     std::swap(strokes.outlines[exchange.first], strokes.outlines[exchange.second]);
     return true;
+}
+
+bool rootsLikeThemselvesInAnotherOrder(const RootTable& roots, const CharEntry& entry, const QString& classes,
+                                       const Decomposition& split, const StrokeOutlines& strokes)
+{
+    if (split.kind != DecompositionKind::Roots || strokes.medians.size() != size_t(classes.size()))
+        return false;
+    bool anyReordered = false;
+    for (qsizetype k = 0; k < entry.fullCode.size() && k < qsizetype(split.positions.size()); ++k) {
+        const CodePosition& p = split.positions[size_t(k)];
+        if (p.kind != PositionKind::Component || p.strokes.size() < 2)
+            continue;
+        const char key = char(entry.fullCode[k].unicode());
+        std::vector<size_t> order(p.strokes.size());
+        std::iota(order.begin(), order.end(), 0);
+        auto distanceIn = [&](const std::vector<size_t>& o) {
+            std::vector<QPolygonF> lines;
+            for (size_t place = 0; place < o.size(); ++place)
+                lines.push_back(writtenAs(strokes.medians[size_t(p.strokes[o[place]])],
+                                          char(classes[qsizetype(p.strokes[place])].unicode())));
+            return distanceFromRoot(roots, p.glyph, key, lines);
+        };
+        const double asCut = distanceIn(order);
+        if (asCut <= RootShapeLimit || asCut == std::numeric_limits<double>::max())
+            continue;
+        if (p.strokes.size() > MostStrokesPermuted)
+            return false;
+        bool like = false;
+        while (!like && std::next_permutation(order.begin(), order.end()))
+            like = distanceIn(order) <= RootShapeLimit;
+        if (!like)
+            return false;
+        anyReordered = true;
+    }
+    return anyReordered;
 }
 
 bool fragmentOfLargerRoot(const RootTable& roots, const CharEntry& entry, const Decomposition& drawn,

@@ -49,6 +49,18 @@ enum class FontRepair {
 bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const StrokeTemplates* templates,
                       StrokeOutlines& strokes, QString* font, QString* why, size_t firstFont = 0);
 
+// Whether a split on stroke classes alone marks sets of strokes that are
+// its roots, put in the wrong order among themselves: every coded root that
+// does not look like its own drawing would, with its strokes (of any
+// classes, each turned as the class of its new place) in another order, and
+// at least one such root is there: each position marks the right strokes.
+// The Kai 宀 and 冖 are cut with the centre line of their 乛 running out
+// along the shoulder instead of down the hook (it reads as a 横) and their
+// left dot reading as a 撇, so the 乛 takes the dot's place; 安 still marks
+// 宀's three strokes, and 勹 已 疒 弓 龰 come out the same way.
+bool rootsLikeThemselvesInAnotherOrder(const RootTable& roots, const CharEntry& entry, const QString& classes,
+                                       const Decomposition& split, const StrokeOutlines& strokes);
+
 // Whether a drawing's split marks a single stroke at a position where the
 // stroke classes alone (either order) place a larger root of that key starting
 // with that stroke: the larger root was passed over because the strokes cut

@@ -474,8 +474,10 @@ QString unsoundness(const RootTable& roots, const CharEntry& entry, const Charac
     if (!r.decomposition.ok())
         return QString::fromUtf8(FontDrawingFailure::NotDecomposed);
     // Strokes cut in a wrong order still split by their classes; where the
-    // roots do not look like themselves, the marking cannot be trusted.
-    if (r.decomposition.classesOnly)
+    // roots do not look like themselves, the marking cannot be trusted,
+    // unless each such root holds its own strokes, merely in another order.
+    if (r.decomposition.classesOnly
+        && !rootsLikeThemselvesInAnotherOrder(roots, entry, classesRead(entry, r.reading), r.decomposition, r.outlines))
         return QString::fromUtf8(FontDrawingFailure::RootsUnlike);
     if (r.repair == FontRepair::Reordered)
         return QString::fromUtf8(FontDrawingFailure::Reordered);
