@@ -212,6 +212,32 @@ private Q_SLOTS:
             QCOMPARE(ordered.strokes.medians[size_t(k)].boundingRect(), cut[written[k]].boundingRect());
     }
 
+    void writesAFirstPartDrawnAsAKnownDrawingFirst()
+    {
+        // 獅 qtth: 犭 (丿, its hook, the lower 丿 crossing it), then 師. Read
+        // stroke by stroke, 師's strokes would rather take places of 犭's
+        // classes, so no cut into left and right reads well enough, and
+        // taken top-left first 師's first 丿, higher, comes before 犭's lower
+        // one. A known 犭 drawn alike keeps 犭's three strokes first.
+        QPainterPath glyph;
+        QCOMPARE(kai.glyph(U'獅', glyph), 0);
+        const QString classes = QStringLiteral("3533251511252");
+        const GlyphCut cut = cutIntoCount(glyph, {size_t(classes.size())});
+        QVERIFY(cut.closed);
+        StrokeTemplates known;
+        known.add(QStringLiteral("犭"), QStringLiteral("353"),
+                  {QPolygonF{QPointF(305, 83), QPointF(327, 120), QPointF(219, 296), QPointF(103, 390)},
+                   QPolygonF{QPointF(154, 138), QPointF(228, 222), QPointF(291, 417), QPointF(293, 689),
+                             QPointF(266, 799), QPointF(246, 820), QPointF(163, 768)},
+                   QPolygonF{QPointF(258, 384), QPointF(248, 456), QPointF(209, 519), QPointF(58, 690)}});
+        OrderedStrokes ordered;
+        QVERIFY(orderStrokes(cut.strokes, classes, ordered, &known));
+        for (size_t k = 0; k < 3; ++k)
+            QVERIFY2(ordered.strokes.medians[k].boundingRect().right() < 380,
+                     qPrintable(QStringLiteral("stroke %1 lies right of 犭").arg(k + 1)));
+        QVERIFY(ordered.strokes.medians[2].boundingRect().bottom() > 600); // the lower 丿 reaches down-left
+    }
+
     void assignsAtTheLeastCost()
     {
         const std::vector<std::vector<double>> cost = {{4, 1, 3}, {2, 0, 5}, {3, 2, 2}};

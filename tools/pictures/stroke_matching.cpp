@@ -160,13 +160,14 @@ struct Orderer {
         return out;
     }
 
-    // The group written as the known drawing of its classes nearest in shape, where one is near enough.
-    bool followTemplate(const std::vector<int>& group, int offset)
+    // The order of the group as the known drawing of its classes nearest in
+    // shape (place → piece), where one is near enough; else empty.
+    std::vector<int> templateOrder(const std::vector<int>& group, int offset) const
     {
         const std::vector<StrokeTemplates::Drawing>* drawings =
             templates ? templates->withClasses(classes.mid(offset, qsizetype(group.size()))) : nullptr;
         if (!drawings)
-            return false;
+            return {};
         const size_t n = group.size();
         QRectF frame;
         for (int p : group)
@@ -199,9 +200,16 @@ struct Orderer {
                     bestOrder[size_t(column[r])] = group[r];
             }
         }
+        return bestOrder;
+    }
+
+    // The group written as the known drawing of its classes nearest in shape, where one is near enough.
+    bool followTemplate(const std::vector<int>& group, int offset)
+    {
+        const std::vector<int> bestOrder = templateOrder(group, offset);
         if (bestOrder.empty())
             return false;
-        for (size_t k = 0; k < n; ++k) {
+        for (size_t k = 0; k < bestOrder.size(); ++k) {
             order[size_t(offset) + k] = bestOrder[k];
             cost += classCost(bestOrder[k], offset + int(k));
         }
@@ -231,6 +239,11 @@ struct Orderer {
                 chosen = &part;
             }
         }
+        // A first part drawn as a known drawing of its classes (獅's 犭) is
+        // written first, though its other strokes read better elsewhere.
+        for (size_t k = 0; !chosen && k < parts.size(); ++k)
+            if (parts[k].first.size() > 1 && !templateOrder(parts[k].first, offset).empty())
+                chosen = &parts[k];
         if (chosen) {
             place(chosen->first, offset);
             place(chosen->second, offset + int(chosen->first.size()));
