@@ -239,10 +239,12 @@ struct Orderer {
                 chosen = &part;
             }
         }
-        // A first part drawn as a known drawing of its classes (獅's 犭) is
-        // written first, though its other strokes read better elsewhere.
+        // A part drawn as a known drawing of its classes (獅's 犭) keeps its
+        // strokes together, though some of them read better elsewhere.
         for (size_t k = 0; !chosen && k < parts.size(); ++k)
-            if (parts[k].first.size() > 1 && !templateOrder(parts[k].first, offset).empty())
+            if ((parts[k].first.size() > 1 && !templateOrder(parts[k].first, offset).empty())
+                || (parts[k].second.size() > 1
+                    && !templateOrder(parts[k].second, offset + int(parts[k].first.size())).empty()))
                 chosen = &parts[k];
         if (chosen) {
             place(chosen->first, offset);

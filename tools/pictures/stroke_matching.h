@@ -39,8 +39,8 @@ struct OrderedStrokes {
 // Orders the strokes: a part whose classes and shape are those of a known
 // drawing (other than the character's own, `self`) is written as that one;
 // parts that stand apart left and right, or above and below, are written one
-// after the other where the classes allow, and where the first of them is
-// drawn as a known drawing of its classes however the others read (獅's 犭
+// after the other where the classes allow, and where either of them is
+// drawn as a known drawing of its classes however the other reads (獅's 犭
 // before 師); within a part the strokes are
 // assigned to the classes by how they read and where they start (top-left
 // first). False when the counts differ.
