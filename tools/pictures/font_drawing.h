@@ -57,7 +57,7 @@ bool strokesFromFonts(const FontGlyphs& fonts, const CharEntry& entry, const Str
 // The Kai 宀 and 冖 are cut with the centre line of their 乛 running out
 // along the shoulder instead of down the hook (it reads as a 横) and their
 // left dot reading as a 撇, so the 乛 takes the dot's place; 安 still marks
-// 宀's three strokes, and 勹 已 疒 弓 龰 come out the same way.
+// 宀's three strokes; 勹 已 疒 弓 龰 are found so too.
 bool rootsLikeThemselvesInAnotherOrder(const RootTable& roots, const CharEntry& entry, const QString& classes,
                                        const Decomposition& split, const StrokeOutlines& strokes);
 
