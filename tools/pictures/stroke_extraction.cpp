@@ -279,7 +279,8 @@ bool runsOnPast(const Mask& mask, const QPointF& at, const QPointF& along)
 // in line with it, is where that line runs on to: the fork under a crossing
 // where 木's 丿 and 丶 leave the 丨 has no corner on the crossing to pair
 // with, its edge is the 丨's edge carried on down through the crossing.
-void carriedOnToForks(const std::vector<OutlineCorner>& corners, const Mask& mask, double slack,
+// Whether any line was run on.
+bool carriedOnToForks(const std::vector<OutlineCorner>& corners, const Mask& mask, double slack,
                       std::vector<Bridge>& bridges)
 {
     std::vector<int> bridgesAt(corners.size(), 0);
@@ -289,6 +290,7 @@ void carriedOnToForks(const std::vector<OutlineCorner>& corners, const Mask& mas
         if (b.carriedOnBy >= 0)
             carriedInto[size_t(b.carriedOnBy)] = true;
     }
+    bool ranOn = false;
     for (size_t c = 0; c < corners.size(); ++c) {
         if (bridgesAt[c] > 0)
             continue;
@@ -326,7 +328,9 @@ void carriedOnToForks(const std::vector<OutlineCorner>& corners, const Mask& mas
         bridges[size_t(best)].carriedOnBy = int(bridges.size()) - 1;
         carriedInto.push_back(true);
         ++bridgesAt[c];
+        ranOn = true;
     }
+    return ranOn;
 }
 
 double areaOf(const QPolygonF& ring)
@@ -559,6 +563,7 @@ GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings, bool m
         cut.corners.push_back({at, unit(at - walked(r, i, TangentReach, false)), unit(walked(r, i, TangentReach, true) - at)});
     }
     const std::vector<BridgeCandidate> candidates = bridgeCandidates(cut.corners, g.mask, settings.bridgeSlack);
+    bool ranOnToForks = false;
     // The paired bridges, each carried on through the corners it passes;
     // `origin` gives the pair each bridge was cut from.
     const auto carriedThrough = [&](std::vector<Bridge> bridges, std::vector<int>& origin) {
@@ -566,7 +571,7 @@ GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings, bool m
         if (settings.throughCorners)
             passedThroughCorners(cut.corners, g.mask, bridges);
         if (settings.onToForks)
-            carriedOnToForks(cut.corners, g.mask, settings.bridgeSlack, bridges);
+            ranOnToForks = carriedOnToForks(cut.corners, g.mask, settings.bridgeSlack, bridges) || ranOnToForks;
         origin.resize(bridges.size());
         for (size_t k = 0; k < paired; ++k)
             for (int on = int(k); on >= 0; on = bridges[size_t(on)].carriedOnBy)
@@ -577,6 +582,9 @@ GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings, bool m
     std::vector<int> origin;
     std::vector<bool> onOpenWalk;
     cut.bridges = carriedThrough(pairs, origin);
+    // Run on to no fork, the cut is one the settings without it gave.
+    if (settings.onToForks && !ranOnToForks)
+        return {};
     std::vector<QPolygonF> rings = walkedRings(r, cornerAt, cut.corners, cut.bridges, cut.closed, onOpenWalk);
     if (!mendOpenWalks || cut.closed)
         return withStrokes(std::move(cut), rings);
