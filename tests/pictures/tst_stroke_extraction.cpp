@@ -1,7 +1,8 @@
 // Strokes cut out of AR PL UKai glyphs, checked by hand against the glyphs:
 // a cross, a hook, strokes that touch without crossing, a dot that meets a
 // stroke, a stroke that starts from a crossing, a stroke that ends on a box's
-// corner, and a glyph only a cut with straighter bridges gives whole.
+// corner, strokes that leave from forks under a crossing, and a glyph only a
+// cut with straighter bridges gives whole.
 #include "tools/pictures/font_glyphs.h"
 #include "tools/pictures/stroke_extraction.h"
 #include "tools/pictures/stroke_matching.h"
@@ -99,6 +100,16 @@ private Q_SLOTS:
             << QList<QLineF>{{477, 79, 334, 360}, {206, 354, 290, 830}, {248, 368, 701, 875},
                              {286, 590, 635, 549}, {310, 783, 676, 739}}
             << true;
+        // 木 (一, 丨, 丿, the dot), then 白: 丨's edges carry on down
+        // through the crossing to the forks where 丿 and the dot leave it,
+        // and the crossing has no corner there to pair with, so no setting
+        // parts them until a cut line runs on past its end to the fork.
+        QTest::newRow("柏 strokes leaving from forks under a crossing")
+            << QStringLiteral("柏") << QStringLiteral("123432511")
+            << QList<QLineF>{{92, 415, 437, 366}, {278, 67, 288, 917}, {257, 431, 60, 768},
+                             {324, 547, 435, 605}, {494, 371, 549, 799}, {685, 114, 601, 386},
+                             {541, 395, 799, 848}, {556, 587, 737, 565}, {563, 765, 762, 733}}
+            << false;
         // 乙 round the left and under 田, its hook turning up at the right;
         // then 田 (丨, 𠃍, 一, 丨, 一). The usual settings leave the walk
         // unclosed, in seven pieces; bridges held straighter cut it whole.

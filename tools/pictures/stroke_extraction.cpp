@@ -18,6 +18,11 @@ constexpr double TangentReach = 16.0; // units over which a corner's edges give 
 constexpr double LongestBridge = 170.0; // units: wider than any stroke
 constexpr double ThroughReach = 45.0; // units a bridge may pass from a corner it is carried on through,
 constexpr double ThroughShare = 0.6;  // and at most this share of its length
+constexpr double ForkReach = 110.0;  // units a cut line may run on past its end to a fork,
+constexpr double ForkTurn = 35.0;    // turning at most this much (degrees),
+constexpr double ForkRunOnStep = 12.0; // where the stroke whose edge it is runs on past the fork,
+constexpr int ForkRunOnSteps = 6;      // tested every ForkRunOnStep units this many times,
+constexpr double ForkRunOnInset = 8.0; // this far inside its edge
 constexpr double SmallestStroke = 300.0; // square units: smaller loops are slivers of the cut
 constexpr int MaskScale = 2;          // units per pixel of the inside test
 constexpr int CentreLineSamples = 24;
@@ -254,6 +259,80 @@ void passedThroughCorners(const std::vector<OutlineCorner>& corners, const Mask&
     }
 }
 
+// Whether a stroke runs on along one side of a line past `at`: so the
+// line is the edge of a stroke another leaves at a fork, not the inner edge
+// of a turn, whose outer edge lies close beyond its corner.
+bool runsOnPast(const Mask& mask, const QPointF& at, const QPointF& along)
+{
+    const QPointF across(-along.y(), along.x());
+    for (const double side : {-1.0, 1.0}) {
+        bool inside = true;
+        for (int k = 1; inside && k <= ForkRunOnSteps; ++k)
+            inside = mask.inside(at + along * (k * ForkRunOnStep) + across * (side * ForkRunOnInset));
+        if (inside)
+            return true;
+    }
+    return false;
+}
+
+// A corner no bridge reaches, lying a little past the end of a cut line and
+// in line with it, is where that line runs on to: the fork under a crossing
+// where 木's 丿 and 丶 leave the 丨 has no corner on the crossing to pair
+// with, its edge is the 丨's edge carried on down through the crossing.
+// Whether any line was run on.
+bool carriedOnToForks(const std::vector<OutlineCorner>& corners, const Mask& mask, double slack,
+                      std::vector<Bridge>& bridges)
+{
+    std::vector<int> bridgesAt(corners.size(), 0);
+    std::vector<bool> carriedInto(bridges.size(), false);
+    for (const Bridge& b : bridges) {
+        ++bridgesAt[size_t(b.from)], ++bridgesAt[size_t(b.to)];
+        if (b.carriedOnBy >= 0)
+            carriedInto[size_t(b.carriedOnBy)] = true;
+    }
+    bool ranOn = false;
+    for (size_t c = 0; c < corners.size(); ++c) {
+        if (bridgesAt[c] > 0)
+            continue;
+        const QPointF at = corners[c].at;
+        int best = -1;
+        bool reversed = false;
+        double straightest = ForkTurn;
+        for (size_t k = 0; k < bridges.size(); ++k) {
+            const Bridge& b = bridges[k];
+            for (const bool fromEnd : {false, true}) {
+                // The line must end at this end: nothing carries it on past it.
+                if (fromEnd ? carriedInto[k] || b.carriedOnBy >= 0 : b.carriedOnBy >= 0)
+                    continue;
+                const QPointF end = corners[size_t(fromEnd ? b.from : b.to)].at;
+                const QPointF start = corners[size_t(fromEnd ? b.to : b.from)].at;
+                const QPointF on = at - end;
+                const double length = std::sqrt(dot(on, on));
+                if (length < 2 || length > ForkReach)
+                    continue;
+                const double turn = degrees(end - start, on);
+                const double edge = std::min(degrees(-on, corners[c].in), degrees(-on, -corners[c].out));
+                if (turn >= straightest || edge > slack || !mask.holds(end, at) || !runsOnPast(mask, at, on / length))
+                    continue;
+                straightest = turn;
+                best = int(k);
+                reversed = fromEnd;
+            }
+        }
+        if (best < 0)
+            continue;
+        Bridge& b = bridges[size_t(best)];
+        if (reversed)
+            std::swap(b.from, b.to);
+        bridges.push_back({b.to, int(c)});
+        bridges[size_t(best)].carriedOnBy = int(bridges.size()) - 1;
+        carriedInto.push_back(true);
+        ++bridgesAt[c];
+        ranOn = true;
+    }
+    return ranOn;
+}
+
 double areaOf(const QPolygonF& ring)
 {
     double a = 0;
@@ -484,12 +563,15 @@ GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings, bool m
         cut.corners.push_back({at, unit(at - walked(r, i, TangentReach, false)), unit(walked(r, i, TangentReach, true) - at)});
     }
     const std::vector<BridgeCandidate> candidates = bridgeCandidates(cut.corners, g.mask, settings.bridgeSlack);
+    bool ranOnToForks = false;
     // The paired bridges, each carried on through the corners it passes;
     // `origin` gives the pair each bridge was cut from.
     const auto carriedThrough = [&](std::vector<Bridge> bridges, std::vector<int>& origin) {
         const size_t paired = bridges.size();
         if (settings.throughCorners)
             passedThroughCorners(cut.corners, g.mask, bridges);
+        if (settings.onToForks)
+            ranOnToForks = carriedOnToForks(cut.corners, g.mask, settings.bridgeSlack, bridges) || ranOnToForks;
         origin.resize(bridges.size());
         for (size_t k = 0; k < paired; ++k)
             for (int on = int(k); on >= 0; on = bridges[size_t(on)].carriedOnBy)
@@ -500,6 +582,9 @@ GlyphCut outlinesCut(const PreparedGlyph& g, const CutSettings& settings, bool m
     std::vector<int> origin;
     std::vector<bool> onOpenWalk;
     cut.bridges = carriedThrough(pairs, origin);
+    // Run on to no fork, the cut is one the settings without it gave.
+    if (settings.onToForks && !ranOnToForks)
+        return {};
     std::vector<QPolygonF> rings = walkedRings(r, cornerAt, cut.corners, cut.bridges, cut.closed, onOpenWalk);
     if (!mendOpenWalks || cut.closed)
         return withStrokes(std::move(cut), rings);
@@ -586,6 +671,15 @@ GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& coun
             return withCentreLines(std::move(cut));
         if (settings == tried)
             usual = std::move(cut);
+    }
+    // Last, every setting with cut lines run on to forks no bridge reaches:
+    // a turning stroke's inner corner can lie just as a fork does, so this
+    // is only for glyphs no other cut gives whole.
+    for (CutSettings settings : tried) {
+        settings.onToForks = true;
+        GlyphCut cut = outlinesCut(prepared, settings, true);
+        if (fits(cut))
+            return withCentreLines(std::move(cut));
     }
     return withCentreLines(std::move(usual));
 }

@@ -44,6 +44,7 @@ struct CutSettings {
     double cornerTurn = 20.0;
     double bridgeSlack = 60.0;
     bool throughCorners = true; // a bridge that runs close past a third corner is carried on through it
+    bool onToForks = false;     // a cut line runs on past its end to a fork no bridge reaches
 };
 
 // Cuts a glyph (top-down 1024-unit square, winding fill) into strokes: finds
@@ -57,8 +58,9 @@ GlyphCut cutIntoStrokes(const QPainterPath& glyph, const CutSettings& settings =
 // and less ready to see corners, bridges held straighter, corners seen only
 // where the outline turns hard, mixes of these, and last the usual without
 // bridges carried on through corners) that closes and gives one of the wanted
-// numbers of strokes, each setting first as it is and then, after all of
-// them, with its open walks mended; the usual cut where none does.
+// numbers of strokes, each setting first as it is, then, after all of them,
+// with its open walks mended, and last with cut lines run on to forks no
+// bridge reaches; the usual cut where none does.
 GlyphCut cutIntoCount(const QPainterPath& glyph, const std::vector<size_t>& counts);
 
 }
