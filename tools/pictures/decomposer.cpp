@@ -72,10 +72,6 @@ struct Piece {
 
 // How far a search reaches.
 struct SearchOptions {
-    // A first or second component may enclose uncoded ones with more
-    // components after it (卧: 匚 around 丨 コ, then 丨 and 卜), a reading
-    // tried only where no other split fits.
-    bool openEnclosures = false;
     // Roots that do not look like their drawings are allowed, and the split
     // with the fewest of them wins (兼顾直观 ranks instead of ruling out).
     bool shapesRank = false;
@@ -123,7 +119,7 @@ public:
     RootSearch(const RootTable& table, const std::string& classes, const std::string& code, SearchInput input,
                SearchOptions options)
         : table_(table), s_(classes), code_(code), n_(int(classes.size())), centreLines_(input.centreLines),
-          openEnclosures_(options.openEnclosures), shapesRank_(options.shapesRank), parts_(input.parts)
+          shapesRank_(options.shapesRank), parts_(input.parts)
     {
         for (const Root& r : table.roots())
             if (r.tail.empty() && !r.writtenLast && r.searched())
@@ -341,7 +337,7 @@ private:
                 return;
             if (!frame.active || frame.resume == n_)
                 lastComponent(pos, end);
-            else if (openEnclosures_ || pieces_.back().root->encloses())
+            else // a frame holding coded and uncoded parts, more after it (卧, 撼: 戊 round 一 and 口)
                 lastAfterEnclosure(pos, frame);
             return;
         }
@@ -816,7 +812,6 @@ private:
     const std::string code_;
     const int n_;
     const std::vector<QPolygonF>* centreLines_;
-    const bool openEnclosures_;
     const bool shapesRank_;
     const std::vector<KnownPart>* parts_;
     mutable std::map<std::pair<const Root*, std::vector<int>>, double> shapeDistances_;
@@ -967,24 +962,22 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
         return componentCharacter(n, code, ch);
     // Roots drawn as themselves first; where no split has that, any split the classes allow.
     const bool withShapes = centreLines && int(centreLines->size()) == n;
-    for (bool open : {false, true}) {
-        for (bool shapesRank : {false, true}) {
-            if (shapesRank && !withShapes)
-                continue;
-            RootSearch search(roots, s, code, {withShapes ? centreLines : nullptr, parts}, {open, shapesRank});
-            if (const auto pieces = search.run()) {
-                Decomposition d = fromPieces(*pieces, code.size());
-                d.classesOnly = shapesRank;
-                d.decidedBy = search.decidedBy();
-                // The only split whose roots look like themselves, where the
-                // classes alone would choose another: the shapes decided.
-                if (d.decidedBy == Criterion::OnlySplit && withShapes && !shapesRank) {
-                    const auto blind = RootSearch(roots, s, code, {nullptr, parts}, {open, false}).run();
-                    if (blind && fromPieces(*blind, code.size()).positions != d.positions)
-                        d.decidedBy = Criterion::DrawnAsItself;
-                }
-                return d;
+    for (bool shapesRank : {false, true}) {
+        if (shapesRank && !withShapes)
+            continue;
+        RootSearch search(roots, s, code, {withShapes ? centreLines : nullptr, parts}, {shapesRank});
+        if (const auto pieces = search.run()) {
+            Decomposition d = fromPieces(*pieces, code.size());
+            d.classesOnly = shapesRank;
+            d.decidedBy = search.decidedBy();
+            // The only split whose roots look like themselves, where the
+            // classes alone would choose another: the shapes decided.
+            if (d.decidedBy == Criterion::OnlySplit && withShapes && !shapesRank) {
+                const auto blind = RootSearch(roots, s, code, {nullptr, parts}, {false}).run();
+                if (blind && fromPieces(*blind, code.size()).positions != d.positions)
+                    d.decidedBy = Criterion::DrawnAsItself;
             }
+            return d;
         }
     }
     // A root of the table whose code names its strokes by other letters than
