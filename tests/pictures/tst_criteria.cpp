@@ -212,6 +212,24 @@ private Q_SLOTS:
         row("僉", "wgkw", "3412512513434", "1,2 3 4,5,6 12,13", Criterion::DrawnAsItself);
         row("幅", "mhgl", "252125125121", "1,2 3 4 8,9,10,11,12", Criterion::DrawnAsItself);
         row("冰", "uiy", "412534", "1,2 3,4,5,6 id -", Criterion::DrawnAsItself);
+        // A root's first stroke that stands clear of the next where the root's
+        // own drawing joins them, by a share of the root's size, is no part of
+        // it (能散不连): the long 一 over the small 口 of 睘 is 一 alone, 口
+        // uncoded, and so is 畺's 一 over 田, though neither leaves as wide a
+        // gap as 僉 (五 ruled out, the closest rival differs by its larger root).
+        row("環", "glge", "11212522112513534", "1,2,3,4 5,6,7,8,9 10 14,15,16,17", Criterion::LargerFirst);
+        row("繯", "xlge", "5544442522112513534", "1,2,3,4,5,6 7,8,9,10,11 12 16,17,18,19",
+            Criterion::LargerFirst);
+        row("疆", "xfgg", "5151211251211251211", "1,2,3 4,5,6 7 19", Criterion::LargerFirst);
+        // A frame holding a coded part and uncoded ones, with more after it, is
+        // read beside every other split: 咸 is 戊 round 一 (口 uncoded), not
+        // 厂 and 一 (撼 轗); 臣 is 匚 round its 丨 and コ (鑑), not a cut of
+        // that frame (弋头).
+        row("撼", "rdgn", "1211312515344544", "1,2,3 4,5,10,11,12 6 13,14,15,16", Criterion::LargerFirst);
+        row("鑑", "qahl", "3411243112512531125221", "1,2,3,4,5,6,7,8 9,14 10 18,19,20,21,22",
+            Criterion::FrameHoldsMore);
+        row("轗", "ldgn", "12511121312515344544", "1,2,3,4,5,6,7 8,9,14,15,16 10 17,18,19,20",
+            Criterion::LargerFirst);
         // 能连不交: fewer roots written around others.
         row("拣", "ranw", "12115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);
         row("练", "xanw", "55115534", "1,2,3 4,5 6 7,8", Criterion::FewerFrames);

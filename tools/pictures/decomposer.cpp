@@ -5,6 +5,8 @@
 
 #include "tools/pictures/shape_match.h"
 
+#include <QRectF>
+
 #include <algorithm>
 #include <map>
 #include <numeric>
@@ -49,6 +51,15 @@ constexpr double ApartGap = 2 * TouchingGap;
 // written touching in 既 and 牙).
 constexpr double ClearlyApartGap = 3 * TouchingGap;
 
+// A root's first stroke that its own drawing joins to the next stands clear
+// of it where it is placed when the two leave more than this share of the
+// root's size between them, and more than strokes a brush leaves merely
+// unjoined: the 一 over a small 口 (睘 in 環 and 繯 leaves 0.12 to 0.15 of
+// the 五 it would make, 合 in 剳 0.29) is no 五, whose 丨 hangs from its 一
+// (伍 语 衙 leave under a tenth).
+constexpr double OpenJointShare = 0.12;
+constexpr double UnjoinedGap = 50; // a stroke's width and a little more
+
 // Closing places this much farther from the root's shape than the closest one
 // are not tried.
 constexpr double ClosingShapeMargin = 0.03;
@@ -61,10 +72,6 @@ struct Piece {
 
 // How far a search reaches.
 struct SearchOptions {
-    // A first or second component may enclose uncoded ones with more
-    // components after it (卧: 匚 around 丨 コ, then 丨 and 卜), a reading
-    // tried only where no other split fits.
-    bool openEnclosures = false;
     // Roots that do not look like their drawings are allowed, and the split
     // with the fewest of them wins (兼顾直观 ranks instead of ruling out).
     bool shapesRank = false;
@@ -112,7 +119,7 @@ public:
     RootSearch(const RootTable& table, const std::string& classes, const std::string& code, SearchInput input,
                SearchOptions options)
         : table_(table), s_(classes), code_(code), n_(int(classes.size())), centreLines_(input.centreLines),
-          openEnclosures_(options.openEnclosures), shapesRank_(options.shapesRank), parts_(input.parts)
+          shapesRank_(options.shapesRank), parts_(input.parts)
     {
         for (const Root& r : table.roots())
             if (r.tail.empty() && !r.writtenLast && r.searched())
@@ -197,6 +204,38 @@ private:
                 && ownGap(root, i, i + 1) <= TouchingGap && placedGap(strokes[i], strokes[i + 1]) > ClearlyApartGap)
                 return false;
         return true;
+    }
+
+    // Whether a root's first stroke, which its own drawing joins to the
+    // next without crossing it (五's 丨 hangs from its 一), stands clear of
+    // it where it is placed, by more than a brush leaves unjoined and by a
+    // share of the root's size (能散不连: the 一 over a small 口 in 環 and
+    // 繯 is 一 alone, not 五).
+    bool firstStandsClear(const Root* root, const std::vector<int>& strokes) const
+    {
+        if (!centreLines_ || root->shape.size() != strokes.size() || strokes.size() < 2 || !framesRoot(strokes[0])
+            || !framesRoot(strokes[1]))
+            return false;
+        const auto key = std::make_pair(root, strokes);
+        const auto known = standsClear_.find(key);
+        if (known != standsClear_.end())
+            return known->second;
+        const double own = ownGap(root, 0, 1), placed = placedGap(strokes[0], strokes[1]);
+        const bool clear = own > 0 && own <= TouchingGap && placed > UnjoinedGap
+            && placed > OpenJointShare * placedSize(strokes);
+        standsClear_.emplace(key, clear);
+        return clear;
+    }
+
+    // The longer side of the box the strokes fill.
+    double placedSize(const std::vector<int>& strokes) const
+    {
+        QRectF box;
+        for (int s : strokes) {
+            const QRectF r = (*centreLines_)[size_t(s)].boundingRect();
+            box = box.isNull() ? r : box.united(r);
+        }
+        return std::max(box.width(), box.height());
     }
 
     // How far apart two strokes of the character lie. Rankings ask for the
@@ -298,7 +337,7 @@ private:
                 return;
             if (!frame.active || frame.resume == n_)
                 lastComponent(pos, end);
-            else if (openEnclosures_ || pieces_.back().root->encloses())
+            else // a frame holding coded and uncoded parts, more after it (卧, 撼: 戊 round 一 and 口)
                 lastAfterEnclosure(pos, frame);
             return;
         }
@@ -673,11 +712,18 @@ private:
 
     // Roots whose joints stand far open where they are placed; they rank
     // below the others but still count as drawn as themselves, as a brush
-    // may leave a joint open (山's middle stroke in Kai).
+    // may leave a joint open (山's middle stroke in Kai). A coded root whose
+    // first stroke stands clear of the rest counts too; an uncoded one, which
+    // no picture marks, does not (畺's second 一 over 田 in 韁).
     int openJointCount(const std::vector<Piece>& pieces) const
     {
-        return int(std::count_if(pieces.begin(), pieces.end(),
-                                 [this](const Piece& p) { return !framedAsDrawn(p.root, p.strokes); }));
+        int n = 0;
+        for (size_t k = 0; k < pieces.size(); ++k) {
+            const Piece& p = pieces[k];
+            const bool coded = k < LastCodedBeforeLast + 1 || k + 1 == pieces.size();
+            n += !framedAsDrawn(p.root, p.strokes) || (coded && firstStandsClear(p.root, p.strokes));
+        }
+        return n;
     }
 
     // Coded components inside a known part that are not that part's own
@@ -766,10 +812,10 @@ private:
     const std::string code_;
     const int n_;
     const std::vector<QPolygonF>* centreLines_;
-    const bool openEnclosures_;
     const bool shapesRank_;
     const std::vector<KnownPart>* parts_;
     mutable std::map<std::pair<const Root*, std::vector<int>>, double> shapeDistances_;
+    mutable std::map<std::pair<const Root*, std::vector<int>>, bool> standsClear_; // firstStandsClear, measured once
     mutable std::vector<double> placedGaps_; // n by n, -1 where not yet measured
     mutable std::map<std::tuple<const Root*, size_t, size_t>, double> ownGaps_;
     std::vector<const Root*> plainRoots_;
@@ -916,24 +962,22 @@ Decomposition decompose(const RootTable& roots, const QString& ch, const QString
         return componentCharacter(n, code, ch);
     // Roots drawn as themselves first; where no split has that, any split the classes allow.
     const bool withShapes = centreLines && int(centreLines->size()) == n;
-    for (bool open : {false, true}) {
-        for (bool shapesRank : {false, true}) {
-            if (shapesRank && !withShapes)
-                continue;
-            RootSearch search(roots, s, code, {withShapes ? centreLines : nullptr, parts}, {open, shapesRank});
-            if (const auto pieces = search.run()) {
-                Decomposition d = fromPieces(*pieces, code.size());
-                d.classesOnly = shapesRank;
-                d.decidedBy = search.decidedBy();
-                // The only split whose roots look like themselves, where the
-                // classes alone would choose another: the shapes decided.
-                if (d.decidedBy == Criterion::OnlySplit && withShapes && !shapesRank) {
-                    const auto blind = RootSearch(roots, s, code, {nullptr, parts}, {open, false}).run();
-                    if (blind && fromPieces(*blind, code.size()).positions != d.positions)
-                        d.decidedBy = Criterion::DrawnAsItself;
-                }
-                return d;
+    for (bool shapesRank : {false, true}) {
+        if (shapesRank && !withShapes)
+            continue;
+        RootSearch search(roots, s, code, {withShapes ? centreLines : nullptr, parts}, {shapesRank});
+        if (const auto pieces = search.run()) {
+            Decomposition d = fromPieces(*pieces, code.size());
+            d.classesOnly = shapesRank;
+            d.decidedBy = search.decidedBy();
+            // The only split whose roots look like themselves, where the
+            // classes alone would choose another: the shapes decided.
+            if (d.decidedBy == Criterion::OnlySplit && withShapes && !shapesRank) {
+                const auto blind = RootSearch(roots, s, code, {nullptr, parts}, {false}).run();
+                if (blind && fromPieces(*blind, code.size()).positions != d.positions)
+                    d.decidedBy = Criterion::DrawnAsItself;
             }
+            return d;
         }
     }
     // A root of the table whose code names its strokes by other letters than
