@@ -41,6 +41,26 @@ QList<QPoint> pointsOf(const QByteArray& info)
     return points;
 }
 
+// The built-in root table with the given roots drawn as listed, so a split
+// can be judged against its roots' own drawings; the others have none.
+struct DrawnRoot {
+    QString glyph;
+    std::vector<QPolygonF> strokes;
+};
+
+bool loadRootsDrawnAs(RootTable& roots, const std::vector<DrawnRoot>& drawnRoots, QString* error)
+{
+    if (!roots.loadBuiltIn(error))
+        return false;
+    roots.attachShapes([&](const QString& glyph) {
+        for (const DrawnRoot& root : drawnRoots)
+            if (root.glyph == glyph)
+                return root.strokes;
+        return std::vector<QPolygonF>{};
+    });
+    return true;
+}
+
 } // namespace
 
 class TestPictureStage : public QObject {
@@ -242,18 +262,13 @@ private Q_SLOTS:
             QPolygonF{QPointF(400, 630), QPointF(620, 630)},
             QPolygonF{QPointF(200, 870), QPointF(820, 870)},
         };
+        std::vector<DrawnRoot> drawnRoots;
+        if (rootsDrawn)
+            drawnRoots = {{QStringLiteral("囗"), {drawn[0], drawn[1], drawn[5]}},
+                          {QStringLiteral("口"), {drawn.begin() + 2, drawn.begin() + 5}}};
         RootTable roots;
         QString error;
-        QVERIFY2(roots.loadBuiltIn(&error), qPrintable(error));
-        roots.attachShapes([&](const QString& glyph) {
-            if (!rootsDrawn)
-                return std::vector<QPolygonF>{};
-            if (glyph == QStringLiteral("囗"))
-                return std::vector<QPolygonF>{drawn[0], drawn[1], drawn[5]};
-            if (glyph == QStringLiteral("口"))
-                return std::vector<QPolygonF>(drawn.begin() + 2, drawn.begin() + 5);
-            return std::vector<QPolygonF>{};
-        });
+        QVERIFY2(loadRootsDrawnAs(roots, drawnRoots, &error), qPrintable(error));
         const CharEntry ch = entry("回", "lkd", "252511");
         StrokeOutlines strokes;
         for (int k : cut)
@@ -295,18 +310,13 @@ private Q_SLOTS:
             QPolygonF{QPointF(620, 450), QPointF(300, 900)},
             QPolygonF{QPointF(200, 640), QPointF(820, 610)},
         };
+        std::vector<DrawnRoot> drawnRoots;
+        if (rootsDrawn)
+            drawnRoots = {{QStringLiteral("宀"), {drawn.begin(), drawn.begin() + 3}},
+                          {QStringLiteral("女"), {drawn.begin() + 3, drawn.end()}}};
         RootTable roots;
         QString error;
-        QVERIFY2(roots.loadBuiltIn(&error), qPrintable(error));
-        roots.attachShapes([&](const QString& glyph) {
-            if (!rootsDrawn)
-                return std::vector<QPolygonF>{};
-            if (glyph == QStringLiteral("宀"))
-                return std::vector<QPolygonF>(drawn.begin(), drawn.begin() + 3);
-            if (glyph == QStringLiteral("女"))
-                return std::vector<QPolygonF>(drawn.begin() + 3, drawn.end());
-            return std::vector<QPolygonF>{};
-        });
+        QVERIFY2(loadRootsDrawnAs(roots, drawnRoots, &error), qPrintable(error));
         const CharEntry ch = entry("安", "pvf", "445531");
         StrokeOutlines strokes;
         for (int k : cut)
@@ -348,10 +358,7 @@ private Q_SLOTS:
         };
         RootTable roots;
         QString error;
-        QVERIFY2(roots.loadBuiltIn(&error), qPrintable(error));
-        roots.attachShapes([&](const QString& glyph) {
-            return glyph == QStringLiteral("火") ? fire : std::vector<QPolygonF>{};
-        });
+        QVERIFY2(loadRootsDrawnAs(roots, {{QStringLiteral("火"), fire}}, &error), qPrintable(error));
         // 疢 uoi: 疒 (strokes 1-5, no drawing of its own here), then 火
         // drawn smaller at the lower right.
         const QString classes = QStringLiteral("413414334");
@@ -416,14 +423,11 @@ private Q_SLOTS:
         };
         RootTable roots;
         QString error;
-        QVERIFY2(roots.loadBuiltIn(&error), qPrintable(error));
-        roots.attachShapes([&](const QString& glyph) {
-            if (glyph == QStringLiteral("冫"))
-                return std::vector<QPolygonF>(drawn.begin(), drawn.begin() + 2);
-            if (glyph == QStringLiteral("工"))
-                return std::vector<QPolygonF>(drawn.begin() + 2, drawn.end());
-            return std::vector<QPolygonF>{};
-        });
+        QVERIFY2(loadRootsDrawnAs(roots,
+                                  {{QStringLiteral("冫"), {drawn.begin(), drawn.begin() + 2}},
+                                   {QStringLiteral("工"), {drawn.begin() + 2, drawn.end()}}},
+                                  &error),
+                 qPrintable(error));
         const CharEntry ch = entry("冮", "uag", "41121");
         StrokeOutlines strokes;
         for (int k : cut) {
