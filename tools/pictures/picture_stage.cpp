@@ -92,6 +92,9 @@ struct CharacterResult {
     QString font;     // the font the strokes were cut from, for a character the outline package lacks
     QString withheld; // why such a drawing does not ship
     FontRepair repair = FontRepair::None; // the step that put the font's strokes right, if any
+    // The pieces the outlined characters it ends or begins in (drawn alike)
+    // split into, in its own numbering, as the last followParts found them.
+    std::vector<std::vector<int>> knownPieces;
 };
 
 QString strokeList(const std::vector<int>& strokes)
@@ -352,11 +355,15 @@ CharacterResult splitCharacter(const RootTable& roots, const ExceptionTable& exc
 // else the beginning.
 void followParts(const RootTable& roots, const CharEntry& entry, const KnownParts& known, CharacterResult& r)
 {
+    r.knownPieces.clear();
     if (!readAsGiven(r) || !r.decomposition.ok())
         return;
     const std::vector<KnownPart> ending = known.endingOf(entry.strokeClasses, r.outlines.medians);
     const std::vector<KnownPart> beginning = known.beginningOf(entry.strokeClasses, r.outlines.medians,
                                                          entry.fullCode[0].toLatin1());
+    for (const std::vector<KnownPart>& parts : {ending, beginning})
+        for (const KnownPart& part : parts)
+            r.knownPieces.insert(r.knownPieces.end(), part.pieces.begin(), part.pieces.end());
     const bool apart = !ending.empty() && !beginning.empty() && beginning.front().to <= ending.front().from;
     std::vector<std::vector<KnownPart>> tries;
     if (apart)
@@ -447,27 +454,10 @@ void drawAndMeasure(const CharEntry& entry, const QString& bmpDir, CharacterResu
     r.tsvLine = tsvLine(entry, r.decomposition);
 }
 
-// The pieces the outlined characters a drawing ends or begins in (drawn
-// alike) are split into, in the drawing's numbering: a position of its split
-// that is one of them marks as that character's own drawing does.
-std::vector<std::vector<int>> piecesOfKnownParts(const CharEntry& entry, const KnownParts* known, const CharacterResult& r)
-{
-    std::vector<std::vector<int>> pieces;
-    if (!known || !readAsGiven(r))
-        return pieces;
-    for (const std::vector<KnownPart>& parts :
-         {known->endingOf(entry.strokeClasses, r.outlines.medians),
-          known->beginningOf(entry.strokeClasses, r.outlines.medians, entry.fullCode[0].toLatin1())})
-        for (const KnownPart& part : parts)
-            pieces.insert(pieces.end(), part.pieces.begin(), part.pieces.end());
-    return pieces;
-}
-
 // Why a drawing cut from a font must not ship, or empty: it must split as
 // the code says into roots that look like themselves, and mark each position
 // whole, with nothing black outside.
-// known (may be null) are the outlined characters whose split a drawing may follow.
-QString unsoundness(const RootTable& roots, const CharEntry& entry, const CharacterResult& r, const KnownParts* known)
+QString unsoundness(const RootTable& roots, const CharEntry& entry, const CharacterResult& r)
 {
     if (r.reading == StrokeReading::Completed)
         return QString::fromUtf8(FontDrawingFailure::CountDiffers);
@@ -483,7 +473,7 @@ QString unsoundness(const RootTable& roots, const CharEntry& entry, const Charac
         return QString::fromUtf8(FontDrawingFailure::Reordered);
     if (r.repair == FontRepair::Exchanged)
         return QString::fromUtf8(FontDrawingFailure::Exchanged);
-    if (fragmentOfLargerRoot(roots, entry, r.decomposition, piecesOfKnownParts(entry, known, r)))
+    if (fragmentOfLargerRoot(roots, entry, r.decomposition, r.knownPieces))
         return QString::fromUtf8(FontDrawingFailure::FragmentOfRoot);
     if (rootNearerWithAnotherStroke(roots, entry, classesRead(entry, r.reading), r.decomposition, r.outlines))
         return QString::fromUtf8(FontDrawingFailure::StrokeOfAnotherPart);
@@ -502,10 +492,9 @@ QString unsoundness(const RootTable& roots, const CharEntry& entry, const Charac
 
 // A drawing cut from a font that fails a check is taken back: the character
 // shows its glyph and empty boxes, as without a drawing.
-void withholdUnsound(const RootTable& roots, const CharEntry& entry, const KnownParts& known, const QString& bmpDir,
-                     CharacterResult& r)
+void withholdUnsound(const RootTable& roots, const CharEntry& entry, const QString& bmpDir, CharacterResult& r)
 {
-    r.withheld = unsoundness(roots, entry, r, &known);
+    r.withheld = unsoundness(roots, entry, r);
     if (r.withheld.isEmpty() || !r.error.isEmpty())
         return;
     QFile::remove(bmpDir + u'/' + drawingFileName(entry.ch));
@@ -585,7 +574,7 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
         followParts(roots, sources.chars[i], known, results[i]);
         drawAndMeasure(sources.chars[i], bmpDir, results[i]);
         if (!results[i].font.isEmpty())
-            withholdUnsound(roots, sources.chars[i], known, bmpDir, results[i]);
+            withholdUnsound(roots, sources.chars[i], bmpDir, results[i]);
         // A drawing the checks take back may be cut soundly from a later font;
         // the report keeps the reason the first font's drawing failed.
         for (size_t next = fontIndex(fonts, results[i].font) + 1; !results[i].withheld.isEmpty() && next > 0
@@ -597,11 +586,12 @@ std::vector<CharacterResult> processAll(const RootTable& roots, const ExceptionT
             next = fontIndex(fonts, again.font) + 1;
             followParts(roots, sources.chars[i], known, again);
             drawAndMeasure(sources.chars[i], bmpDir, again);
-            withholdUnsound(roots, sources.chars[i], known, bmpDir, again);
+            withholdUnsound(roots, sources.chars[i], bmpDir, again);
             if (again.withheld.isEmpty())
                 results[i] = std::move(again);
         }
         results[i].outlines = {}; // drawn and judged: not kept for the report
+        results[i].knownPieces = {};
     });
     return results;
 }
@@ -902,7 +892,7 @@ FontDrawingTrial tryFontDrawing(const RootTable& roots, const ExceptionTable& ex
         followParts(roots, entry, *known, r);
     drawMarked(entry, r);
     FontDrawingTrial trial;
-    trial.withheld = unsoundness(roots, entry, r, known);
+    trial.withheld = unsoundness(roots, entry, r);
     trial.repair = r.repair;
     trial.decomposition = std::move(r.decomposition);
     trial.strokes = std::move(r.outlines);
